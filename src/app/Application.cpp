@@ -1,0 +1,38 @@
+#include "app/Application.h"
+
+#include "app/MainFrame.h"
+#include "app/QuestView.h"
+#include "app/WidgetUi.h"
+#include "dialogs/StartDlg.h"
+#include "document/QuestDoc.h"
+#include "support/DiagnosticLog.h"
+#include "support/Globals.h"
+
+#include <QDir>
+
+CApplication::CApplication()
+{
+    ui = std::make_unique<CWidgetUi>();
+    document = std::make_unique<CQuestDoc>(*ui);
+    frame = std::make_unique<CMainFrame>(*document);
+    ui->SetFrame(frame.get());
+}
+
+CApplication::~CApplication()
+{
+    frame.reset(); // the view saves the map file as it goes
+    document.reset();
+}
+
+bool CApplication::Start(bool showStartDialog)
+{
+    frame->show();
+    g_baseDirectory = QDir::currentPath();
+    InitLog();
+    LogLine(g_baseDirectory);
+    frame->View()->InitialUpdate();
+    if (!showStartDialog)
+        return true;
+    CStartDlg start(*document, frame.get());
+    return start.exec() != CStartDlg::ExitChosen;
+}

@@ -1,0 +1,73 @@
+#include "app/MainFrame.h"
+
+#include "app/QuestView.h"
+#include "document/QuestDoc.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
+{
+    m_view = new CQuestView(document, this);
+    setCentralWidget(m_view);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    resize(1040, 800);
+    // Exactly the keys of the accelerator table; the keys some labels show after
+    // a tab have no effect.
+    for (const Accelerator& a : AcceleratorTable()) {
+        auto* shortcut = new QShortcut(QKeySequence(a.key), this);
+        shortcut->setObjectName(QStringLiteral("accelerator ") + a.key);
+        const int command = a.command;
+        connect(shortcut, &QShortcut::activated, this, [this, command] {
+            m_document.OnCommand(command);
+            m_view->Redraw();
+        });
+    }
+    SetMenu(kInitialMenu);
+}
+
+void CMainFrame::SetMenu(int menuId)
+{
+    m_menuId = menuId;
+    menuBar()->clear();
+    m_actions.clear();
+    std::map<QString, QMenu*> popups;
+    for (const CommandInfo& c : CommandTable()) {
+        if (c.menu != menuId)
+            continue;
+        QMenu*& popup = popups[c.popup];
+        if (!popup) {
+            popup = menuBar()->addMenu(c.popup);
+            connect(popup, &QMenu::aboutToShow, this, &CMainFrame::RefreshChecks);
+        }
+        // Qt shows the text after the tab as the key, without making it one.
+        QAction* action = popup->addAction(c.label);
+        action->setObjectName(QString::number(c.id));
+        if (c.id == ID_SNAP_TO_WIDTH || c.id == ID_STACK_AT_BOTTOM || c.id == ID_DOUBLE_SIZE)
+            action->setCheckable(true);
+        const int id = c.id;
+        connect(action, &QAction::triggered, this, [this, id] {
+            m_document.OnCommand(id);
+            m_view->Redraw();
+        });
+        m_actions[id] = action;
+    }
+}
+
+QAction* CMainFrame::MenuAction(int commandId) const
+{
+    auto it = m_actions.find(commandId);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::RefreshChecks()
+{
+    // The item is checked when the screen designer is active and its flag set,
+    // and left alone otherwise.
+    if (m_document.activeDesigner != m_document.screenDesigner.get())
+        return;
+    for (int id : {int(ID_SNAP_TO_WIDTH), int(ID_STACK_AT_BOTTOM), int(ID_DOUBLE_SIZE)})
+        if (QAction* a = MenuAction(id))
+            a->setChecked(m_document.IsChecked(id));
+}

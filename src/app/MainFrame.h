@@ -1,0 +1,30 @@
+#pragma once
+// The main window: no tool bar, no status bar; its menu bar is the active
+// designer's menu, and the accelerator table is its only set of shortcuts.
+#include <QMainWindow>
+
+#include <map>
+
+class CQuestDoc;
+class CQuestView;
+class QAction;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CQuestDoc& document);
+
+    // Makes menu 128, 133, 134 or 161 the menu bar.
+    void SetMenu(int menuId);
+    int CurrentMenu() const { return m_menuId; }
+    CQuestView* View() const { return m_view; }
+    // The menu item of a command in the current menu bar, if it is there.
+    QAction* MenuAction(int commandId) const;
+
+private:
+    void RefreshChecks();
+    CQuestDoc& m_document;
+    CQuestView* m_view;
+    int m_menuId = 0;
+    std::map<int, QAction*> m_actions;
+};

@@ -1,0 +1,173 @@
+#include "app/QuestView.h"
+
+#include "display/Display.h"
+#include "document/QuestDoc.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollArea(parent), m_document(document)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(HorizontalBar, action); });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(VerticalBar, action); });
+}
+
+CQuestView::~CQuestView()
+{
+    m_document.SaveOnExit();
+    m_document.mapDesigner->display = nullptr;
+    m_document.screenDesigner->display = nullptr;
+}
+
+void CQuestView::InitialUpdate()
+{
+    m_display = std::make_unique<CDisplay>();
+    if (m_display->Initialise(this, 1024, 768) == S_OK) {
+        m_document.mapDesigner->display = m_display.get();
+        m_document.screenDesigner->display = m_display.get();
+        m_display->SetPresenter([this](const QImage& frame) {
+            m_frame = frame.copy();
+            if (!m_painting)
+                viewport()->update();
+        });
+    }
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalScrollBar()->setRange(0, 24576);
+    horizontalScrollBar()->setRange(0, 32767);
+    m_document.mapDesigner->activate();
+}
+
+void CQuestView::SetScrollPosition(ScrollBarKind bar, int position)
+{
+    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
+    scrollBar->setSliderPosition(position);
+}
+
+void CQuestView::OnScrollAction(ScrollBarKind bar, int action)
+{
+    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
+    const int previous = scrollBar->value();
+    int code = -1;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: code = SB_LINELEFT; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINERIGHT; break;
+    case QAbstractSlider::SliderPageStepSub: code = SB_PAGELEFT; break;
+    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGERIGHT; break;
+    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+    default: return;
+    }
+    const int position = scrollBar->sliderPosition();
+    // The designer decides where the bar goes; until it says, it stays put.
+    if (code != SB_THUMBTRACK)
+        scrollBar->setSliderPosition(previous);
+    CDesigner* designer = m_document.activeDesigner;
+    if (bar == HorizontalBar)
+        designer->onHScroll(code, position);
+    else
+        designer->onVScroll(code, position);
+}
+
+void CQuestView::paintEvent(QPaintEvent*)
+{
+    if (m_display && m_display->IsReady()) {
+        m_painting = true;
+        m_document.activeDesigner->draw(m_display.get());
+        m_display->Present();
+        m_painting = false;
+    }
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), Qt::black);
+    if (!m_frame.isNull())
+        painter.drawImage(0, 0, m_frame);
+}
+
+uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    uint32_t flags = 0;
+    if (buttons & Qt::LeftButton) flags |= 0x0001;
+    if (buttons & Qt::RightButton) flags |= 0x0002;
+    if (modifiers & Qt::ShiftModifier) flags |= 0x0004;
+    if (modifiers & Qt::ControlModifier) flags |= 0x0008;
+    if (buttons & Qt::MiddleButton) flags |= 0x0010;
+    return flags;
+}
+
+uint32_t VirtualKey(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return uint32_t(key);
+    switch (key) {
+    case Qt::Key_Backspace: return 0x08;
+    case Qt::Key_Tab: return 0x09;
+    case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
+    case Qt::Key_Shift: return 0x10;
+    case Qt::Key_Control: return 0x11;
+    case Qt::Key_Escape: return 0x1B;
+    case Qt::Key_Space: return 0x20;
+    case Qt::Key_PageUp: return 0x21;
+    case Qt::Key_PageDown: return 0x22;
+    case Qt::Key_End: return 0x23;
+    case Qt::Key_Home: return 0x24;
+    case Qt::Key_Left: return 0x25;
+    case Qt::Key_Up: return 0x26;
+    case Qt::Key_Right: return 0x27;
+    case Qt::Key_Down: return 0x28;
+    case Qt::Key_Insert: return 0x2D;
+    case Qt::Key_Delete: return 0x2E;
+    default: return uint32_t(key & 0xFFFF);
+    }
+}
+
+void CQuestView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    m_document.activeDesigner->onMouseMove(MouseKeyFlags(event->buttons(), event->modifiers()), p.x(), p.y());
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CQuestView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    const uint32_t flags = MouseKeyFlags(event->buttons(), event->modifiers());
+    if (event->button() == Qt::LeftButton)
+        m_document.activeDesigner->onLButtonDown(flags, p.x(), p.y());
+    else if (event->button() == Qt::RightButton)
+        m_document.activeDesigner->onRButtonDown(flags, p.x(), p.y());
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CQuestView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    const uint32_t flags = MouseKeyFlags(event->buttons(), event->modifiers());
+    if (event->button() == Qt::LeftButton)
+        m_document.activeDesigner->onLButtonUp(flags, p.x(), p.y());
+    else if (event->button() == Qt::RightButton)
+        m_document.activeDesigner->onRButtonUp(flags, p.x(), p.y());
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CQuestView::keyPressEvent(QKeyEvent* event)
+{
+    m_document.activeDesigner->onKeyDown(VirtualKey(event->key()), 1, 0);
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CQuestView::keyReleaseEvent(QKeyEvent* event)
+{
+    m_document.activeDesigner->onKeyUp(VirtualKey(event->key()), 1, 0);
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CQuestView::focusInEvent(QFocusEvent* event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The view: owns the display and forwards every paint, mouse, key and scroll
+// event to the active designer. It edits nothing itself.
+#include "common/Designer.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+
+#include <memory>
+
+class CDisplay;
+class CQuestDoc;
+
+class CQuestView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    CQuestView(CQuestDoc& document, QWidget* parent = nullptr);
+    ~CQuestView() override;
+
+    // The first update: makes the display, hands it to the designers, sets the
+    // scroll ranges and activates the map designer.
+    void InitialUpdate();
+    void SetScrollPosition(ScrollBarKind bar, int position);
+    // Asks for a new frame from the active designer.
+    void Redraw() { viewport()->update(); }
+    CDisplay* Display() const { return m_display.get(); }
+    const QImage& Frame() const { return m_frame; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void scrollContentsBy(int, int) override {}
+
+private:
+    void OnScrollAction(ScrollBarKind bar, int action);
+    CQuestDoc& m_document;
+    std::unique_ptr<CDisplay> m_display;
+    QImage m_frame;
+    bool m_painting = false;
+};
+
+// The platform's mouse-key flags for a Qt event's buttons and modifiers.
+uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+// The platform's virtual-key code for a Qt key.
+uint32_t VirtualKey(int qtKey);

@@ -1,0 +1,37 @@
+#pragma once
+// The Ui port with real windows: message boxes, file dialogs and the program's
+// dialogs, owned by the main window.
+#include "support/UiPort.h"
+
+class CMainFrame;
+class QWidget;
+
+class CWidgetUi : public CUiPort {
+public:
+    explicit CWidgetUi(CMainFrame* frame = nullptr) : m_frame(frame) {}
+    void SetFrame(CMainFrame* frame) { m_frame = frame; }
+
+    int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
+    void SetWindowTitle(const QString& title) override;
+    void SetMenu(int menuId) override;
+    void SetScrollPosition(ScrollBarKind bar, int position) override;
+    QString ChooseOpenFile(const QString& defaultExtension, const QString& initialName,
+                           const QString& filter) override;
+    bool AskQuestName(QString& name) override;
+    bool AskName(const QString& title, const QString& prompt, QString& name) override;
+    void ShowAbout() override;
+    void Quit(int code) override;
+    int ScreenPropertiesDialog(CMapCell& cell, int column, int row) override;
+    int GroupPropertiesDialog(CGroup& group, CGroupList& groups, CNameList& soundList) override;
+    bool MoveScreenDialog(int& column, int& row) override;
+    bool QuestPropertiesDialog(QuestProperties& properties) override;
+    int ScriptErrorsDialog() override;
+    void Progress(const QString& step, int done, int total) override;
+
+private:
+    QWidget* Owner() const;
+    CMainFrame* m_frame;
+};
+
+// Turns a filter of the "Name|*.ext|Name|*.ext||" form into Qt's form.
+QString QtFileFilter(const QString& filter);

@@ -1,0 +1,71 @@
+#include "build/NameList.h"
+
+#include "support/LineHelpers.h"
+#include "support/QuestFilePath.h"
+#include "support/TextCodec.h"
+#include "support/TextFile.h"
+#include "support/UiPort.h"
+
+void CNameList::ReadTreeFile(const QString& fileName, const QString& message, CUiPort& ui)
+{
+    const QString path = QuestFilePath(fileName);
+    CTextReader file;
+    if (!file.Open(path)) {
+        ui.MessageBox(message, path);
+        return;
+    }
+    m_names.Clear();
+    // Entries are pairs of lines: the path line, then the name line. A line
+    // longer than the buffer is read whole here (its pieces are joined), so the
+    // pairing of path and name lines is never broken.
+    auto readWholeLine = [&file](QByteArray& line) {
+        QByteArray piece;
+        line.clear();
+        if (!file.GetLine(piece, 128))
+            return false;
+        line = piece;
+        while (!line.endsWith('\n') && file.GetLine(piece, 128))
+            line += piece;
+        line = StripLineFeed(line);
+        return true;
+    };
+    QByteArray pathLine, nameLine;
+    while (readWholeLine(pathLine) && readWholeLine(nameLine)) {
+        if (nameLine.endsWith('\\'))
+            continue;
+        Append(DecodeText(nameLine.left(kResourceNameLength)));
+    }
+}
+
+void CNameList::Append(const QString& name)
+{
+    m_names.Append(std::make_unique<QString>(name), "name");
+}
+
+bool CNameList::Contains(const QString& name) const
+{
+    for (QString* n : m_names)
+        if (*n == name)
+            return true;
+    return false;
+}
+
+QStringList CNameList::Names() const
+{
+    QStringList names;
+    for (QString* n : m_names)
+        names << *n;
+    return names;
+}
+
+QStringList CNameList::MusicChoices() const
+{
+    QStringList choices;
+    if (m_names.IsEmpty())
+        return choices;
+    choices << QStringLiteral(" ");
+    for (QString* n : m_names)
+        if (!n->contains(QLatin1String(".wav")))
+            choices << *n;
+    return choices;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// A flat list of resource names read from one of the quest's tree list files
+// (entities, sounds or sheets): the name lines that are not folders, in file
+// order.
+#include "common/TaggedList.h"
+
+#include <QString>
+#include <QStringList>
+
+class CUiPort;
+
+class CNameList {
+public:
+    virtual ~CNameList() = default;
+
+    // Refills the list from questdata\{quest}\{fileName}. When the file cannot
+    // be opened the message is shown (caption: the path) and the old names stay.
+    void ReadTreeFile(const QString& fileName, const QString& message, CUiPort& ui);
+    // Whether the list holds exactly this name.
+    bool Contains(const QString& name) const;
+    // The music choices of the group dialog: nothing for an empty list,
+    // otherwise " " (no music) and then every name without ".wav".
+    QStringList MusicChoices() const;
+
+    QStringList Names() const;
+    void Clear() { m_names.Clear(); }
+    void Append(const QString& name);
+
+private:
+    CTaggedList<QString> m_names;
+};
+
+// A name is held in a 32-character field.
+constexpr int kResourceNameLength = 32;

@@ -1,0 +1,16 @@
+#pragma once
+// The message boxes that dialogs show about their own input. Tests replace the
+// shower to read what a person would have seen.
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+using MessageShower = std::function<int(QWidget* parent, const QString& text, const QString& caption,
+                                        QMessageBox::StandardButtons buttons)>;
+
+// Shows a message box and returns the standard button pressed.
+int ShowDialogMessage(QWidget* parent, const QString& text, const QString& caption,
+                      QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// Replaces how messages are shown; an empty function restores real boxes.
+void SetMessageShower(MessageShower shower);

@@ -1,0 +1,45 @@
+#include "dialogs/QuestNameDlg.h"
+
+#include "dialogs/DialogMessage.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CQuestNameDlg::CQuestNameDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Enter Quest Name"));
+    m_prompt = new QLabel(this);
+    m_prompt->setObjectName(QStringLiteral("1059"));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("1008"));
+    m_name->setMaxLength(64);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_prompt);
+    layout->addWidget(m_name);
+    layout->addWidget(buttons);
+}
+
+int CQuestNameDlg::exec()
+{
+    m_prompt->setText(prompt);
+    m_name->setText(name);
+    return QDialog::exec();
+}
+
+void CQuestNameDlg::accept()
+{
+    name = m_name->text();
+    if (name.isEmpty()) {
+        ShowDialogMessage(this, QStringLiteral("That is not a valid Quest Name"), QStringLiteral("Error"));
+        return;
+    }
+    QDialog::accept();
+}

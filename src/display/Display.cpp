@@ -1,0 +1,213 @@
+#include "display/Display.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <cmath>
+
+CDisplay::~CDisplay()
+{
+    Release();
+}
+
+HResult CDisplay::Initialise(void* window, int w, int h)
+{
+    m_window = window;
+    width = w;
+    height = h;
+    Release();
+    auto buffer = std::make_unique<CSurface>();
+    if (buffer->Create(w, h) != S_OK)
+        return E_FAIL;
+    m_backBuffer = std::move(buffer);
+    return S_OK;
+}
+
+HResult CDisplay::Release()
+{
+    m_backBuffer.reset();
+    return S_OK;
+}
+
+HResult CDisplay::CreateSurface(std::unique_ptr<CSurface>* out, int w, int h)
+{
+    if (!IsReady())
+        return E_POINTER;
+    if (!out)
+        return E_INVALIDARG;
+    auto surface = std::make_unique<CSurface>();
+    const HResult result = surface->Create(w, h);
+    if (result != S_OK)
+        return result;
+    *out = std::move(surface);
+    return S_OK;
+}
+
+HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const QString& name)
+{
+    if (!out)
+        return E_INVALIDARG;
+    QImage bitmap(QStringLiteral(":/") + name);
+    if (bitmap.isNull())
+        bitmap = QImage(name);
+    if (bitmap.isNull())
+        return E_FAIL;
+    auto surface = std::make_unique<CSurface>();
+    HResult result = surface->Create(bitmap.width(), bitmap.height());
+    if (result == S_OK)
+        result = surface->DrawBitmap(bitmap);
+    if (result != S_OK)
+        return result;
+    *out = std::move(surface);
+    return S_OK;
+}
+
+HResult CDisplay::Clear(uint32_t value)
+{
+    if (!m_backBuffer)
+        return E_POINTER;
+    m_backBuffer->Image().fill(uint(value & 0xFFFF));
+    return S_OK;
+}
+
+void CDisplay::FillRect(uint32_t value, int left, int top, int right, int bottom)
+{
+    if (!m_backBuffer)
+        return;
+    left = qMax(left, 0);
+    top = qMax(top, 0);
+    right = qMin(right, m_backBuffer->Width());
+    bottom = qMin(bottom, m_backBuffer->Height());
+    for (int y = top; y < bottom; ++y) {
+        uint16_t* row = m_backBuffer->Row(y);
+        std::fill(row + left, row + qMax(left, right), uint16_t(value));
+    }
+}
+
+void CDisplay::Line(int x1, int y1, int x2, int y2, uint32_t value)
+{
+    if (!m_backBuffer)
+        return;
+    const int dx = x2 - x1;
+    const int dy = y2 - y1;
+    const bool mainIsY = std::abs(dy) > std::abs(dx);
+    const int m = mainIsY ? dy : dx;
+    const int o = mainIsY ? dx : dy;
+    const double slope = m == 0 ? double(o) : double(o) / std::abs(m);
+    const int step = m >= 0 ? 1 : -1;
+    const int w = m_backBuffer->Width();
+    const int h = m_backBuffer->Height();
+    double a = 0.0;
+    for (int i = 0; i != m; i += step, a += slope) {
+        const int along = int(std::trunc(a));
+        const int x = mainIsY ? x1 + along : x1 + i;
+        const int y = mainIsY ? y1 + i : y1 + along;
+        if (x >= 0 && x < w && y >= 0 && y < h)
+            m_backBuffer->SetPixel(x, y, uint16_t(value));
+    }
+}
+
+void CDisplay::Outline(int left, int top, int right, int bottom, uint32_t value)
+{
+    Line(left, top, right, top, value);
+    Line(left, top, left, bottom, value);
+    Line(right, top, right, bottom, value);
+    Line(left, bottom, right, bottom, value);
+}
+
+HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Colour background, Colour textColour)
+{
+    (void)background; // the background stays transparent
+    if (!m_backBuffer)
+        return E_POINTER;
+    QPainter painter(&m_backBuffer->Image());
+    QFont chosen = font ? *font : QFont(QStringLiteral("Sans Serif"));
+    if (!font)
+        chosen.setPixelSize(11);
+    painter.setFont(chosen);
+    painter.setPen(QColor(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF)));
+    painter.drawText(QRect(x, y, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, text);
+    return S_OK;
+}
+
+void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
+                 const CRect& clip)
+{
+    if (scale < 1)
+        return;
+    // Clip the source rectangle to the source surface.
+    CRect src = sourceRect;
+    const int shiftX = qMax(0, -src.left);
+    const int shiftY = qMax(0, -src.top);
+    src.left += shiftX;
+    src.top += shiftY;
+    x += shiftX * scale;
+    y += shiftY * scale;
+    src.right = qMin(src.right, source.Width());
+    src.bottom = qMin(src.bottom, source.Height());
+    if (src.right <= src.left || src.bottom <= src.top)
+        return;
+    const int clipLeft = qMax(clip.left, 0);
+    const int clipTop = qMax(clip.top, 0);
+    const int clipRight = qMin(clip.right, destination.Width());
+    const int clipBottom = qMin(clip.bottom, destination.Height());
+    const bool keyed = source.colourKeyed;
+    const uint16_t key = source.KeyValue();
+    for (int sy = src.top; sy < src.bottom; ++sy) {
+        const uint16_t* srow = source.Row(sy);
+        for (int ry = 0; ry < scale; ++ry) {
+            const int dy = y + (sy - src.top) * scale + ry;
+            if (dy < clipTop)
+                continue;
+            if (dy >= clipBottom)
+                return;
+            uint16_t* drow = destination.Row(dy);
+            for (int sx = src.left; sx < src.right; ++sx) {
+                const uint16_t value = srow[sx];
+                if (keyed && value == key)
+                    continue;
+                const int dx0 = x + (sx - src.left) * scale;
+                for (int rx = 0; rx < scale; ++rx) {
+                    const int dx = dx0 + rx;
+                    if (dx >= clipLeft && dx < clipRight)
+                        drow[dx] = value;
+                }
+            }
+        }
+    }
+}
+
+HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect* source, int scale)
+{
+    if (!surface || !surface->IsValid())
+        return E_INVALIDARG;
+    if (!m_backBuffer)
+        return E_POINTER;
+    const CRect whole{0, 0, surface->Width(), surface->Height()};
+    const CRect bounds{0, 0, m_backBuffer->Width(), m_backBuffer->Height()};
+    CopySurface(*surface, source ? *source : whole, *m_backBuffer, x, y, scale, bounds);
+    return S_OK;
+}
+
+HResult CDisplay::DrawSurfaceOnto(int x, int y, const CSurface* source, CSurface* destination,
+                                  const CRect* sourceRect, int scale, const CRect* clip)
+{
+    if (!source || !destination || !source->IsValid() || !destination->IsValid())
+        return E_INVALIDARG;
+    if (!source->colourKeyed)
+        return E_FAIL;
+    const CRect whole{0, 0, source->Width(), source->Height()};
+    const CRect bounds{0, 0, destination->Width(), destination->Height()};
+    CopySurface(*source, sourceRect ? *sourceRect : whole, *destination, x, y, scale, clip ? *clip : bounds);
+    return S_OK;
+}
+
+HResult CDisplay::Present()
+{
+    if (!m_backBuffer)
+        return E_POINTER;
+    ++m_presentCount;
+    if (m_presenter)
+        m_presenter(m_backBuffer->Image());
+    return S_OK;
+}

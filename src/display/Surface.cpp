@@ -1,0 +1,100 @@
+#include "display/Surface.h"
+
+#include <QPainter>
+
+uint16_t ToPixel565(Colour colour)
+{
+    const uint32_t r = colour & 0xFF;
+    const uint32_t g = (colour >> 8) & 0xFF;
+    const uint32_t b = (colour >> 16) & 0xFF;
+    return uint16_t(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
+}
+
+HResult CSurface::Create(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return E_INVALIDARG;
+    m_image = QImage(width, height, QImage::Format_RGB16);
+    if (m_image.isNull())
+        return E_FAIL;
+    m_image.fill(0);
+    colourKeyed = false;
+    return S_OK;
+}
+
+HResult CSurface::DrawBitmap(const QImage& bitmap, int sx, int sy, int width, int height)
+{
+    if (bitmap.isNull() || m_image.isNull())
+        return E_INVALIDARG;
+    if (width == 0)
+        width = bitmap.width();
+    if (height == 0)
+        height = bitmap.height();
+    const QImage source = bitmap.copy(sx, sy, width, height).convertToFormat(QImage::Format_RGB888);
+    // Plain copy of source pixels, stretched by nearest pixel.
+    for (int y = 0; y < Height(); ++y) {
+        const int syy = int(int64_t(y) * source.height() / Height());
+        const uchar* src = source.constScanLine(syy);
+        uint16_t* dst = Row(y);
+        for (int x = 0; x < Width(); ++x) {
+            const int sxx = int(int64_t(x) * source.width() / Width());
+            const uchar* p = src + sxx * 3;
+            dst[x] = ToPixel565(Rgb(p[0], p[1], p[2]));
+        }
+    }
+    return S_OK;
+}
+
+HResult CSurface::SetColourKey(Colour colour)
+{
+    if (m_image.isNull())
+        return E_FAIL;
+    m_keyValue = uint16_t(ConvertColour(colour));
+    colourKeyed = true;
+    return S_OK;
+}
+
+HResult CSurface::Fill(Colour colour)
+{
+    if (m_image.isNull())
+        return E_FAIL;
+    m_image.fill(uint(ConvertColour(colour)));
+    return S_OK;
+}
+
+HResult CSurface::FillRect(Colour colour, int left, int top, int right, int bottom)
+{
+    if (m_image.isNull())
+        return E_FAIL;
+    const uint16_t value = uint16_t(ConvertColour(colour));
+    left = qMax(left, 0);
+    top = qMax(top, 0);
+    right = qMin(right, Width());
+    bottom = qMin(bottom, Height());
+    for (int y = top; y < bottom; ++y) {
+        uint16_t* row = Row(y);
+        for (int x = left; x < right; ++x)
+            row[x] = value;
+    }
+    return S_OK;
+}
+
+uint32_t CSurface::ConvertColour(Colour colour) const
+{
+    if (colour == kNoColour)
+        return m_image.isNull() ? 0u : Pixel(0, 0);
+    return ToPixel565(colour);
+}
+
+HResult CSurface::StretchFrom(const CSurface& source)
+{
+    if (m_image.isNull() || !source.IsValid())
+        return E_INVALIDARG;
+    for (int y = 0; y < Height(); ++y) {
+        const uint16_t* src = source.Row(int(int64_t(y) * source.Height() / Height()));
+        uint16_t* dst = Row(y);
+        for (int x = 0; x < Width(); ++x)
+            dst[x] = src[int64_t(x) * source.Width() / Width()];
+    }
+    return S_OK;
+}

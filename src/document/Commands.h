@@ -1,0 +1,69 @@
+#pragma once
+// The menu commands: their ids, menus, labels, accelerator keys and the
+// designer that must be active for them to act.
+#include <QString>
+
+#include <vector>
+
+enum MenuId { kInitialMenu = 128, kScreenMenu = 133, kMapMenu = 134, kSheetMenu = 161 };
+
+enum CommandId {
+    ID_SAVE_SCREEN = 32771,
+    ID_BACK_TO_MAP = 32772,
+    ID_SAVE_MAP = 32773,
+    ID_OPEN_QUEST = 32774,
+    ID_DELETE_LAST_SPRITE = 32775,
+    ID_DELETE_LAST_FILL = 32776,
+    ID_CLEAR_SCREEN = 32777,
+    ID_SNAP_TO_WIDTH = 32778,
+    ID_ENTITY_MANAGER = 32779,
+    ID_SOUND_MANAGER = 32782,
+    ID_GRAPHICS_MANAGER = 32783,
+    ID_EDIT_MAIN_SCRIPT = 32784,
+    ID_QUEST_PROPERTIES = 32785,
+    ID_NEW_QUEST = 32786,
+    ID_WRITE_QUEST = 32787,
+    ID_EXIT = 32788,
+    ID_RECOMPILE_ALL = 32789,
+    ID_TEST_QUEST = 32790,
+    ID_FIND_ENGINE = 32791,
+    ID_BACK_TO_MAP_SHEET = 32792,
+    ID_CREATE_SPRITE = 32793,
+    ID_LIST_SPRITES = 32794,
+    ID_CYCLE_COLOURS = 32795,
+    ID_CREATE_ANIMATED = 32796,
+    ID_STACK_AT_BOTTOM = 32797,
+    ID_SAVE_SHEET = 32798,
+    ID_SHEET_PROPERTIES = 32799,
+    ID_MOVE_SCREEN_UP = 32800,
+    ID_MOVE_SCREEN_LEFT = 32801,
+    ID_MOVE_SCREEN_RIGHT = 32802,
+    ID_MOVE_SCREEN_DOWN = 32803,
+    ID_EDIT_SCREEN_SCRIPT = 32804,
+    ID_DOUBLE_SIZE = 32805,
+    ID_COPY_QUEST = 32806,
+    ID_APP_ABOUT = 57664,
+};
+
+// Which designer must be active for a command to act.
+enum class Guard { None, Map, Screen, Sheet, ScreenOrSheet };
+
+struct CommandInfo {
+    int id;
+    int menu;         // the menu resource that holds it
+    QString popup;    // the drop-down it sits in
+    QString label;    // with its "&" mnemonic and the key shown after a tab
+    Guard guard;
+};
+
+// Every command, in menu order within each menu.
+const std::vector<CommandInfo>& CommandTable();
+const CommandInfo* FindCommand(int id);
+
+// The application's accelerator table: exactly these keys, each with the
+// command it sends (key names in the form QKeySequence reads).
+struct Accelerator {
+    QString key;
+    int command;
+};
+const std::vector<Accelerator>& AcceleratorTable();

@@ -1,0 +1,49 @@
+#pragma once
+// The document: lives for the whole run and owns the three designers, the
+// quest's three name lists and which designer is active. Menu commands arrive
+// here and act only while the designer they belong to is active.
+#include "build/NameList.h"
+#include "document/Commands.h"
+#include "map/MapDesigner.h"
+#include "screens/ScreenDesigner.h"
+#include "sheets/SheetDesigner.h"
+
+#include <memory>
+
+class CUiPort;
+
+class CQuestDoc {
+public:
+    explicit CQuestDoc(CUiPort& ui);
+    ~CQuestDoc();
+
+    // Runs a menu command (or an accelerator key's command).
+    void OnCommand(int id);
+    // Whether a menu item shows its check mark.
+    bool IsChecked(int id) const;
+    bool GuardAllows(Guard guard) const;
+
+    // The start dialog's buttons. Create: true when a quest was made (the
+    // dialog ends); Open: 1 when a file was chosen.
+    bool StartCreateQuest();
+    int StartOpenQuest();
+
+    // Mode switches.
+    void OpenScreenDesigner(int column, int row);
+    void BackToMap();
+
+    // The map file is written on both ways out of the program.
+    void SaveOnExit();
+
+    CUiPort& ui;
+    std::unique_ptr<CNameList> entityList;
+    std::unique_ptr<CNameList> soundList;
+    std::unique_ptr<CNameList> sheetList;
+    std::unique_ptr<CMapDesigner> mapDesigner;
+    std::unique_ptr<CScreenDesigner> screenDesigner;
+    std::unique_ptr<CSheetDesigner> sheetDesigner;
+    CDesigner* activeDesigner = nullptr;
+
+private:
+    void EditMainScript();
+};

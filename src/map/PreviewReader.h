@@ -1,0 +1,14 @@
+#pragma once
+// Reads a screen preview file: 128 x 96 lines, one 16-bit pixel value per line,
+// rows top to bottom. Each line is read into a 10-byte buffer, so a longer line
+// arrives as several values, as it always has.
+#include <QString>
+
+class CSurface;
+
+constexpr int kPreviewWidth = 128;
+constexpr int kPreviewHeight = 96;
+
+// Fills a 128 x 96 surface from the file at the logical path. False when the
+// file cannot be opened; missing lines give 0.
+bool ReadPreviewFile(const QString& logicalPath, CSurface& surface);

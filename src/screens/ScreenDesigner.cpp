@@ -1,0 +1,19 @@
+#include "screens/ScreenDesigner.h"
+
+#include "display/Display.h"
+#include "support/UiPort.h"
+
+void CScreenDesigner::OpenScreen(int c, int r)
+{
+    column = c;
+    row = r;
+    ui->SetMenu(133);
+}
+
+void CScreenDesigner::draw(CDisplay* target)
+{
+    if (!target || !target->IsReady())
+        return;
+    target->Clear(0xFFFF);
+    target->Text(nullptr, QStringLiteral("Screen %1-%2").arg(column).arg(row), 20, 20, 0xFFFFFF, 0);
+}

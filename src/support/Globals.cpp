@@ -1,0 +1,4 @@
+#include "support/Globals.h"
+
+QString g_baseDirectory;
+QString g_questName;

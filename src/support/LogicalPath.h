@@ -1,0 +1,18 @@
+#pragma once
+// Paths inside the program are logical: relative to the base directory and
+// written with backslashes ("questdata\Forest\screens\2-1.lnd"), the form every
+// stored file uses. They become native paths only here, where a file is opened
+// or a program started.
+#include <QString>
+
+// The native path of a logical path: joined to g_baseDirectory, backslashes
+// turned into the platform's separator. An absolute path is kept as it is.
+QString NativePath(const QString& logicalPath);
+
+// Joins logical path pieces with single backslashes.
+QString JoinLogical(const QString& folder, const QString& name);
+
+// Whether a single name (a quest, folder or resource name) is safe to become one
+// path component: not empty, not "." or "..", no separator, drive colon or
+// control character.
+bool IsSafeFileName(const QString& name);

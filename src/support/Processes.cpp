@@ -1,0 +1,118 @@
+#include "support/Processes.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct ArgumentVector {
+    std::vector<QByteArray> storage;
+    std::vector<char*> pointers;
+    ArgumentVector(const QString& programName, const QStringList& arguments)
+    {
+        storage.push_back(programName.toLocal8Bit());
+        for (const QString& a : arguments)
+            storage.push_back(a.toLocal8Bit());
+        for (QByteArray& s : storage)
+            pointers.push_back(s.data());
+        pointers.push_back(nullptr);
+    }
+};
+
+bool IsRunnable(const QString& program)
+{
+    QFileInfo info(program);
+    return info.isFile() && info.isExecutable();
+}
+
+} // namespace
+
+int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
+               const QString& workingFolder)
+{
+    if (!IsRunnable(program))
+        return -1;
+    ArgumentVector argv(programName, arguments);
+    const QByteArray path = program.toLocal8Bit();
+    const QByteArray folder = workingFolder.toLocal8Bit();
+    pid_t pid = fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        if (!folder.isEmpty() && chdir(folder.constData()) != 0)
+            _exit(127);
+        int devnull = open("/dev/null", O_RDONLY);
+        if (devnull >= 0)
+            dup2(devnull, STDIN_FILENO);
+        execv(path.constData(), argv.pointers.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR)
+            return -1;
+    }
+    if (!WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+bool StartDetached(const QString& program, const QString& programName, const QStringList& arguments,
+                   const QString& workingFolder)
+{
+    if (!IsRunnable(program))
+        return false;
+    ArgumentVector argv(programName, arguments);
+    const QByteArray path = program.toLocal8Bit();
+    const QByteArray folder = workingFolder.toLocal8Bit();
+    pid_t pid = fork();
+    if (pid < 0)
+        return false;
+    if (pid == 0) {
+        // A second fork so that the started program is nobody's child here.
+        setsid();
+        if (fork() != 0)
+            _exit(0);
+        if (!folder.isEmpty() && chdir(folder.constData()) != 0)
+            _exit(127);
+        execv(path.constData(), argv.pointers.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return true;
+}
+
+#else
+
+int RunAndWait(const QString& program, const QString&, const QStringList& arguments, const QString& workingFolder)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingFolder);
+    process.start();
+    if (!process.waitForStarted(-1))
+        return -1;
+    process.waitForFinished(-1);
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+bool StartDetached(const QString& program, const QString&, const QStringList& arguments, const QString& workingFolder)
+{
+    return QProcess::startDetached(program, arguments, workingFolder);
+}
+
+#endif

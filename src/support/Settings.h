@@ -1,0 +1,7 @@
+#pragma once
+// The per-user settings of the editor, kept under "Tessellmancery v2".
+#include <QString>
+#include <QVariant>
+
+QVariant ReadSetting(const QString& section, const QString& entry, const QVariant& defaultValue);
+void WriteSetting(const QString& section, const QString& entry, const QVariant& value);

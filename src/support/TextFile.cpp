@@ -1,0 +1,103 @@
+#include "support/TextFile.h"
+
+#include "support/LogicalPath.h"
+#include "support/TextCodec.h"
+
+#include <QFile>
+
+bool CTextReader::Open(const QString& logicalPath)
+{
+    QFile file(NativePath(logicalPath));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    OpenBytes(file.readAll());
+    return true;
+}
+
+void CTextReader::OpenBytes(const QByteArray& bytes)
+{
+    m_data = bytes;
+    m_data.replace("\r\n", "\n");
+    m_position = 0;
+}
+
+bool CTextReader::GetLine(QByteArray& piece, int bufferSize)
+{
+    piece.clear();
+    if (bufferSize < 2 || m_position >= m_data.size())
+        return false;
+    const qint64 limit = qMin<qint64>(m_data.size(), m_position + bufferSize - 1);
+    qint64 end = m_position;
+    while (end < limit) {
+        if (m_data.at(end++) == '\n')
+            break;
+    }
+    piece = m_data.mid(m_position, end - m_position);
+    m_position = end;
+    // The text stops at a NUL byte, as in a character buffer; the line end is
+    // kept so that readers still know where the line ended.
+    const int nul = piece.indexOf('\0');
+    if (nul >= 0) {
+        const bool endsLine = piece.endsWith('\n');
+        piece.truncate(nul);
+        if (endsLine)
+            piece += '\n';
+    }
+    return true;
+}
+
+QByteArray StripLineFeed(QByteArray piece)
+{
+    if (piece.endsWith('\n'))
+        piece.chop(1);
+    return piece;
+}
+
+CTextWriter::CTextWriter() = default;
+
+CTextWriter::~CTextWriter()
+{
+    if (m_file)
+        m_file->cancelWriting();
+}
+
+bool CTextWriter::Open(const QString& logicalPath)
+{
+    m_file = std::make_unique<QSaveFile>(NativePath(logicalPath));
+    m_failed = false;
+    if (!m_file->open(QIODevice::WriteOnly)) {
+        m_file.reset();
+        return false;
+    }
+    return true;
+}
+
+bool CTextWriter::IsOpen() const
+{
+    return m_file != nullptr;
+}
+
+void CTextWriter::Raw(const QByteArray& bytes)
+{
+    if (m_file && m_file->write(bytes) != bytes.size())
+        m_failed = true;
+}
+
+void CTextWriter::Line(const QByteArray& text)
+{
+    Raw(text + "\r\n");
+}
+
+void CTextWriter::Line(const QString& text)
+{
+    Line(EncodeText(text));
+}
+
+bool CTextWriter::Commit()
+{
+    if (!m_file)
+        return false;
+    bool ok = !m_failed && m_file->commit();
+    m_file.reset();
+    return ok;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Text files as the program reads and writes them: written with CR LF line
+// ends, read accepting CR LF or LF, line by line into fixed-size buffers.
+#include <QByteArray>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+
+// A text file opened for reading. Reading a line behaves like reading into a
+// buffer of a given size: at most size - 1 characters arrive per call, so a
+// longer line arrives in pieces; the line feed is part of the piece that ends
+// the line.
+class CTextReader {
+public:
+    // Opens a logical path (relative to the base directory). False when the file
+    // cannot be opened for reading.
+    bool Open(const QString& logicalPath);
+    // Reads from bytes already in memory (the same rules as a file).
+    void OpenBytes(const QByteArray& bytes);
+
+    // Reads one piece of at most bufferSize - 1 bytes. False at the end of the
+    // file when nothing was left to read. The piece stops at a NUL byte, as a
+    // character buffer would.
+    bool GetLine(QByteArray& piece, int bufferSize);
+
+    bool AtEnd() const { return m_position >= m_data.size(); }
+    qint64 Tell() const { return m_position; }
+    void Seek(qint64 position) { m_position = qBound<qint64>(0, position, m_data.size()); }
+
+private:
+    QByteArray m_data; // CR LF already turned into LF
+    qint64 m_position = 0;
+};
+
+// A whole text file written through a temporary file and renamed over the old
+// one on Commit, so that a failure half-way leaves the previous file whole.
+class CTextWriter {
+public:
+    CTextWriter();
+    ~CTextWriter();
+    // Opens a logical path for writing. False when it cannot be created.
+    bool Open(const QString& logicalPath);
+    // Writes the text and a CR LF line end.
+    void Line(const QByteArray& text);
+    void Line(const QString& text);
+    // Writes bytes as they stand (for files with no line structure).
+    void Raw(const QByteArray& bytes);
+    // Replaces the file with what was written. False when that failed; the old
+    // file then stays as it was.
+    bool Commit();
+    bool IsOpen() const;
+
+private:
+    std::unique_ptr<QSaveFile> m_file;
+    bool m_failed = false;
+};
+
+// Strips one trailing line feed.
+QByteArray StripLineFeed(QByteArray piece);
