@@ -53,6 +53,15 @@ QByteArray StripLineFeed(QByteArray piece)
     return piece;
 }
 
+namespace {
+qint64 g_failWritesAfter = -1;
+}
+
+void CTextWriter::FailWritesAfter(qint64 bytes)
+{
+    g_failWritesAfter = bytes;
+}
+
 CTextWriter::CTextWriter() = default;
 
 CTextWriter::~CTextWriter()
@@ -65,6 +74,8 @@ bool CTextWriter::Open(const QString& logicalPath)
 {
     m_file = std::make_unique<QSaveFile>(NativePath(logicalPath));
     m_failed = false;
+    m_written = 0;
+    m_failAfter = g_failWritesAfter;
     if (!m_file->open(QIODevice::WriteOnly)) {
         m_file.reset();
         return false;
@@ -79,8 +90,16 @@ bool CTextWriter::IsOpen() const
 
 void CTextWriter::Raw(const QByteArray& bytes)
 {
-    if (m_file && m_file->write(bytes) != bytes.size())
+    if (!m_file || m_failed)
+        return;
+    QByteArray chunk = bytes;
+    if (m_failAfter >= 0 && m_written + chunk.size() > m_failAfter) {
+        chunk.truncate(int(qMax<qint64>(0, m_failAfter - m_written)));
         m_failed = true;
+    }
+    if (m_file->write(chunk) != chunk.size())
+        m_failed = true;
+    m_written += chunk.size();
 }
 
 void CTextWriter::Line(const QByteArray& text)

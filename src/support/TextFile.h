@@ -51,9 +51,15 @@ public:
     bool Commit();
     bool IsOpen() const;
 
+    // Makes every writer opened from now on fail once it has written this many
+    // bytes, as a full disk would; -1 ends that. For tests of failures half-way.
+    static void FailWritesAfter(qint64 bytes);
+
 private:
     std::unique_ptr<QSaveFile> m_file;
     bool m_failed = false;
+    qint64 m_written = 0;
+    qint64 m_failAfter = -1;
 };
 
 // Strips one trailing line feed.
