@@ -1,6 +1,7 @@
 #pragma once
 // A scripted stand-in for the person at the editor: records every message box
 // and dialog the core asks for, and answers from queues the test fills.
+#include "helpers/QtPrinters.h"
 #include "support/UiPort.h"
 
 #include <QString>

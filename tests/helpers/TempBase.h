@@ -1,6 +1,8 @@
 #pragma once
 // A base directory in a temporary folder, laid out like the shipped one, that
 // the globals point at for the length of a test.
+#include "helpers/QtPrinters.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>

@@ -1,0 +1,108 @@
+#include "app/MainFrame.h"
+#include "app/QuestView.h"
+#include "app/WidgetUi.h"
+#include "display/Display.h"
+#include "document/QuestDoc.h"
+#include "helpers/FakeUi.h"
+#include "helpers/TempBase.h"
+#include "support/Globals.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct FrameFixture : ::testing::Test {
+    CTempBase base;
+    CFakeUi ui;
+    CQuestDoc doc{ui};
+    CMainFrame frame{doc};
+    FrameFixture()
+    {
+        ui.nameAnswers = {QStringLiteral("Forest")};
+        doc.StartCreateQuest();
+    }
+};
+
+QStringList MenuTitles(QMenuBar* bar)
+{
+    QStringList titles;
+    for (QAction* a : bar->actions())
+        titles << a->text();
+    return titles;
+}
+} // namespace
+
+TEST_F(FrameFixture, TheFirstUpdateMakesTheDisplayAndTheScrollRanges)
+{
+    frame.show();
+    frame.View()->InitialUpdate();
+    ASSERT_NE(nullptr, frame.View()->Display());
+    EXPECT_EQ(1024, frame.View()->Display()->BackBuffer()->Width());
+    EXPECT_EQ(768, frame.View()->Display()->BackBuffer()->Height());
+    EXPECT_EQ(frame.View()->Display(), doc.mapDesigner->display);
+    EXPECT_EQ(frame.View()->Display(), doc.screenDesigner->display);
+    EXPECT_EQ(24576, frame.View()->verticalScrollBar()->maximum());
+    EXPECT_EQ(32767, frame.View()->horizontalScrollBar()->maximum());
+    EXPECT_EQ(0, frame.View()->horizontalScrollBar()->minimum());
+    EXPECT_EQ(std::vector<int>{134}, ui.menus); // the map designer's activate
+}
+
+TEST_F(FrameFixture, MenusAreBuiltFromTheirCommands)
+{
+    EXPECT_EQ(QStringList{QStringLiteral("&Help")}, MenuTitles(frame.menuBar()));
+    frame.SetMenu(kMapMenu);
+    EXPECT_EQ((QStringList{QStringLiteral("&File"), QStringLiteral("&Quest"), QStringLiteral("&Resources"),
+                           QStringLiteral("&Help")}),
+              MenuTitles(frame.menuBar()));
+    ASSERT_NE(nullptr, frame.MenuAction(ID_OPEN_QUEST));
+    EXPECT_EQ(QStringLiteral("&Open\tCtrl+O"), frame.MenuAction(ID_OPEN_QUEST)->text());
+    EXPECT_TRUE(frame.MenuAction(ID_OPEN_QUEST)->shortcut().isEmpty()); // the label shows a key it does not have
+    EXPECT_EQ(nullptr, frame.MenuAction(ID_SAVE_SCREEN));
+    frame.SetMenu(kScreenMenu);
+    EXPECT_TRUE(frame.MenuAction(ID_DOUBLE_SIZE)->isCheckable());
+    EXPECT_EQ(QStringLiteral("&Up\tCtrl+up"), frame.MenuAction(ID_MOVE_SCREEN_UP)->text());
+}
+
+TEST_F(FrameFixture, CtrlOReachesTheSoundManagerCommandNotOpen)
+{
+    const auto shortcuts = frame.findChildren<QShortcut*>();
+    EXPECT_EQ(14, shortcuts.size());
+    QShortcut* ctrlO = nullptr;
+    for (QShortcut* s : shortcuts)
+        if (s->key() == QKeySequence(QStringLiteral("Ctrl+O")))
+            ctrlO = s;
+    ASSERT_NE(nullptr, ctrlO);
+    frame.View()->InitialUpdate();
+    ui.calls.clear();
+    emit ctrlO->activated();
+    EXPECT_TRUE(ui.calls.filter(QStringLiteral("ChooseOpenFile")).isEmpty());
+}
+
+TEST_F(FrameFixture, ClosingTheViewSavesTheMapFile)
+{
+    QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
+    delete frame.View();
+    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
+}
+
+TEST(WidgetUi, TurnsFiltersIntoQtFilters)
+{
+    EXPECT_EQ(QStringLiteral("QSS files (*.qss);;All Files (*.*)"),
+              QtFileFilter(QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||")));
+    EXPECT_EQ(QStringLiteral("Vantraglen.exe (*.exe)"), QtFileFilter(QStringLiteral("Vantraglen.exe |*.exe||")));
+}
+
+TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)
+{
+    EXPECT_EQ(0x0001u, MouseKeyFlags(Qt::LeftButton, Qt::NoModifier));
+    EXPECT_EQ(0x000Au, MouseKeyFlags(Qt::RightButton, Qt::ControlModifier));
+    EXPECT_EQ(uint32_t('T'), VirtualKey(Qt::Key_T));
+    EXPECT_EQ(0x2Du, VirtualKey(Qt::Key_Insert));
+    EXPECT_EQ(0x26u, VirtualKey(Qt::Key_Up));
+}

@@ -1,0 +1,138 @@
+#include "document/QuestDoc.h"
+#include "helpers/FakeUi.h"
+#include "helpers/TempBase.h"
+#include "support/Globals.h"
+
+#include <QFile>
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct DocFixture : ::testing::Test {
+    CTempBase base;
+    CFakeUi ui;
+    CQuestDoc doc{ui};
+    DocFixture()
+    {
+        ui.nameAnswers = {QStringLiteral("Forest")};
+        EXPECT_TRUE(doc.StartCreateQuest());
+        ui.menus.clear();
+        ui.calls.clear();
+    }
+};
+} // namespace
+
+TEST_F(DocFixture, AMapCommandDoesNothingWhileAnotherDesignerIsActive)
+{
+    doc.OpenScreenDesigner(3, 4);
+    EXPECT_EQ(doc.screenDesigner.get(), doc.activeDesigner);
+    EXPECT_EQ(std::vector<int>{133}, ui.menus);
+    base.Write(QStringLiteral("save\\Forest.qss"), "untouched");
+    doc.OnCommand(ID_SAVE_MAP);
+    doc.OnCommand(ID_NEW_QUEST);
+    doc.OnCommand(ID_OPEN_QUEST);
+    EXPECT_EQ(QByteArray("untouched"), base.Read(QStringLiteral("save\\Forest.qss")));
+    EXPECT_TRUE(ui.calls.isEmpty());
+    doc.BackToMap();
+    doc.OnCommand(ID_SAVE_MAP);
+    EXPECT_TRUE(base.Read(QStringLiteral("save\\Forest.qss")).startsWith("Vantraglen Tessellmancery Map File\r\n"));
+}
+
+TEST_F(DocFixture, BackToMapWorksFromTheScreenAndTheSheetDesigner)
+{
+    doc.OnCommand(ID_BACK_TO_MAP); // the map itself is active: nothing to do
+    EXPECT_TRUE(ui.menus.empty());
+    doc.OpenScreenDesigner(0, 0);
+    doc.OnCommand(ID_BACK_TO_MAP);
+    EXPECT_EQ(doc.mapDesigner.get(), doc.activeDesigner);
+    EXPECT_EQ((std::vector<int>{133, 134}), ui.menus);
+    doc.activeDesigner = doc.sheetDesigner.get();
+    doc.OnCommand(ID_BACK_TO_MAP_SHEET);
+    EXPECT_EQ(doc.mapDesigner.get(), doc.activeDesigner);
+    doc.activeDesigner = doc.sheetDesigner.get();
+    doc.OnCommand(ID_BACK_TO_MAP); // Ctrl+B sends this one in every mode
+    EXPECT_EQ(doc.mapDesigner.get(), doc.activeDesigner);
+}
+
+TEST_F(DocFixture, ExitWritesTheMapFileEvenWithoutAChange)
+{
+    QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
+    doc.OpenScreenDesigner(1, 1); // Exit has no guard
+    doc.OnCommand(ID_EXIT);
+    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
+    EXPECT_EQ(std::vector<int>{0}, ui.quitCodes);
+}
+
+TEST_F(DocFixture, AboutAndTheCheckMarks)
+{
+    doc.OnCommand(ID_APP_ABOUT);
+    EXPECT_EQ(QStringList{QStringLiteral("About")}, ui.calls);
+    doc.screenDesigner->doubleSize = 1;
+    EXPECT_FALSE(doc.IsChecked(ID_DOUBLE_SIZE)); // only while the screen designer is active
+    doc.OpenScreenDesigner(0, 0);
+    EXPECT_TRUE(doc.IsChecked(ID_DOUBLE_SIZE));
+    EXPECT_FALSE(doc.IsChecked(ID_SNAP_TO_WIDTH));
+    doc.screenDesigner->snapToWidth = 1;
+    EXPECT_TRUE(doc.IsChecked(ID_SNAP_TO_WIDTH));
+}
+
+TEST_F(DocFixture, TheStartDialogsCreateAndOpen)
+{
+    // Cancelling the name prompt makes nothing and keeps the start dialog open.
+    EXPECT_FALSE(doc.StartCreateQuest());
+    EXPECT_EQ(0, doc.StartOpenQuest()); // cancelled file dialog
+    ui.fileAnswers = {base.Path(QStringLiteral("save\\Forest.qss"))};
+    EXPECT_EQ(1, doc.StartOpenQuest());
+    EXPECT_TRUE(ui.messages.empty()); // no question about saving from the start dialog
+}
+
+TEST(NoQuestOpen, LeavingWritesNoMapFile)
+{
+    CTempBase base;
+    CFakeUi ui;
+    CQuestDoc doc(ui);
+    doc.OnCommand(ID_EXIT);
+    EXPECT_FALSE(base.Exists(QStringLiteral("save\\.qss")));
+    EXPECT_EQ(std::vector<int>{0}, ui.quitCodes);
+}
+
+TEST(CommandTable, HoldsEveryCommandWithItsGuard)
+{
+    EXPECT_EQ(Guard::Map, FindCommand(ID_SAVE_MAP)->guard);
+    EXPECT_EQ(QStringLiteral("&Save\tCtrl+S"), FindCommand(ID_SAVE_MAP)->label);
+    EXPECT_EQ(QStringLiteral("&Open\tCtrl+O"), FindCommand(ID_OPEN_QUEST)->label);
+    EXPECT_EQ(QStringLiteral("&Sound Manager...\tCtrl+O"), FindCommand(ID_SOUND_MANAGER)->label);
+    EXPECT_EQ(Guard::None, FindCommand(ID_SAVE_SCREEN)->guard);
+    EXPECT_EQ(Guard::ScreenOrSheet, FindCommand(ID_BACK_TO_MAP_SHEET)->guard);
+    EXPECT_EQ(Guard::None, FindCommand(ID_TEST_QUEST)->guard);
+    EXPECT_EQ(kSheetMenu, FindCommand(ID_CREATE_SPRITE)->menu);
+    std::set<int> ids;
+    for (const CommandInfo& c : CommandTable())
+        ids.insert(c.id);
+    EXPECT_EQ(35u, ids.size()); // 34 commands of the menus and About
+}
+
+TEST(AcceleratorTable, HoldsExactlyFourteenKeys)
+{
+    const auto& keys = AcceleratorTable();
+    ASSERT_EQ(14u, keys.size());
+    std::set<QString> names;
+    for (const Accelerator& a : keys)
+        names.insert(a.key);
+    EXPECT_EQ(14u, names.size());
+    auto commandOf = [&keys](const char* key) {
+        for (const Accelerator& a : keys)
+            if (a.key == QLatin1String(key))
+                return a.command;
+        return 0;
+    };
+    EXPECT_EQ(ID_SOUND_MANAGER, commandOf("Ctrl+O")); // not Open
+    EXPECT_EQ(0, commandOf("Ctrl+S"));
+    EXPECT_EQ(0, commandOf("Ctrl+F"));
+    EXPECT_EQ(0, commandOf("Space"));
+    EXPECT_EQ(ID_BACK_TO_MAP, commandOf("Ctrl+B"));
+    EXPECT_EQ(ID_DELETE_LAST_SPRITE, commandOf("T"));
+    EXPECT_EQ(ID_SNAP_TO_WIDTH, commandOf("Ins"));
+}
