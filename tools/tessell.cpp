@@ -1,11 +1,20 @@
 // tessell: the editor's companion on the command line, run in a base
 // directory. It uses the same code as the editor and needs no display.
 #include "ConsoleUi.h"
+#include "DemoQuest.h"
 
+#include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "map/MapDesigner.h"
+#include "map/MapFile.h"
+#include "screens/PreviewWriter.h"
+#include "screens/Screen.h"
+#include "sheets/SheetLibrary.h"
 #include "support/DiagnosticLog.h"
 #include "support/Globals.h"
+#include "support/LineHelpers.h"
+#include "support/LogicalPath.h"
+#include "support/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +24,9 @@ namespace {
 
 int Usage()
 {
-    PrintError(QStringLiteral("usage: tessell new NAME"));
+    PrintError(QStringLiteral("usage: tessell new NAME\n"
+                              "       tessell previews QUEST   rewrite every screen's preview from its screen file\n"
+                              "       tessell demo             write the sample sheet file and make the quest Demo"));
     return 2;
 }
 
@@ -33,6 +44,69 @@ int NewQuest(const QStringList& args)
     return 0;
 }
 
+// Rewrites the preview file of every screen of the quest's map file from the
+// screen file and the quest's sheets, with the editor's own rendering (after a
+// sheet changed, the map shows the new look without opening every screen).
+int RewritePreviews(const QStringList& args)
+{
+    if (args.size() != 1)
+        return Usage();
+    CConsoleUi ui;
+    const QString quest = args[0];
+    const QString mapPath = QStringLiteral("save\\") + quest + QStringLiteral(".qss");
+    CTextReader mapFile;
+    QByteArray magic;
+    if (!IsSafeFileName(quest) || !mapFile.Open(mapPath)) {
+        PrintError(QStringLiteral("No map file %1 for the quest \"%2\"").arg(mapPath, quest));
+        return 1;
+    }
+    if (!ReadByteLine(magic, mapFile) || magic != kMapFileMagic) {
+        ui.MessageBox(QStringLiteral("Invalid Map File"), mapPath, CUiPort::ButtonsOk);
+        return 1;
+    }
+    g_questName = quest;
+    CDisplay display;
+    if (display.Initialise(nullptr, 1024, 768) != S_OK) {
+        PrintError(QStringLiteral("The display could not be made"));
+        return 1;
+    }
+    CSheetLibrary library(&display, ui);
+    int written = 0;
+    const int32_t cells = ReadIntLine(mapFile);
+    for (int32_t k = 0; k < cells && !mapFile.AtEnd(); ++k) {
+        const int32_t column = ReadIntLine(mapFile);
+        const int32_t row = ReadIntLine(mapFile);
+        ReadIntLine(mapFile); // inside
+        if (column < 0 || column > 255 || row < 0 || row > 255)
+            continue;
+        CScreen screen(&display, &ui, &library);
+        if (screen.Create() != S_OK)
+            return 1;
+        screen.mapCellX = column;
+        screen.mapCellY = row;
+        if (!screen.Load())
+            PrintError(QStringLiteral("%1: no screen file, written as an empty screen").arg(screen.FilePath()));
+        screen.Render();
+        written += WritePreviewFile(*screen.preview, screen.BasePath(), &display, ui);
+    }
+    PrintError(QStringLiteral("Rewrote %1 preview(s) of the quest \"%2\"").arg(written).arg(quest));
+    return ui.messageCount == 0 ? 0 : 1;
+}
+
+int MakeDemo(const QStringList& args)
+{
+    if (!args.isEmpty())
+        return Usage();
+    CConsoleUi ui;
+    CDisplay display;
+    if (display.Initialise(nullptr, 1024, 768) != S_OK)
+        return 1;
+    const int result = MakeDemoQuest(display, ui);
+    if (result == 0)
+        PrintError(QStringLiteral("Made the sheet file \"sprite sheets\\meadow.spt\" and the quest \"Demo\""));
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -45,5 +119,9 @@ int main(int argc, char* argv[])
     const QString command = args.takeFirst();
     if (command == QLatin1String("new"))
         return NewQuest(args);
+    if (command == QLatin1String("previews"))
+        return RewritePreviews(args);
+    if (command == QLatin1String("demo"))
+        return MakeDemo(args);
     return Usage();
 }

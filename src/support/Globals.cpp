@@ -2,3 +2,4 @@
 
 QString g_baseDirectory;
 QString g_questName;
+int32_t g_doubleSize = 0;

@@ -1,0 +1,107 @@
+#include "screens/ScreenFile.h"
+
+#include "screens/Screen.h"
+#include "sheets/FieldLine.h"
+#include "sheets/SheetLibrary.h"
+#include "support/LineHelpers.h"
+#include "support/TextFile.h"
+
+namespace {
+
+void Line(QByteArray& out, const QByteArray& text)
+{
+    out += text;
+    out += "\r\n";
+}
+
+// Doubled coordinates are written as the 32-bit values the file holds.
+void Doubled(QByteArray& out, int32_t value)
+{
+    Line(out, QByteArray::number(int32_t(uint32_t(value) * 2u)));
+}
+
+bool ReadHalved(CTextReader& file, int32_t& value)
+{
+    QByteArray line;
+    if (!ReadFieldLine(file, line))
+        return false;
+    value = ParseDecimalInt(line) / 2; // C division truncates toward zero
+    return true;
+}
+
+bool ReadCount(CTextReader& file, int32_t& count)
+{
+    QByteArray line;
+    if (!ReadFieldLine(file, line))
+        return false;
+    count = ParseDecimalInt(line);
+    return true;
+}
+
+void Resolve(const CScreen& screen, CPlacedSprite& placed)
+{
+    placed.sprite = screen.library ? screen.library->FindSprite(placed.code) : nullptr;
+    placed.sheet = screen.library ? screen.library->FindSheetOf(placed.sprite) : nullptr;
+}
+
+} // namespace
+
+QByteArray ScreenFileBytes(CScreen& screen)
+{
+    QByteArray out;
+    Line(out, QByteArray::number(screen.placedSprites.Count()));
+    for (CPlacedSprite* placed : screen.placedSprites) {
+        if (placed->IsEntity() && placed->entityName.isEmpty())
+            placed->entityName = "*";
+        Doubled(out, placed->x);
+        Doubled(out, placed->y);
+        Line(out, FieldBytes(placed->code, kCodeLength));
+        Line(out, FieldBytes(placed->entityName, kCodeLength));
+    }
+    Line(out, QByteArray::number(screen.fills.Count()));
+    for (const CFill* fill : screen.fills) {
+        Doubled(out, fill->left);
+        Doubled(out, fill->top);
+        Doubled(out, fill->right);
+        Doubled(out, fill->bottom);
+        Line(out, FieldBytes(fill->tile.code, kCodeLength));
+    }
+    return out;
+}
+
+void ReadScreenFile(CTextReader& file, CScreen& screen)
+{
+    int32_t count = 0;
+    if (!ReadCount(file, count))
+        return;
+    QByteArray line;
+    for (int32_t i = 0; i < count; ++i) {
+        auto placed = std::make_unique<CPlacedSprite>();
+        if (!ReadHalved(file, placed->x) || !ReadHalved(file, placed->y) || !ReadFieldLine(file, line))
+            return;
+        placed->code = FieldBytes(line, kCodeLength);
+        if (!ReadFieldLine(file, line))
+            return;
+        placed->entityName = line.startsWith('*') ? QByteArray() : FieldBytes(line, kCodeLength);
+        Resolve(screen, *placed);
+        screen.placedSprites.Append(std::move(placed), "sprite");
+    }
+    if (!ReadCount(file, count))
+        return;
+    for (int32_t i = 0; i < count; ++i) {
+        auto fill = std::make_unique<CFill>();
+        int32_t l = 0, t = 0, r = 0, b = 0;
+        if (!ReadHalved(file, l) || !ReadHalved(file, t) || !ReadHalved(file, r) || !ReadHalved(file, b)
+            || !ReadFieldLine(file, line))
+            return;
+        // Stored as read: a hand-made file's edges are kept the way round they came.
+        fill->left = l;
+        fill->top = t;
+        fill->right = r;
+        fill->bottom = b;
+        fill->tile.code = FieldBytes(line, kCodeLength);
+        Resolve(screen, fill->tile);
+        CFill* raw = screen.fills.Append(std::move(fill), "Fill");
+        screen.AddHoleRecord(raw->tile.code, CRect{l, t, r, b}, raw);
+    }
+}

@@ -1,0 +1,39 @@
+#include "screens/ScreenScript.h"
+
+#include "support/LogicalPath.h"
+#include "support/QuestFilePath.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+const char kTemplate[] = "questdata\\standardscreen.ves";
+} // namespace
+
+QString ScreenScriptPath(int column, int row)
+{
+    return QuestFilePath(QStringLiteral("scripts\\screen\\%1-%2.ves").arg(column).arg(row));
+}
+
+int EnsureScreenScript(int column, int row)
+{
+    const QString script = NativePath(ScreenScriptPath(column, row));
+    const QString templatePath = NativePath(QLatin1String(kTemplate));
+    QFile existing(script);
+    if (!existing.open(QIODevice::ReadOnly)) {
+        // Never over a file that is there but unreadable.
+        return QFile::copy(templatePath, script) ? 1 : 0;
+    }
+    const bool empty = existing.read(1).isEmpty();
+    existing.close();
+    if (!empty)
+        return 1;
+    QFile source(templatePath);
+    if (!source.open(QIODevice::ReadOnly))
+        return 0;
+    QSaveFile target(script);
+    if (!target.open(QIODevice::WriteOnly))
+        return 0;
+    target.write(source.readAll());
+    return target.commit() ? 1 : 0;
+}

@@ -1,0 +1,97 @@
+#include "sheets/SheetLibrary.h"
+
+#include "sheets/FieldLine.h"
+#include "support/LogicalPath.h"
+#include "support/QuestFilePath.h"
+#include "support/TextCodec.h"
+#include "support/TextFile.h"
+#include "support/UiPort.h"
+
+CSheetLibrary::CSheetLibrary(CDisplay* display, CUiPort& ui) : m_display(display), m_ui(ui)
+{
+    LoadAllSheets();
+    SelectSheet(0);
+}
+
+CSheetLibrary::~CSheetLibrary()
+{
+    // The fill list borrows from the sheets.
+    fillList.Clear();
+    sheets.Clear();
+}
+
+void CSheetLibrary::LoadAllSheets()
+{
+    CTextReader file;
+    if (!file.Open(QuestFilePath(QStringLiteral("sheets.txt")))) {
+        m_ui.MessageBox(QStringLiteral("Couldn't Open Sprite Sheet File!"), QStringLiteral("Error"));
+        return;
+    }
+    QByteArray pathLine;
+    QByteArray nameLine;
+    // Two lines per entry: the path line is passed over, the name line counts.
+    while (ReadFieldLine(file, pathLine, kSheetListLineBuffer) && ReadFieldLine(file, nameLine, kSheetListLineBuffer)) {
+        if (nameLine.endsWith('\\'))
+            continue; // a folder of the tree
+        const QString entry = DecodeText(nameLine);
+        auto sheet = std::make_unique<CSpriteSheet>();
+        // A name that would leave "sprite sheets\" is never opened: the sheet
+        // stays listed, empty, as one whose bitmap is missing.
+        if (IsSafeFileName(entry))
+            sheet->Load(QStringLiteral("sprite sheets\\") + entry, m_display, m_ui);
+        else
+            sheet->name = QStringLiteral("sprite sheets\\") + entry;
+        sheets.Append(std::move(sheet), "ssheet");
+    }
+    RebuildFillList();
+}
+
+void CSheetLibrary::RebuildFillList()
+{
+    fillList.Clear();
+    for (CSpriteSheet* sheet : sheets)
+        for (CSheetSprite* sprite : sheet->sprites)
+            if (sprite->fill)
+                fillList.Append(sprite, "fill");
+}
+
+void CSheetLibrary::SelectSheet(int step, int32_t* paletteScroll)
+{
+    const int count = sheets.Count();
+    if (count == 0)
+        return;
+    if (paletteScroll && selectedSheet)
+        selectedSheet->rememberedScroll = *paletteScroll;
+    for (int tried = 0; tried < count + 1; ++tried) {
+        const int64_t next = int64_t(selectedIndex) + step;
+        if (next < 0)
+            selectedIndex = count - 1;
+        else if (next >= count)
+            selectedIndex = 0;
+        else
+            selectedIndex = int32_t(next);
+        selectedSheet = sheets.At(selectedIndex);
+        if (selectedSheet->HasDesignerSprites())
+            break;
+    }
+    if (paletteScroll)
+        *paletteScroll = selectedSheet->rememberedScroll;
+}
+
+CSheetSprite* CSheetLibrary::FindSprite(const QByteArray& code) const
+{
+    for (CSpriteSheet* sheet : sheets)
+        if (CSheetSprite* sprite = sheet->FindSprite(code))
+            return sprite;
+    return nullptr;
+}
+
+CSpriteSheet* CSheetLibrary::FindSheetOf(const CSheetSprite* sprite) const
+{
+    if (!sprite)
+        return nullptr;
+    for (CSpriteSheet* sheet : sheets)
+        if (sheet->ContainsSprite(sprite))
+            return sheet;
+    return nullptr;
+}
