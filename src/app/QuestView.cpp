@@ -34,14 +34,24 @@ void CQuestView::InitialUpdate()
         m_document.screenDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
             m_frame = frame.copy();
-            if (!m_painting)
+            // A frame a designer presented on its own (a mouse move, a scroll)
+            // is shown as it is, hover marker and all, not drawn again.
+            if (!m_painting) {
+                m_framePending = true;
                 viewport()->update();
+            }
         });
     }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     verticalScrollBar()->setRange(0, 24576);
     horizontalScrollBar()->setRange(0, 32767);
+    // The map designer's line and page amounts, so the wheel and the thumb's
+    // size agree with the arrows.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()}) {
+        bar->setSingleStep(5);
+        bar->setPageStep(500);
+    }
     m_document.mapDesigner->activate();
 }
 
@@ -77,12 +87,13 @@ void CQuestView::OnScrollAction(ScrollBarKind bar, int action)
 
 void CQuestView::paintEvent(QPaintEvent*)
 {
-    if (m_display && m_display->IsReady()) {
+    if (m_display && m_display->IsReady() && !m_framePending) {
         m_painting = true;
         m_document.activeDesigner->draw(m_display.get());
         m_display->Present();
         m_painting = false;
     }
+    m_framePending = false;
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::black);
     if (!m_frame.isNull())

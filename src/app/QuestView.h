@@ -42,6 +42,7 @@ private:
     std::unique_ptr<CDisplay> m_display;
     QImage m_frame;
     bool m_painting = false;
+    bool m_framePending = false; // a presented frame waits to be shown
 };
 
 // The platform's mouse-key flags for a Qt event's buttons and modifiers.

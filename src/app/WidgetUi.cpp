@@ -4,7 +4,12 @@
 #include "app/QuestView.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/DialogMessage.h"
+#include "dialogs/GroupPropertiesDlg.h"
+#include "dialogs/MoveScreenDlg.h"
+#include "dialogs/NameEntryDlg.h"
 #include "dialogs/QuestNameDlg.h"
+#include "dialogs/QuestPropertiesDlg.h"
+#include "dialogs/ScreenPropertiesDlg.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
 
@@ -93,10 +98,14 @@ bool CWidgetUi::AskQuestName(QString& name)
 
 bool CWidgetUi::AskName(const QString& title, const QString& prompt, QString& name)
 {
-    (void)title;
-    (void)prompt;
-    (void)name;
-    return false;
+    CNameEntryDlg dialog(Owner());
+    dialog.title = title;
+    dialog.prompt = prompt;
+    dialog.name = name;
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    name = dialog.name;
+    return true;
 }
 
 void CWidgetUi::ShowAbout()
@@ -110,24 +119,38 @@ void CWidgetUi::Quit(int code)
     QApplication::exit(code);
 }
 
-int CWidgetUi::ScreenPropertiesDialog(CMapCell&, int, int)
+// A dialog's end as the platform reports it: Qt's "rejected" is the cancel answer.
+static int PlatformResult(int result)
 {
-    return AnswerCancel;
+    return result == QDialog::Rejected ? CUiPort::AnswerCancel : result;
 }
 
-int CWidgetUi::GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&)
+int CWidgetUi::ScreenPropertiesDialog(CMapCell& cell, int, int)
 {
-    return AnswerCancel;
+    CScreenPropertiesDlg dialog(&cell, Owner());
+    return PlatformResult(dialog.exec());
 }
 
-bool CWidgetUi::MoveScreenDialog(int&, int&)
+int CWidgetUi::GroupPropertiesDialog(CGroup& group, CGroupList& groups, CNameList& soundList)
 {
-    return false;
+    CGroupPropertiesDlg dialog(&group, &groups, &soundList, this, Owner());
+    return PlatformResult(dialog.exec());
 }
 
-bool CWidgetUi::QuestPropertiesDialog(QuestProperties&)
+bool CWidgetUi::MoveScreenDialog(int& column, int& row)
 {
-    return false;
+    CMoveScreenDlg dialog(Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    column = int(dialog.column);
+    row = int(dialog.row);
+    return true;
+}
+
+bool CWidgetUi::QuestPropertiesDialog(QuestProperties& properties)
+{
+    CQuestPropertiesDlg dialog(&properties, Owner());
+    return dialog.exec() == QDialog::Accepted;
 }
 
 int CWidgetUi::ScriptErrorsDialog()

@@ -1,6 +1,7 @@
 #include "dialogs/QuestNameDlg.h"
 
 #include "dialogs/DialogMessage.h"
+#include "dialogs/FieldChecks.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,7 +16,7 @@ CQuestNameDlg::CQuestNameDlg(QWidget* parent) : QDialog(parent)
     m_prompt->setObjectName(QStringLiteral("1059"));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("1008"));
-    m_name->setMaxLength(64);
+    m_name->setMaxLength(kQuestNameLength);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
@@ -27,16 +28,18 @@ CQuestNameDlg::CQuestNameDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-int CQuestNameDlg::exec()
+void CQuestNameDlg::showEvent(QShowEvent* event)
 {
     m_prompt->setText(prompt);
     m_name->setText(name);
-    return QDialog::exec();
+    QDialog::showEvent(event);
 }
 
 void CQuestNameDlg::accept()
 {
-    name = m_name->text();
+    CFieldExchange exchange(this);
+    if (!exchange.MaxChars(m_name, name, kQuestNameLength))
+        return;
     if (name.isEmpty()) {
         ShowDialogMessage(this, QStringLiteral("That is not a valid Quest Name"), QStringLiteral("Error"));
         return;

@@ -13,10 +13,16 @@ public:
     QString name;
     QString prompt = QStringLiteral("Enter a name for your quest:");
 
-    int exec() override;
     void accept() override;
+
+protected:
+    // The prompt and the name are shown as the caller set them.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QLabel* m_prompt;
     QLineEdit* m_name;
 };
+
+// The longest quest name the dialog takes.
+constexpr int kQuestNameLength = 64;

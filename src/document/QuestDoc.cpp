@@ -81,6 +81,10 @@ void CQuestDoc::OnCommand(int id)
     case ID_EDIT_MAIN_SCRIPT:
         EditMainScript();
         break;
+    case ID_QUEST_PROPERTIES:
+        // The dialog changes the five values only on OK.
+        ui.QuestPropertiesDialog(mapDesigner->map.properties);
+        break;
     case ID_EXIT:
         SaveOnExit();
         ui.Quit(0);

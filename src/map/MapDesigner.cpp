@@ -1,6 +1,7 @@
 #include "map/MapDesigner.h"
 
 #include "display/Display.h"
+#include "document/QuestDoc.h"
 #include "map/MapFile.h"
 #include "map/PreviewReader.h"
 #include "map/QuestFolder.h"
@@ -11,7 +12,11 @@
 #include "support/TextFile.h"
 #include "support/UiPort.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 QString WindowTitle()
@@ -29,14 +34,351 @@ void CMapDesigner::activate()
     ui->SetMenu(134);
 }
 
+void CMapDesigner::RebuildVisibleCells()
+{
+    visibleCells.fill(nullptr);
+    visibleCount = 0;
+    const int i0 = scrollX / kCellWidth - 1;
+    const int j0 = scrollY / kCellHeight - 1;
+    for (int j = j0; j <= j0 + 9; ++j)
+        for (int i = i0; i <= i0 + 9; ++i)
+            if (CQuestMap::ValidCellCoordinates(i, j))
+                visibleCells[size_t(visibleCount++)] = &map.Cell(i, j);
+}
+
 void CMapDesigner::draw(CDisplay* target)
 {
-    (void)target;
+    if (!target || !target->IsReady())
+        return;
+    RebuildVisibleCells();
+    for (int k = 0; k < visibleCount; ++k) {
+        const CMapCell& cell = *visibleCells[size_t(k)];
+        const int left = BlockLeft(cell);
+        const int top = BlockTop(cell);
+        // Blocks wholly outside the back buffer would leave no pixel.
+        if (left >= target->width || top >= target->height || left + kCellWidth <= 0 || top + kCellHeight <= 0)
+            continue;
+        if (cell.preview) {
+            // The preview's green pixels are left out and show what lies beneath.
+            target->DrawSurface(left, top, cell.preview.get(), nullptr, 1);
+            continue;
+        }
+        target->FillRect(0, left, top, left + kCellWidth, top + kCellHeight);
+        target->FillRect(0xFFFFFF, left + 2, top + 2, left + 126, top + 94);
+        target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
+                     Rgb(255, 255, 255), Rgb(0, 0, 0));
+    }
+    if (dragging) {
+        target->Outline(dragX1 + 4, dragY1 + 4, dragX2 - 4, dragY2 - 4, 255);
+        target->Outline(dragX1 + 5, dragY1 + 5, dragX2 - 5, dragY2 - 5, 255);
+    }
+    for (CGroup* group : map.groups.groups)
+        DrawGroupOutline(target, *group, 255);
+    if (map.groups.selected)
+        DrawGroupOutline(target, *map.groups.selected, 65280);
+}
+
+void CMapDesigner::DrawGroupOutline(CDisplay* target, const CGroup& group, uint32_t value)
+{
+    // Groups come from files people edit; edges far outside the view are held
+    // just outside it, which draws the same pixels without walking millions of
+    // invisible ones (and without overflowing).
+    auto held = [](int64_t v, int size) { return int(std::clamp<int64_t>(v, -1, int64_t(size) + 1)); };
+    for (int inset : {2, 3}) {
+        const int64_t left = int64_t(group.left) - scrollX + inset;
+        const int64_t top = int64_t(group.top) - scrollY + inset;
+        const int64_t right = int64_t(group.right) - scrollX - inset;
+        const int64_t bottom = int64_t(group.bottom) - scrollY - inset;
+        target->Outline(held(left, target->width), held(top, target->height), held(right, target->width),
+                        held(bottom, target->height), value);
+    }
+}
+
+void CMapDesigner::DrawAndPresent()
+{
+    if (!display || !display->IsReady())
+        return;
+    if (document && document->activeDesigner != this)
+        return;
+    draw(display);
+    display->Present();
+}
+
+void CMapDesigner::onMouseMove(uint32_t flags, int x, int y)
+{
+    (void)flags;
+    const bool canDraw = display && display->IsReady();
+    if (canDraw) {
+        draw(display);
+        for (int k = 0; k < visibleCount; ++k) {
+            const CMapCell& cell = *visibleCells[size_t(k)];
+            const int left = BlockLeft(cell);
+            const int top = BlockTop(cell);
+            if (left < x && x < left + kCellWidth && top < y && y < top + kCellHeight) {
+                display->FillRect(0, left + 60, top + 44, left + 68, top + 52);
+                break;
+            }
+        }
+    }
+    if (dragging) {
+        dragX2 = Snap(x, Horizontal);
+        dragY2 = Snap(y, Vertical);
+    }
+    // The highlight follows on the next frame.
+    map.SelectGroupAt(x, y, scrollX, scrollY);
+    if (canDraw)
+        display->Present();
+}
+
+int CMapDesigner::Snap(int value, Axis axis)
+{
+    RebuildVisibleCells();
+    int result = 0;
+    int64_t nearest = 999; // only distances below this count
+    for (int k = 0; k < visibleCount; ++k) {
+        const CMapCell& cell = *visibleCells[size_t(k)];
+        const int edge = axis == Horizontal ? BlockLeft(cell) : BlockTop(cell);
+        const int64_t distance = std::abs(int64_t(edge) - value);
+        if (distance < nearest) {
+            nearest = distance;
+            result = edge;
+        }
+    }
+    return result;
+}
+
+void CMapDesigner::onRButtonDown(uint32_t flags, int x, int y)
+{
+    (void)flags;
+    if (CGroup* group = map.FindGroupAt(x, y, scrollX, scrollY)) {
+        OpenGroupProperties(*group);
+        DrawAndPresent();
+        return;
+    }
+    dragX1 = dragX2 = Snap(x, Horizontal);
+    dragY1 = dragY2 = Snap(y, Vertical);
+    dragging = 1;
+}
+
+void CMapDesigner::onRButtonUp(uint32_t flags, int x, int y)
+{
+    (void)flags;
+    (void)x;
+    (void)y;
+    if (!dragging)
+        return;
+    dragging = 0;
+    if (AddGroup(dragX1, dragY1, dragX2, dragY2, scrollX, scrollY))
+        SaveMapFile();
+    DrawAndPresent();
+}
+
+int CMapDesigner::AddGroup(int x1, int y1, int x2, int y2, int sx, int sy)
+{
+    if (x1 == x2 || y1 == y2)
+        return 0;
+    const int left = std::min(x1, x2) + sx;
+    const int top = std::min(y1, y2) + sy;
+    const int right = std::max(x1, x2) + sx;
+    const int bottom = std::max(y1, y2) + sy;
+    if (map.RectangleOverlapsGroup(left, top, right, bottom)) {
+        ui->MessageBox(QStringLiteral("Groups may not overlap one another"), QStringLiteral("Error"));
+        return 0;
+    }
+    auto group = std::make_unique<CGroup>();
+    group->left = left;
+    group->top = top;
+    group->right = right;
+    group->bottom = bottom;
+    group->id = map.NextGroupId();
+    CopyFileReplacing(QStringLiteral("questdata\\standardscreen.ves"),
+                      QuestFilePath(QStringLiteral("scripts\\group\\%1.ves").arg(group->id)));
+    map.groups.Append(std::move(group));
+    return 1;
+}
+
+void CMapDesigner::OpenGroupProperties(CGroup& group)
+{
+    // Without the document's sound list the dialog would end at once.
+    if (!document || !document->soundList)
+        return;
+    ui->GroupPropertiesDialog(group, map.groups, *document->soundList);
+}
+
+void CMapDesigner::onLButtonDown(uint32_t flags, int x, int y)
+{
+    (void)flags;
+    if (dragging)
+        return;
+    RebuildVisibleCells();
+    for (int k = 0; k < visibleCount; ++k) {
+        CMapCell& cell = *visibleCells[size_t(k)];
+        const int left = BlockLeft(cell);
+        const int top = BlockTop(cell);
+        if (left < x && x < left + kCellWidth && top < y && y < top + kCellHeight) {
+            ScreenPropertiesAction(cell);
+            return;
+        }
+    }
+}
+
+void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
+{
+    const int column = cell.Column();
+    const int row = cell.Row();
+    const int result = ui->ScreenPropertiesDialog(cell, column, row);
+    switch (result) {
+    case kEditScreen:
+        if (document)
+            document->OpenScreenDesigner(column, row);
+        return;
+    case kDeleteScreen:
+        // The dialog has asked its own question before ending with this code.
+        DeleteScreen(cell);
+        SaveMapFile();
+        break;
+    case kEditGroup:
+        if (CGroup* group = map.FindGroupAt(cell.x + 5, cell.y + 5))
+            OpenGroupProperties(*group);
+        else
+            ui->MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),
+                           QStringLiteral("Error"));
+        break;
+    case kMoveScreen:
+    case kCopyScreen: {
+        int destColumn = 0;
+        int destRow = 0;
+        if (ui->MoveScreenDialog(destColumn, destRow))
+            MoveOrCopyScreen(cell, destColumn, destRow, result == kCopyScreen);
+        break;
+    }
+    default:
+        break;
+    }
+    DrawAndPresent();
+}
+
+void CMapDesigner::onHScroll(int code, int position)
+{
+    Scroll(code, position, scrollX, kScrollLimitX, HorizontalBar);
+}
+
+void CMapDesigner::onVScroll(int code, int position)
+{
+    Scroll(code, position, scrollY, kScrollLimitY, VerticalBar);
+}
+
+void CMapDesigner::Scroll(int code, int position, int32_t& scroll, int32_t limit, ScrollBarKind bar)
+{
+    int64_t moved = scroll;
+    switch (code) {
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        moved = position;
+        break;
+    case SB_LINELEFT:
+        moved -= 5;
+        break;
+    case SB_LINERIGHT:
+        moved += 5;
+        break;
+    case SB_PAGELEFT:
+        moved -= 500;
+        break;
+    case SB_PAGERIGHT:
+        moved += 500;
+        break;
+    default:
+        return;
+    }
+    // The bar follows the position it shows, so the two never part.
+    scroll = int32_t(std::clamp<int64_t>(moved, 0, limit));
+    ui->SetScrollPosition(bar, scroll);
+    if (display && display->IsReady() && (!document || document->activeDesigner == this)) {
+        display->Clear(0);
+        draw(display);
+        display->Present();
+    }
+}
+
+QString CMapDesigner::ScreenFilePath(int column, int row)
+{
+    return QuestFilePath(QStringLiteral("screens\\%1-%2.lnd").arg(column).arg(row));
+}
+
+QString CMapDesigner::ScreenScriptPath(int column, int row)
+{
+    return QuestFilePath(QStringLiteral("scripts\\screen\\%1-%2.ves").arg(column).arg(row));
+}
+
+void CMapDesigner::DeleteScreen(CMapCell& cell)
+{
+    cell.preview.reset();
+    const int column = cell.Column();
+    const int row = cell.Row();
+    for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
+        QFile file(NativePath(path));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty
+    }
+}
+
+int CMapDesigner::CopyScreenFiles(int sourceColumn, int sourceRow, int destColumn, int destRow, bool* complete)
+{
+    if (sourceColumn == destColumn && sourceRow == destRow)
+        return 0;
+    bool allCopied = true;
+    const std::pair<QString, QString> copies[] = {
+        {ScreenFilePath(sourceColumn, sourceRow), ScreenFilePath(destColumn, destRow)},
+        {PreviewPath(sourceColumn, sourceRow), PreviewPath(destColumn, destRow)},
+        {ScreenScriptPath(sourceColumn, sourceRow), ScreenScriptPath(destColumn, destRow)},
+    };
+    for (const auto& [from, to] : copies) {
+        // A file the screen does not have is passed over; one that exists and
+        // cannot be copied means the screen did not arrive whole.
+        if (!QFileInfo::exists(NativePath(from)))
+            continue;
+        if (!CopyFileReplacing(from, to))
+            allCopied = false;
+    }
+    if (complete)
+        *complete = allCopied;
+    return 1;
+}
+
+void CMapDesigner::MoveOrCopyScreen(CMapCell& cell, int destColumn, int destRow, bool copy)
+{
+    if (!CQuestMap::ValidCellCoordinates(destColumn, destRow))
+        return;
+    CMapCell& destination = map.Cell(destColumn, destRow);
+    if (destination.HoldsScreen()
+        && ui->MessageBox(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"),
+                          QStringLiteral("Moving Screen"), CUiPort::ButtonsYesNo)
+               != CUiPort::AnswerYes)
+        return;
+    bool complete = true;
+    if (!CopyScreenFiles(cell.Column(), cell.Row(), destColumn, destRow, &complete)) {
+        ui->MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
+        return;
+    }
+    // A move whose copy failed part-way keeps its source: emptying it would
+    // lose the screen.
+    if (!complete)
+        ui->MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
+    destination.inside = cell.inside;
+    LoadPreview(destination, destColumn, destRow);
+    if (!copy && complete)
+        DeleteScreen(cell);
+    DrawAndPresent();
 }
 
 void CMapDesigner::SaveMapFile()
 {
     const QString path = QStringLiteral("save\\") + g_questName + QStringLiteral(".qss");
+    // Without an open quest there is no map file to write (it would be "save\.qss").
+    if (g_questName.isEmpty()) {
+        ui->MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+        return;
+    }
     // What is written is what will be read again: string fields the file cannot
     // carry whole are cut in the model too.
     map.properties.fullName = CutToBytes(map.properties.fullName, kMapStringFieldLimit);
