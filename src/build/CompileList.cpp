@@ -1,0 +1,195 @@
+#include "build/CompileList.h"
+
+#include "build/FileTime.h"
+#include "support/DiagnosticLog.h"
+#include "support/LaunchEditor.h"
+#include "support/LineHelpers.h"
+#include "support/LogicalPath.h"
+#include "support/Processes.h"
+#include "support/TextCodec.h"
+#include "support/TextFile.h"
+#include "support/UiPort.h"
+
+#include <QFile>
+
+const char* const kCompilerPath = "compiler\\sc";
+const char* const kCompileListPath = "compiler\\compilelist.txt";
+const char* const kCompilerErrorsPath = "compiler\\errors.txt";
+
+namespace {
+
+const char kCannotCreate[] = "Couldn't Create compilelist.txt";
+const char kCannotRun[] = "Couldn't find or run the Compiler!";
+const char kCompilerCaption[] = "sc.exe";
+const char kScriptsHaveErrors[] =
+    "One or more of your scripts has errors, Your QST file will not\nbe built until you have fixed these errors.";
+const char kRecompileFailed[] = "OnRecompileAll() - Cant open Compile List! ***";
+constexpr int kLineBuffer = 128;
+constexpr int kEditScript = 5005;
+
+// Reads one whole line without its line end; a longer line than the buffer is
+// joined from its pieces so that the triples stay aligned.
+bool ReadWholeLine(CTextReader& file, QByteArray& line)
+{
+    QByteArray piece;
+    line.clear();
+    if (!file.GetLine(piece, kLineBuffer))
+        return false;
+    line = piece;
+    while (!line.endsWith('\n') && file.GetLine(piece, kLineBuffer))
+        line += piece;
+    line = StripLineFeed(line);
+    return true;
+}
+
+// The source's time now. An unreadable time (missing file, bad path) leaves
+// the entry looking changed, so the script is compiled and its error shown.
+void TakeCurrentTime(CEntry& entry)
+{
+    uint64_t time = 0;
+    entry.currentKnown = LastWriteFileTime(NativePath(entry.sourcePath), time);
+    entry.current = entry.currentKnown ? time : 0;
+}
+
+} // namespace
+
+CCompileList::CCompileList(CUiPort& ui) : m_ui(ui) {}
+
+CCompileList::~CCompileList() = default;
+
+CEntry* CCompileList::Append(std::unique_ptr<CEntry> entry)
+{
+    CEntry* added = m_entries.Append(std::move(entry), "CEntry");
+    if (!m_firstByPath.contains(added->sourcePath))
+        m_firstByPath.insert(added->sourcePath, added);
+    return added;
+}
+
+CEntry* CCompileList::Find(const QString& sourcePath) const
+{
+    return m_firstByPath.value(sourcePath, nullptr);
+}
+
+int CCompileList::LoadCompileList()
+{
+    m_entries.Clear();
+    m_firstByPath.clear();
+    CTextReader file;
+    if (!file.Open(QLatin1String(kCompileListPath))) {
+        // Made empty when missing; an existing file that cannot be read is
+        // never truncated.
+        QFile fresh(NativePath(QLatin1String(kCompileListPath)));
+        if (!fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            m_ui.MessageBox(QLatin1String(kCannotCreate), QStringLiteral("Error"));
+            LogLine(QLatin1String(kCannotCreate));
+            return 0;
+        }
+        return 1;
+    }
+    QByteArray path, high, low;
+    while (ReadWholeLine(file, path)) {
+        ReadWholeLine(file, high);
+        ReadWholeLine(file, low);
+        if (path.isEmpty())
+            continue;
+        auto entry = std::make_unique<CEntry>();
+        entry->sourcePath = DecodeText(path);
+        entry->compiledAt = MakeFileTime(uint32_t(ParseDecimalInt(high)), uint32_t(ParseDecimalInt(low)));
+        TakeCurrentTime(*entry);
+        Append(std::move(entry));
+    }
+    return 1;
+}
+
+int CCompileList::CompileIfChanged(const QString& sourcePath)
+{
+    const CEntry* entry = Find(sourcePath);
+    if (entry && entry->currentKnown && entry->compiledAt == entry->current)
+        return 1;
+    return Compile(sourcePath);
+}
+
+QString CCompileList::OutputPath(const QString& sourcePath)
+{
+    QString output = sourcePath;
+    output.chop(4);
+    output += QStringLiteral(".amx");
+    const int slash = int(output.lastIndexOf(QLatin1Char('\\')));
+    output.insert(slash + 1, QStringLiteral("amx\\"));
+    return output;
+}
+
+int CCompileList::Compile(const QString& sourcePath)
+{
+    const QString output = OutputPath(sourcePath);
+    ++m_compilerRuns;
+    // The compiler gets one argument per path, so blanks in paths need no
+    // quoting: the source, "-o" joined to the output, "-e" joined to the
+    // error file; it runs in the base directory.
+    const int exitCode = RunAndWait(NativePath(QLatin1String(kCompilerPath)), QStringLiteral("2"),
+                                    {NativePath(sourcePath), QStringLiteral("-o") + NativePath(output),
+                                     QStringLiteral("-e") + NativePath(QLatin1String(kCompilerErrorsPath))},
+                                    NativePath(QString()));
+    switch (exitCode) {
+    case -1:
+        m_ui.MessageBox(QLatin1String(kCannotRun), QLatin1String(kCompilerCaption));
+        LogLine(QLatin1String(kCannotRun));
+        return 0;
+    case 0:
+    case 1:
+        RecordCompiled(sourcePath);
+        SaveCompileList();
+        return 1;
+    case 2:
+        if (m_ui.ScriptErrorsDialog() == kEditScript)
+            LaunchEditor(sourcePath);
+        return 0;
+    default:
+        m_ui.MessageBox(QLatin1String(kScriptsHaveErrors), sourcePath);
+        return 0;
+    }
+}
+
+void CCompileList::RecordCompiled(const QString& sourcePath)
+{
+    CEntry* entry = Find(sourcePath);
+    if (!entry) {
+        auto fresh = std::make_unique<CEntry>();
+        fresh->sourcePath = sourcePath;
+        entry = Append(std::move(fresh));
+    }
+    TakeCurrentTime(*entry);
+    entry->compiledAt = entry->current;
+}
+
+int CCompileList::SaveCompileList()
+{
+    CTextWriter file;
+    bool ok = file.Open(QLatin1String(kCompileListPath));
+    if (ok) {
+        for (const CEntry* entry : m_entries) {
+            WriteTextLine(entry->sourcePath, file);
+            WriteIntLine(int32_t(FileTimeHigh(entry->compiledAt)), file);
+            WriteIntLine(int32_t(FileTimeLow(entry->compiledAt)), file);
+        }
+        ok = file.Commit();
+    }
+    if (!ok) {
+        m_ui.MessageBox(QLatin1String(kCannotCreate), QStringLiteral("Error"));
+        LogLine(QLatin1String(kCannotCreate));
+        return 0;
+    }
+    return 1;
+}
+
+int CCompileList::RecompileAll()
+{
+    CTextWriter file;
+    if (!file.Open(QLatin1String(kCompileListPath)) || !file.Commit()) {
+        LogLine(QLatin1String(kRecompileFailed));
+        return 0;
+    }
+    m_entries.Clear();
+    m_firstByPath.clear();
+    return 1;
+}
