@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Run {
+struct ToolRun {
     int exitCode;
     QString error;
 };
 
-Run Tessell(const CTempBase& base, const QStringList& arguments)
+ToolRun Tessell(const CTempBase& base, const QStringList& arguments)
 {
     QProcess process;
     process.setWorkingDirectory(base.root);
@@ -25,7 +25,7 @@ TEST(TessellNew, MakesExactlyTheQuestFolderAndTheMapFile)
 {
     CTempBase base;
     const QStringList before = base.Listing();
-    const Run run = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
+    const ToolRun run = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
     EXPECT_EQ(0, run.exitCode) << run.error.toStdString();
     QStringList added = base.Listing();
     for (const QString& entry : before)
@@ -50,10 +50,10 @@ TEST(TessellNew, RefusesWithAMessageAndANonZeroExit)
     CTempBase base;
     ASSERT_EQ(0, Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")}).exitCode);
     const QStringList before = base.Listing();
-    Run again = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
+    ToolRun again = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
     EXPECT_NE(0, again.exitCode);
     EXPECT_EQ(QStringLiteral("Error: A quest called \"Forest\" already exists, please choose another name\n"), again.error);
-    Run escape = Tessell(base, {QStringLiteral("new"), QStringLiteral("../Elsewhere")});
+    ToolRun escape = Tessell(base, {QStringLiteral("new"), QStringLiteral("../Elsewhere")});
     EXPECT_NE(0, escape.exitCode);
     EXPECT_TRUE(escape.error.startsWith(QStringLiteral("Error: A quest name may not hold")));
     EXPECT_NE(0, Tessell(base, {QStringLiteral("new")}).exitCode);
