@@ -46,5 +46,7 @@ int CConsoleUi::ScriptErrorsDialog()
 
 void CConsoleUi::Progress(const QString& step, int done, int total)
 {
+    if (done >= total)
+        return; // the build is over; its outcome follows
     PrintError(QStringLiteral("[%1/%2] %3").arg(done).arg(total).arg(step));
 }

@@ -1,7 +1,9 @@
 // tessell: the editor's companion on the command line, run in a base
 // directory. It uses the same code as the editor and needs no display.
+#include "BuildCommand.h"
 #include "ConsoleUi.h"
 #include "DemoQuest.h"
+#include "QuestArchiveCommand.h"
 
 #include "display/Display.h"
 #include "document/QuestDoc.h"
@@ -26,7 +28,8 @@ int Usage()
 {
     PrintError(QStringLiteral("usage: tessell new NAME\n"
                               "       tessell previews QUEST   rewrite every screen's preview from its screen file\n"
-                              "       tessell demo             write the sample sheet file and make the quest Demo"));
+                              "       tessell demo             write the sample sheet file and make the quest Demo\n")
+               + BuildUsage() + QuestArchiveUsage().trimmed().prepend(QStringLiteral("       ")));
     return 2;
 }
 
@@ -123,5 +126,9 @@ int main(int argc, char* argv[])
         return RewritePreviews(args);
     if (command == QLatin1String("demo"))
         return MakeDemo(args);
+    if (command == QLatin1String("build"))
+        return BuildCommand(args);
+    if (command == QLatin1String("qst"))
+        return QuestArchiveCommand(args);
     return Usage();
 }

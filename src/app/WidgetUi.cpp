@@ -2,6 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QuestView.h"
+#include "common/DialogResults.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/GroupPropertiesDlg.h"
@@ -10,12 +11,18 @@
 #include "dialogs/QuestNameDlg.h"
 #include "dialogs/QuestPropertiesDlg.h"
 #include "dialogs/ScreenPropertiesDlg.h"
+#include "dialogs/ScriptErrorsDlg.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QScrollBar>
+
+CWidgetUi::CWidgetUi(CMainFrame* frame) : m_frame(frame) {}
+
+CWidgetUi::~CWidgetUi() = default;
 
 QWidget* CWidgetUi::Owner() const
 {
@@ -155,7 +162,30 @@ bool CWidgetUi::QuestPropertiesDialog(QuestProperties& properties)
 
 int CWidgetUi::ScriptErrorsDialog()
 {
-    return AnswerOk;
+    CScriptErrorsDlg dialog(Owner());
+    const int result = dialog.exec();
+    if (result == kEditScript)
+        return kEditScript;
+    return result == QDialog::Accepted ? AnswerOk : AnswerCancel;
 }
 
-void CWidgetUi::Progress(const QString&, int, int) {}
+void CWidgetUi::Progress(const QString& step, int done, int total)
+{
+    // A modal progress window while a build runs; it goes when the build ends.
+    if (done >= total) {
+        m_progress.reset();
+        return;
+    }
+    if (!m_progress) {
+        m_progress = std::make_unique<QProgressDialog>(QStringLiteral("Building the quest file..."), QString(), 0,
+                                                       total, Owner());
+        m_progress->setWindowTitle(QStringLiteral("Write Quest file"));
+        m_progress->setWindowModality(Qt::WindowModal);
+        m_progress->setMinimumDuration(300);
+        m_progress->setCancelButton(nullptr);
+    }
+    m_progress->setMaximum(total);
+    m_progress->setLabelText(QStringLiteral("Building the quest file: %1").arg(step));
+    m_progress->setValue(done);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -3,12 +3,16 @@
 // dialogs, owned by the main window.
 #include "support/UiPort.h"
 
+#include <memory>
+
 class CMainFrame;
+class QProgressDialog;
 class QWidget;
 
 class CWidgetUi : public CUiPort {
 public:
-    explicit CWidgetUi(CMainFrame* frame = nullptr) : m_frame(frame) {}
+    explicit CWidgetUi(CMainFrame* frame = nullptr);
+    ~CWidgetUi() override;
     void SetFrame(CMainFrame* frame) { m_frame = frame; }
 
     int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
@@ -31,6 +35,7 @@ public:
 private:
     QWidget* Owner() const;
     CMainFrame* m_frame;
+    std::unique_ptr<QProgressDialog> m_progress;
 };
 
 // Turns a filter of the "Name|*.ext|Name|*.ext||" form into Qt's form.

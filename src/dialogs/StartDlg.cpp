@@ -19,6 +19,7 @@ CStartDlg::CStartDlg(CQuestDoc& document, QWidget* parent) : QDialog(parent), m_
     exit->setToolTip(QStringLiteral("Exit the Tessellmancery"));
     for (QPushButton* b : {create, open, exit})
         b->setAutoDefault(false);
+    setMinimumWidth(320);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(create);
     layout->addWidget(open);

@@ -9,7 +9,7 @@ const std::vector<CommandInfo>& CommandTable()
         {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", Guard::Map},
         {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", Guard::Map},
         {ID_WRITE_QUEST, kMapMenu, "&File", "&Write Quest file\tCtrl+Q", Guard::Map},
-        {ID_RECOMPILE_ALL, kMapMenu, "&File", "&Recompile all scripts", Guard::Map},
+        {ID_RECOMPILE_ALL, kMapMenu, "&File", "&Recompile all scripts", Guard::None}, // builds only from the map
         {ID_TEST_QUEST, kMapMenu, "&File", "&Test Quest in Vantraglen...\tCtrl+T", Guard::None},
         {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", Guard::None},
         {ID_EXIT, kMapMenu, "&File", "E&xit", Guard::None},

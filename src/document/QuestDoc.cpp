@@ -93,6 +93,21 @@ void CQuestDoc::OnCommand(int id)
     case ID_BACK_TO_MAP_SHEET:
         BackToMap();
         break;
+    case ID_WRITE_QUEST:
+        mapDesigner->BuildQuest(true);
+        break;
+    case ID_RECOMPILE_ALL:
+        mapDesigner->RecompileAllScripts(GuardAllows(Guard::Map));
+        break;
+    case ID_TEST_QUEST:
+        mapDesigner->TestQuest(GuardAllows(Guard::Map));
+        break;
+    case ID_FIND_ENGINE:
+        mapDesigner->FindEngine();
+        break;
+    case ID_COPY_QUEST:
+        mapDesigner->CopyQuest();
+        break;
     case ID_APP_ABOUT:
         ui.ShowAbout();
         break;

@@ -1,5 +1,7 @@
 #include "map/MapDesigner.h"
 
+#include "build/CompileList.h"
+#include "build/VirtualArchive.h"
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "map/MapFile.h"
@@ -25,7 +27,10 @@ QString WindowTitle()
 }
 } // namespace
 
-CMapDesigner::CMapDesigner(CUiPort* port) : ui(port) {}
+CMapDesigner::CMapDesigner(CUiPort* port) : ui(port)
+{
+    compileList = std::make_unique<CCompileList>(*port);
+}
 
 CMapDesigner::~CMapDesigner() = default;
 

@@ -8,8 +8,11 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
+class CCompileList;
 class CUiPort;
+class CVirtualArchive;
 
 class CMapDesigner : public CDesigner {
 public:
@@ -74,6 +77,29 @@ public:
     // Reloads a cell's preview from questdata\{quest}\screens\{column}-{row}.bmp.
     void LoadPreview(CMapCell& cell, int column, int row);
     static QString PreviewPath(int column, int row);
+
+    // The quest build: checks the quest, compiles what changed, writes the lists
+    // for the engine and packs output\{quest}.qst. 1 when the quest file was written.
+    int BuildQuest(bool showSuccess);
+    // The player's start lies on a cell that holds a screen (borders count for both).
+    bool StartPositionOnScreen() const;
+    // Every screen's centre lies in a group.
+    bool AllScreensInGroups() const;
+    // "Recompile all scripts": empties the compile list, then builds when the
+    // map designer is the active designer.
+    void RecompileAllScripts(bool mapDesignerActive);
+    // Lets the user choose the engine and keeps its path. 1 when chosen.
+    int FindEngine();
+    // Builds (when the map designer is active) and starts the engine on the
+    // quest file. False when nothing was started.
+    bool TestQuest(bool mapDesignerActive);
+    // Copies the open quest's folder and map file under a new name.
+    void CopyQuest();
+    // output\{quest}.qst
+    static QString QuestArchivePath();
+
+    std::unique_ptr<CCompileList> compileList;
+    std::unique_ptr<CVirtualArchive> archive; // the last build's
 
     // How far the map scrolls, in map units.
     static constexpr int32_t kScrollLimitX = 32768;

@@ -1,5 +1,6 @@
 #include "support/Processes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -58,10 +59,18 @@ int RunAndWait(const QString& program, const QString& programName, const QString
         execv(path.constData(), argv.pointers.data());
         _exit(127);
     }
+    // While the program runs, windows keep painting; input waits until it ends.
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
+    for (;;) {
+        const pid_t done = waitpid(pid, &status, QCoreApplication::instance() ? WNOHANG : 0);
+        if (done == pid)
+            break;
+        if (done < 0 && errno != EINTR)
             return -1;
+        if (done == 0) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            usleep(5000);
+        }
     }
     if (!WIFEXITED(status))
         return -1;
