@@ -1,6 +1,7 @@
 #include "build/CompileList.h"
 
 #include "build/FileTime.h"
+#include "common/DialogResults.h"
 #include "support/DiagnosticLog.h"
 #include "support/LaunchEditor.h"
 #include "support/LineHelpers.h"
@@ -25,7 +26,6 @@ const char kScriptsHaveErrors[] =
     "One or more of your scripts has errors, Your QST file will not\nbe built until you have fixed these errors.";
 const char kRecompileFailed[] = "OnRecompileAll() - Cant open Compile List! ***";
 constexpr int kLineBuffer = 128;
-constexpr int kEditScript = 5005;
 
 // Reads one whole line without its line end; a longer line than the buffer is
 // joined from its pieces so that the triples stay aligned.

@@ -3,10 +3,10 @@
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
+#include "support/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <limits>
 #include <vector>
@@ -19,7 +19,7 @@ constexpr qint64 kCopyBuffer = 1 << 20;
 
 // Copies the rest of `from` to `to`, scrambling when asked. False when reading
 // fails (`readFailed` set) or writing fails.
-bool CopyBytes(QFile& from, QFileDevice& to, const ScrambleKey* key, std::vector<char>& buffer, bool& readFailed)
+bool CopyBytes(QFile& from, QFile& to, const ScrambleKey* key, std::vector<char>& buffer, bool& readFailed)
 {
     readFailed = false;
     for (;;) {
@@ -126,8 +126,8 @@ int CVirtualArchive::WriteArchive()
         return ArchiveNotWritten;
     // Written beside the old archive and renamed over it at the end, so a
     // failure half-way leaves the previous archive whole.
-    QSaveFile archive(NativePath(m_archiveName));
-    if (!archive.open(QIODevice::WriteOnly))
+    CTextWriter archive;
+    if (!archive.Open(m_archiveName))
         return ArchiveNotWritten;
     QByteArray directory(kArchiveMagic);
     directory += QByteArray::number(m_headers.Count()) + '~';
@@ -137,15 +137,15 @@ int CVirtualArchive::WriteArchive()
         directory += QByteArray::number(header->start) + '~';
         directory += QByteArray::number(header->end) + '~';
     }
-    if (archive.write(directory) != directory.size()) {
-        archive.cancelWriting();
-        return ArchiveNotWritten;
-    }
+    archive.Raw(directory);
     std::vector<char> buffer(kCopyBuffer);
-    bool readFailed = false;
-    if (!CopyBytes(temp, archive, nullptr, buffer, readFailed)) {
-        archive.cancelWriting();
-        return ArchiveNotWritten;
+    for (;;) {
+        const qint64 got = temp.read(buffer.data(), qint64(buffer.size()));
+        if (got < 0)
+            return ArchiveNotWritten; // the writer drops its temporary file
+        if (got == 0)
+            break;
+        archive.Raw(QByteArray::fromRawData(buffer.data(), qsizetype(got)));
     }
-    return archive.commit() ? BuildOk : ArchiveNotWritten;
+    return archive.Commit() ? BuildOk : ArchiveNotWritten;
 }

@@ -28,11 +28,22 @@ QString ClassicDiagnostic(const QString& line, const QString& baseFolder)
     const QString classicKind = kind == QLatin1String("fatal error") ? QStringLiteral("Fatal")
                                 : kind == QLatin1String("error")     ? QStringLiteral("Error")
                                                                      : QStringLiteral("Warning");
+    // File names quoted in the message are shown the same way.
+    static const QRegularExpression quoted(QStringLiteral("\"([^\"]*)\""));
+    QString message = m.captured(6);
+    const QString base = QDir::cleanPath(baseFolder) + QLatin1Char('/');
+    for (auto it = quoted.globalMatch(message); it.hasNext();) {
+        const QRegularExpressionMatch q = it.next();
+        if (q.captured(1).startsWith(base)) {
+            message.replace(q.capturedStart(1), q.capturedLength(1), LogicalName(q.captured(1), baseFolder));
+            break; // offsets have moved; compiler messages quote one name
+        }
+    }
     // Built by joining, so that a "%" in a file name or message stays as it is.
     const QString number = QStringLiteral("%1").arg(m.captured(5).toInt(), 3, 10, QLatin1Char('0'));
     return LogicalName(m.captured(1), baseFolder) + QLatin1Char('(') + m.captured(2) + m.captured(3)
            + QStringLiteral(") ") + classicKind + QStringLiteral(" [") + number + QStringLiteral("]: ")
-           + m.captured(6);
+           + message;
 }
 
 bool IsErrorLine(const QString& classicLine)
