@@ -1,0 +1,662 @@
+#include "build/NameList.h"
+#include "common/DialogResults.h"
+#include "dialogs/DialogMessage.h"
+#include "dialogs/FieldChecks.h"
+#include "dialogs/GroupDimensionsDlg.h"
+#include "dialogs/GroupPropertiesDlg.h"
+#include "dialogs/MoveScreenDlg.h"
+#include "dialogs/NameEntryDlg.h"
+#include "dialogs/QuestPropertiesDlg.h"
+#include "dialogs/ScreenPropertiesDlg.h"
+#include "helpers/FakeUi.h"
+#include "helpers/QtPrinters.h"
+#include "helpers/TempBase.h"
+#include "map/Group.h"
+#include "map/MapCell.h"
+#include "map/QuestProperties.h"
+#include "support/Globals.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Records the dialogs' own message boxes and answers each from a queue (OK or
+// the given button).
+struct Messages {
+    QStringList texts;
+    QStringList captions;
+    std::vector<QMessageBox::StandardButtons> buttons;
+    QList<int> answers;
+    Messages()
+    {
+        SetMessageShower([this](QWidget*, const QString& text, const QString& caption, QMessageBox::StandardButtons b) {
+            texts << text;
+            captions << caption;
+            buttons.push_back(b);
+            return answers.isEmpty() ? int(QMessageBox::Ok) : answers.takeFirst();
+        });
+    }
+    ~Messages() { SetMessageShower(nullptr); }
+};
+
+template <class T>
+T* Control(QWidget& dialog, const char* id)
+{
+    T* control = dialog.findChild<T*>(QLatin1String(id));
+    EXPECT_NE(nullptr, control) << id;
+    return control;
+}
+
+void Click(QWidget& dialog, const char* id)
+{
+    QTest::mouseClick(Control<QPushButton>(dialog, id), Qt::LeftButton);
+}
+
+// Clicks a check box on its indicator (a box stretched by its layout does not
+// take clicks in its middle).
+void Tick(QWidget& dialog, const char* id)
+{
+    QCheckBox* box = Control<QCheckBox>(dialog, id);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+void Retype(QWidget& dialog, const char* id, const QString& text)
+{
+    QLineEdit* edit = Control<QLineEdit>(dialog, id);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString Text(QWidget& dialog, const char* id)
+{
+    return Control<QLineEdit>(dialog, id)->text();
+}
+
+// A tree list file: a path line and a name line per entry.
+QByteArray TreeFile(const QStringList& names)
+{
+    QByteArray bytes;
+    for (const QString& n : names)
+        bytes += "sounds\\" + n.toLatin1() + "\r\n" + n.toLatin1() + "\r\n";
+    return bytes;
+}
+
+QStringList ComboEntries(QComboBox* combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i)
+        entries << combo->itemText(i);
+    return entries;
+}
+} // namespace
+
+// ---- the standard field checks ----
+
+TEST(FieldChecks, WholeNumbersMayHaveBlanksAroundThemAndNothingElse)
+{
+    EXPECT_EQ(12, ParseIntegerField(QStringLiteral("12")));
+    EXPECT_EQ(-7, ParseIntegerField(QStringLiteral(" \t-7  ")));
+    EXPECT_EQ(3, ParseIntegerField(QStringLiteral("+3")));
+    EXPECT_EQ(INT32_MIN, ParseIntegerField(QStringLiteral("-2147483648")));
+    for (const char* bad : {"", " ", "-", "12a", "1 2", "0x10", "1.5", "2147483648", "99999999999999999999"})
+        EXPECT_FALSE(ParseIntegerField(QLatin1String(bad)).has_value()) << bad;
+    EXPECT_EQ(4294967295u, ParseUnsignedField(QStringLiteral("4294967295")));
+    EXPECT_EQ(255u, ParseUnsignedField(QStringLiteral(" +255 ")));
+    for (const char* bad : {"-1", "-0", "4294967296", "abc", ""})
+        EXPECT_FALSE(ParseUnsignedField(QLatin1String(bad)).has_value()) << bad;
+    EXPECT_EQ(1.5, ParseNumberField(QStringLiteral(" 1.5")));
+    EXPECT_EQ(-2000.0, ParseNumberField(QStringLiteral("-2e3")));
+    for (const char* bad : {"", "abc", "inf", "nan", "1,5", "1e999"})
+        EXPECT_FALSE(ParseNumberField(QLatin1String(bad)).has_value()) << bad;
+}
+
+TEST(FieldChecks, TheStandardMessagesCarryTheirNumbers)
+{
+    EXPECT_EQ(QStringLiteral("Please enter an integer."), IntegerMessage());
+    EXPECT_EQ(QStringLiteral("Please enter a positive integer."), PositiveIntegerMessage());
+    EXPECT_EQ(QStringLiteral("Please enter a number."), NumberMessage());
+    EXPECT_EQ(QStringLiteral("Please enter an integer between 0 and 255."), IntegerRangeMessage(0, 255));
+    EXPECT_EQ(QStringLiteral("Please enter an integer between -5 and 4294967295."), IntegerRangeMessage(-5, 4294967295LL));
+    EXPECT_EQ(QStringLiteral("Please enter a number between 0.5 and 2."), NumberRangeMessage(0.5, 2.0));
+    EXPECT_EQ(QStringLiteral("Please enter no more than 20 characters."), MaxCharsMessage(20));
+}
+
+TEST(FieldChecks, TheFirstFailingFieldIsReportedOnceAndGetsTheFocus)
+{
+    Messages messages;
+    QWidget window;
+    auto* first = new QLineEdit(QStringLiteral("seven"), &window);
+    auto* second = new QLineEdit(QStringLiteral("also bad"), &window);
+    auto* third = new QLineEdit(QStringLiteral("2.5"), &window);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    CFieldExchange exchange(&window);
+    int32_t a = 99;
+    double c = 0;
+    EXPECT_FALSE(exchange.Integer(first, a));
+    EXPECT_FALSE(exchange.Integer(second, a));
+    EXPECT_FALSE(exchange.Number(third, c));
+    EXPECT_FALSE(exchange.Ok());
+    EXPECT_EQ(99, a);
+    EXPECT_EQ(QStringList{QStringLiteral("Please enter an integer.")}, messages.texts);
+    EXPECT_EQ(QStringList{QStringLiteral("Tessellmancery")}, messages.captions);
+    EXPECT_EQ(QStringLiteral("seven"), first->selectedText());
+    EXPECT_TRUE(first->hasFocus());
+
+    CFieldExchange numbers(&window);
+    EXPECT_TRUE(numbers.Number(third, c));
+    EXPECT_EQ(2.5, c);
+    EXPECT_FALSE(numbers.NumberRange(third, c, 3.0, 4.5));
+    EXPECT_EQ(QStringLiteral("Please enter a number between 3 and 4.5."), messages.texts.last());
+    CFieldExchange lengths(&window);
+    QString text;
+    EXPECT_FALSE(lengths.MaxChars(second, text, 4));
+    EXPECT_EQ(QStringLiteral("Please enter no more than 4 characters."), messages.texts.last());
+    EXPECT_TRUE(text.isEmpty());
+}
+
+// ---- Move/Copy Screen ----
+
+TEST(MoveScreenDlg, StartsAtZeroAndReturnsTheTypedCell)
+{
+    CMoveScreenDlg dialog;
+    EXPECT_EQ(QStringLiteral("Move/Copy Screen"), dialog.windowTitle());
+    bool found = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        found |= label->text() == QStringLiteral("Enter the Coordinates of the Cell you want to move this screen to:");
+    EXPECT_TRUE(found);
+    dialog.show();
+    EXPECT_EQ(QStringLiteral("0"), Text(dialog, "1061"));
+    EXPECT_EQ(QStringLiteral("0"), Text(dialog, "1062"));
+    Retype(dialog, "1061", QStringLiteral("12"));
+    Retype(dialog, "1062", QStringLiteral("255"));
+    Click(dialog, "1");
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(12u, dialog.column);
+    EXPECT_EQ(255u, dialog.row);
+}
+
+TEST(MoveScreenDlg, OnlyWholeNumbersFromZeroTo255PassAndTheDialogStaysOpenUntilThen)
+{
+    Messages messages;
+    CMoveScreenDlg dialog;
+    dialog.show();
+    Retype(dialog, "1061", QStringLiteral("abc"));
+    Click(dialog, "1");
+    Retype(dialog, "1061", QStringLiteral("-1"));
+    Click(dialog, "1");
+    Retype(dialog, "1061", QStringLiteral("256"));
+    Click(dialog, "1");
+    Retype(dialog, "1061", QStringLiteral("4"));
+    Retype(dialog, "1062", QStringLiteral("300"));
+    Click(dialog, "1");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ((QStringList{QStringLiteral("Please enter a positive integer."),
+                           QStringLiteral("Please enter a positive integer."),
+                           QStringLiteral("Please enter an integer between 0 and 255."),
+                           QStringLiteral("Please enter an integer between 0 and 255.")}),
+              messages.texts);
+    EXPECT_EQ(0u, dialog.column); // nothing taken from a refused OK
+    Retype(dialog, "1062", QStringLiteral("3"));
+    Click(dialog, "1");
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_EQ(4u, dialog.column);
+    EXPECT_EQ(3u, dialog.row);
+}
+
+TEST(MoveScreenDlg, CancelEndsWithTheCancelResult)
+{
+    CMoveScreenDlg dialog;
+    dialog.show();
+    Retype(dialog, "1061", QStringLiteral("9"));
+    Click(dialog, "2");
+    EXPECT_EQ(QDialog::Rejected, dialog.result());
+    EXPECT_EQ(0u, dialog.column);
+}
+
+// ---- Quest Properties ----
+
+TEST(QuestPropertiesDlg, ShowsTheFiveValuesWithTheirTooltips)
+{
+    QuestProperties properties;
+    properties.startX = 480;
+    properties.startY = -3;
+    properties.fullName = QStringLiteral("The Sunken Keep");
+    properties.finalVersion = 1;
+    properties.includeSound = 0;
+    CQuestPropertiesDlg dialog(&properties);
+    EXPECT_EQ(QStringLiteral("Quest Properties"), dialog.windowTitle());
+    EXPECT_EQ(QStringLiteral("480"), Text(dialog, "1022"));
+    EXPECT_EQ(QStringLiteral("-3"), Text(dialog, "1023"));
+    EXPECT_EQ(QStringLiteral("The Sunken Keep"), Text(dialog, "1008"));
+    EXPECT_TRUE(Control<QCheckBox>(dialog, "1025")->isChecked());
+    EXPECT_FALSE(Control<QCheckBox>(dialog, "1026")->isChecked());
+    EXPECT_EQ(QStringLiteral("Final Version"), Control<QCheckBox>(dialog, "1025")->text());
+    EXPECT_EQ(QStringLiteral("Include Sound"), Control<QCheckBox>(dialog, "1026")->text());
+    EXPECT_EQ(QStringLiteral("X coordinate of the players starting position"), Control<QLineEdit>(dialog, "1022")->toolTip());
+    EXPECT_EQ(QStringLiteral("Y coordinate of the players starting position"), Control<QLineEdit>(dialog, "1023")->toolTip());
+    EXPECT_EQ(QStringLiteral("Check this if you plan to release this version"), Control<QCheckBox>(dialog, "1025")->toolTip());
+    EXPECT_EQ(QStringLiteral("Compiles sound files into the quest file"), Control<QCheckBox>(dialog, "1026")->toolTip());
+    EXPECT_EQ(QStringLiteral("Enter a title for your quest"), Control<QLineEdit>(dialog, "1008")->toolTip());
+    EXPECT_EQ(80, Control<QLineEdit>(dialog, "1008")->maxLength());
+}
+
+TEST(QuestPropertiesDlg, OkCopiesAllFiveValuesAndCancelNone)
+{
+    Messages messages;
+    QuestProperties properties;
+    {
+        CQuestPropertiesDlg dialog(&properties);
+        dialog.show();
+        Retype(dialog, "1022", QStringLiteral("-640"));
+        Retype(dialog, "1023", QStringLiteral("999999")); // checked only by the build
+        Retype(dialog, "1008", QStringLiteral("Ravens of Orl"));
+        Tick(dialog, "1025");
+        Tick(dialog, "1026");
+        Click(dialog, "2");
+        EXPECT_EQ(QDialog::Rejected, dialog.result());
+    }
+    EXPECT_EQ(QuestProperties(), properties);
+    {
+        CQuestPropertiesDlg dialog(&properties);
+        dialog.show();
+        Retype(dialog, "1022", QStringLiteral("-640"));
+        Retype(dialog, "1023", QStringLiteral("999999"));
+        Retype(dialog, "1008", QStringLiteral("Ravens of Orl"));
+        Tick(dialog, "1025");
+        Tick(dialog, "1026");
+        Click(dialog, "1");
+        EXPECT_EQ(QDialog::Accepted, dialog.result());
+    }
+    EXPECT_EQ(-640, properties.startX);
+    EXPECT_EQ(999999, properties.startY);
+    EXPECT_EQ(QStringLiteral("Ravens of Orl"), properties.fullName);
+    EXPECT_EQ(1, properties.finalVersion);
+    EXPECT_EQ(0, properties.includeSound);
+    EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+TEST(QuestPropertiesDlg, AStartThatIsNoIntegerKeepsTheDialogOpenAndTheValues)
+{
+    Messages messages;
+    QuestProperties properties;
+    CQuestPropertiesDlg dialog(&properties);
+    dialog.show();
+    Retype(dialog, "1022", QStringLiteral("12.5"));
+    Retype(dialog, "1008", QStringLiteral("Renamed"));
+    Click(dialog, "1");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QStringList{QStringLiteral("Please enter an integer.")}, messages.texts);
+    EXPECT_EQ(QuestProperties(), properties);
+    Retype(dialog, "1022", QStringLiteral("12"));
+    Retype(dialog, "1023", QString());
+    Click(dialog, "1");
+    EXPECT_EQ(2, messages.texts.size());
+    EXPECT_EQ(QuestProperties(), properties);
+}
+
+// ---- Screen Properties ----
+
+namespace {
+struct ScreenDialogFixture : ::testing::Test {
+    CMapCell cell;
+    ScreenDialogFixture()
+    {
+        cell.x = 2 * 128;
+        cell.y = 1 * 96;
+    }
+};
+} // namespace
+
+TEST_F(ScreenDialogFixture, HasItsButtonsTooltipsAndTheInsideBox)
+{
+    cell.inside = 1;
+    CScreenPropertiesDlg dialog(&cell);
+    EXPECT_EQ(QStringLiteral("Screen Properties"), dialog.windowTitle());
+    const std::pair<const char*, const char*> buttons[] = {
+        {"1000", "&Edit Screen"}, {"1002", "&Delete Screen"}, {"1004", "Edit &Group"},
+        {"1005", "&Move Screen"}, {"1006", "&Copy Screen"},   {"1001", "Edit &Script"},
+    };
+    for (const auto& [id, text] : buttons)
+        EXPECT_EQ(QLatin1String(text), Control<QPushButton>(dialog, id)->text());
+    EXPECT_EQ(QStringLiteral("Edit the appearance of this screen"), Control<QPushButton>(dialog, "1000")->toolTip());
+    EXPECT_EQ(QStringLiteral("Delete this screen completely"), Control<QPushButton>(dialog, "1002")->toolTip());
+    EXPECT_EQ(QStringLiteral("Edit the script file for this screen"), Control<QPushButton>(dialog, "1001")->toolTip());
+    EXPECT_EQ(QStringLiteral("Edit the group this screen is in"), Control<QPushButton>(dialog, "1004")->toolTip());
+    QCheckBox* inside = Control<QCheckBox>(dialog, "1003");
+    EXPECT_EQ(QStringLiteral("Screen is Inside"), inside->text());
+    EXPECT_EQ(QStringLiteral("Check if this screen is in a room or dungeon etc.."), inside->toolTip());
+    EXPECT_TRUE(inside->isChecked());
+}
+
+TEST_F(ScreenDialogFixture, EveryButtonButDeleteStoresTheInsideBoxAndEndsWithItsCode)
+{
+    const std::pair<const char*, int> ends[] = {
+        {"1000", kEditScreen}, {"1004", kEditGroup}, {"1005", kMoveScreen}, {"1006", kCopyScreen}, {"1", QDialog::Accepted},
+    };
+    for (const auto& [id, code] : ends) {
+        cell.inside = 0;
+        CScreenPropertiesDlg dialog(&cell);
+        dialog.show();
+        Tick(dialog, "1003");
+        Click(dialog, id);
+        EXPECT_EQ(code, dialog.result()) << id;
+        EXPECT_FALSE(dialog.isVisible()) << id;
+        EXPECT_EQ(1, cell.inside) << id;
+    }
+}
+
+TEST_F(ScreenDialogFixture, EscapeLeavesTheInsideFlagUnchanged)
+{
+    CScreenPropertiesDlg dialog(&cell);
+    dialog.show();
+    Tick(dialog, "1003");
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(QDialog::Rejected, dialog.result());
+    EXPECT_EQ(0, cell.inside);
+}
+
+TEST_F(ScreenDialogFixture, DeleteAsksFirstNoKeepsItOpenAndYesEndsWithoutStoringTheFlag)
+{
+    Messages messages;
+    messages.answers = {QMessageBox::No, QMessageBox::Yes};
+    CScreenPropertiesDlg dialog(&cell);
+    dialog.show();
+    Tick(dialog, "1003");
+    Click(dialog, "1002");
+    EXPECT_TRUE(dialog.isVisible());
+    Click(dialog, "1002");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(kDeleteScreen, dialog.result());
+    EXPECT_EQ(0, cell.inside);
+    EXPECT_EQ(QStringList(2, QStringLiteral("Are you sure? - this cannot be undone")), messages.texts);
+    EXPECT_EQ(QStringList(2, QStringLiteral("Delete Screen")), messages.captions);
+    EXPECT_EQ(QMessageBox::Yes | QMessageBox::No, messages.buttons[0]);
+}
+
+TEST_F(ScreenDialogFixture, WithoutACellItEndsAtOnce)
+{
+    CScreenPropertiesDlg dialog(nullptr);
+    EXPECT_EQ(QDialog::Rejected, dialog.exec());
+}
+
+namespace {
+// An external editor that writes the script path it was given beside the base.
+void InstallRecordingEditor(const CTempBase& base)
+{
+    base.Write(QStringLiteral("editor\\cgenie"), "#!/bin/sh\nprintf '%s' \"$1\" > \"$(dirname \"$0\")/../launched.tmp\"\n"
+                                                 "mv \"$(dirname \"$0\")/../launched.tmp\" \"$(dirname \"$0\")/../launched.txt\"\n");
+    QFile::setPermissions(base.Path(QStringLiteral("editor\\cgenie")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString LaunchedScript(const CTempBase& base)
+{
+    const QString path = base.Path(QStringLiteral("launched.txt"));
+    QTest::qWaitFor([&] { return QFile::exists(path); }, 10000);
+    return QString::fromLocal8Bit(base.Read(QStringLiteral("launched.txt")));
+}
+} // namespace
+
+TEST_F(ScreenDialogFixture, EditScriptOpensTheCellsScriptAndStaysOpen)
+{
+    CTempBase base;
+    g_questName = QStringLiteral("Forest");
+    InstallRecordingEditor(base);
+    CScreenPropertiesDlg dialog(&cell);
+    dialog.show();
+    Click(dialog, "1001");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(base.Path(QStringLiteral("questdata\\Forest\\scripts\\screen\\2-1.ves")), LaunchedScript(base));
+}
+
+// ---- Group Properties and dimensions ----
+
+namespace {
+struct GroupDialogFixture : ::testing::Test {
+    CTempBase base;
+    CFakeUi ui;
+    CGroupList groups;
+    CNameList sounds;
+    CGroup* group;
+    GroupDialogFixture()
+    {
+        g_questName = QStringLiteral("Forest");
+        auto g = std::make_unique<CGroup>();
+        g->left = 256;
+        g->top = 96;
+        g->right = 640;
+        g->bottom = 288;
+        g->id = 7;
+        group = groups.Append(std::move(g));
+        SetSounds({QStringLiteral("theme.mid"), QStringLiteral("hit.wav"), QStringLiteral("town.mod")});
+    }
+    void SetSounds(const QStringList& names) const
+    {
+        base.Write(QStringLiteral("questdata\\Forest\\soundlist.txt"), TreeFile(names));
+    }
+    QComboBox* Music(QWidget& dialog) { return Control<QComboBox>(dialog, "1021"); }
+};
+} // namespace
+
+TEST_F(GroupDialogFixture, OffersTheSoundListsMusicAndTooltips)
+{
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    EXPECT_EQ(QStringLiteral("Group Properties"), dialog.windowTitle());
+    dialog.show();
+    EXPECT_EQ((QStringList{QStringLiteral(" "), QStringLiteral("theme.mid"), QStringLiteral("town.mod")}),
+              ComboEntries(Music(dialog)));
+    EXPECT_EQ(-1, Music(dialog)->currentIndex()); // a new group has no music
+    EXPECT_EQ(QStringLiteral("&Edit Group"), Control<QPushButton>(dialog, "1009")->text());
+    EXPECT_EQ(QStringLiteral("&Delete Group"), Control<QPushButton>(dialog, "1010")->text());
+    EXPECT_EQ(QStringLiteral("&Edit Group's Script"), Control<QPushButton>(dialog, "1011")->text());
+    EXPECT_EQ(QStringLiteral("Edit the group's dimensions"), Control<QPushButton>(dialog, "1009")->toolTip());
+    EXPECT_EQ(QStringLiteral("Remove the group"), Control<QPushButton>(dialog, "1010")->toolTip());
+    EXPECT_EQ(QStringLiteral("Edit this group's script file"), Control<QPushButton>(dialog, "1011")->toolTip());
+    EXPECT_EQ(QStringLiteral("Select music to play in this group"), Music(dialog)->toolTip());
+    bool labelled = false;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        labelled |= label->text() == QStringLiteral("Group's music:");
+    EXPECT_TRUE(labelled);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GroupDialogFixture, TheGroupsMusicIsSelectedAndOkStoresTheChoice)
+{
+    group->music = QStringLiteral("town.mod");
+    {
+        CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+        dialog.show();
+        EXPECT_EQ(2, Music(dialog)->currentIndex());
+        Music(dialog)->setCurrentIndex(1);
+        Click(dialog, "1");
+        EXPECT_EQ(QDialog::Accepted, dialog.result());
+    }
+    EXPECT_EQ(QStringLiteral("theme.mid"), group->music);
+    {
+        // The blank entry stands for no music and is stored as one blank.
+        CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+        dialog.show();
+        Music(dialog)->setCurrentIndex(0);
+        Click(dialog, "1");
+    }
+    EXPECT_EQ(QStringLiteral(" "), group->music);
+    {
+        CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+        dialog.show();
+        EXPECT_EQ(0, Music(dialog)->currentIndex());
+    }
+    // The combo box finds the first entry that begins with the name, in any case.
+    group->music = QStringLiteral("THEME");
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    EXPECT_EQ(1, Music(dialog)->currentIndex());
+}
+
+TEST_F(GroupDialogFixture, MusicNotInTheListSelectsNothingAndOkKeepsIt)
+{
+    group->music = QStringLiteral("gone.mid");
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    EXPECT_EQ(-1, Music(dialog)->currentIndex());
+    Click(dialog, "1");
+    EXPECT_EQ(QStringLiteral("gone.mid"), group->music);
+}
+
+TEST_F(GroupDialogFixture, AnEmptySoundListOffersNothingAndOkKeepsTheMusic)
+{
+    SetSounds({});
+    sounds.Append(QStringLiteral("stale.mid")); // the list is read again on opening
+    group->music = QStringLiteral("theme.mid");
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    EXPECT_EQ(0, Music(dialog)->count());
+    Click(dialog, "1");
+    EXPECT_EQ(QStringLiteral("theme.mid"), group->music);
+}
+
+TEST_F(GroupDialogFixture, AMissingSoundListIsReportedAndTheOldNamesStay)
+{
+    QFile::remove(base.Path(QStringLiteral("questdata\\Forest\\soundlist.txt")));
+    sounds.Append(QStringLiteral("old.mid"));
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(QStringLiteral("Couldnt open sound List"), ui.messages[0].text);
+    EXPECT_EQ(QStringLiteral("questdata\\Forest\\soundlist.txt"), ui.messages[0].caption);
+    EXPECT_EQ((QStringList{QStringLiteral(" "), QStringLiteral("old.mid")}), ComboEntries(Music(dialog)));
+}
+
+TEST_F(GroupDialogFixture, DeleteGroupRemovesItWithoutApplyingTheMusic)
+{
+    groups.selected = group;
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    Music(dialog)->setCurrentIndex(1);
+    Click(dialog, "1010");
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(0, groups.Count());
+    EXPECT_EQ(nullptr, groups.selected);
+}
+
+TEST_F(GroupDialogFixture, WithoutAGroupOrASoundListItEndsAtOnce)
+{
+    CGroupPropertiesDlg noGroup(nullptr, &groups, &sounds, &ui);
+    EXPECT_EQ(QDialog::Rejected, noGroup.exec());
+    CGroupPropertiesDlg noSounds(group, &groups, nullptr, &ui);
+    EXPECT_EQ(QDialog::Rejected, noSounds.exec());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GroupDialogFixture, EditGroupOpensTheDimensionsInCellsAndStoresMapUnits)
+{
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        QWidget* dimensions = QApplication::activeModalWidget();
+        ASSERT_NE(nullptr, dimensions);
+        EXPECT_EQ(QStringLiteral("Edit Group's dimensions"), dimensions->windowTitle());
+        for (const char* id : {"1014", "1015", "1016", "1017"})
+            shown << Text(*dimensions, id);
+        Retype(*dimensions, "1014", QStringLiteral("3"));
+        Click(*dimensions, "1");
+    });
+    Click(dialog, "1009");
+    EXPECT_EQ((QStringList{QStringLiteral("2"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("3")}), shown);
+    EXPECT_EQ(384, group->left);
+    EXPECT_EQ(96, group->top);
+    EXPECT_EQ(640, group->right);
+    EXPECT_EQ(288, group->bottom);
+    EXPECT_TRUE(dialog.isVisible()); // the properties stay open
+}
+
+TEST_F(GroupDialogFixture, EditGroupsScriptOpensItsScriptAndStaysOpen)
+{
+    InstallRecordingEditor(base);
+    CGroupPropertiesDlg dialog(group, &groups, &sounds, &ui);
+    dialog.show();
+    Click(dialog, "1011");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(base.Path(QStringLiteral("questdata\\Forest\\scripts\\group\\7.ves")), LaunchedScript(base));
+}
+
+TEST(GroupDimensionsDlg, FieldsAreReadAsLeadingDecimalsAndCancelKeepsTheGroup)
+{
+    CGroup group;
+    group.left = 256;
+    group.top = 96;
+    group.right = 640;
+    group.bottom = 288;
+    {
+        CGroupDimensionsDlg dialog(&group);
+        dialog.show();
+        for (const char* id : {"1014", "1015", "1016", "1017"})
+            EXPECT_EQ(6, Control<QLineEdit>(dialog, id)->maxLength());
+        Retype(dialog, "1014", QStringLiteral("9"));
+        Click(dialog, "2");
+    }
+    EXPECT_EQ(256, group.left);
+    CGroupDimensionsDlg dialog(&group);
+    dialog.show();
+    Retype(dialog, "1014", QStringLiteral(" 1x"));
+    Retype(dialog, "1015", QStringLiteral("abc"));
+    Retype(dialog, "1016", QStringLiteral("+4"));
+    Retype(dialog, "1017", QStringLiteral("-2"));
+    Click(dialog, "1");
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_EQ(128, group.left);
+    EXPECT_EQ(512, group.right);
+    // Bottom above top is turned round, so the group still holds its cells.
+    EXPECT_EQ(-192, group.top);
+    EXPECT_EQ(0, group.bottom);
+}
+
+// ---- The name dialog ----
+
+TEST(NameEntryDlg, ShowsTheCallersTitleAndPromptAndChecksTheName)
+{
+    Messages messages;
+    CNameEntryDlg dialog;
+    dialog.title = QStringLiteral("New Folder");
+    dialog.prompt = QStringLiteral("Enter a name for the folder:");
+    dialog.show();
+    EXPECT_EQ(QStringLiteral("New Folder"), dialog.windowTitle());
+    EXPECT_EQ(QStringLiteral("Enter a name for the folder:"), Control<QLabel>(dialog, "1029")->text());
+    EXPECT_EQ(20, Control<QLineEdit>(dialog, "1016")->maxLength());
+    Click(dialog, "1");
+    Retype(dialog, "1016", QStringLiteral("9lives"));
+    Click(dialog, "1");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ((QStringList{QStringLiteral("Invalid name"), QStringLiteral("The first character of name cannot be a number")}),
+              messages.texts);
+    EXPECT_EQ(QStringList(2, QStringLiteral("Error")), messages.captions);
+    Retype(dialog, "1016", QStringLiteral("lives9"));
+    Click(dialog, "1");
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_EQ(QStringLiteral("lives9"), dialog.name);
+}
+
+TEST(NameEntryDlg, CancelLeavesTheNameAsItWas)
+{
+    CNameEntryDlg dialog;
+    dialog.name = QStringLiteral("before");
+    dialog.show();
+    EXPECT_EQ(QStringLiteral("before"), Text(dialog, "1016"));
+    Retype(dialog, "1016", QStringLiteral("after"));
+    Click(dialog, "2");
+    EXPECT_EQ(QDialog::Rejected, dialog.result());
+    EXPECT_EQ(QStringLiteral("before"), dialog.name);
+}
