@@ -1,10 +1,51 @@
 #include "map/PreviewReader.h"
 
 #include "display/Surface.h"
-#include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Reads the next character of the file as text: CR LF counts as one line feed.
+inline bool NextTextChar(const char*& p, const char* end, char& c)
+{
+    if (p >= end)
+        return false;
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') {
+        c = '\n';
+        p += 2;
+    } else {
+        c = *p++;
+    }
+    return true;
+}
+
+inline bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The standard decimal conversion of one piece of at most 9 characters (so it
+// never leaves 32 bits).
+inline int32_t PieceValue(const char* piece, int length)
+{
+    int i = 0;
+    while (i < length && IsBlank(piece[i]))
+        ++i;
+    bool negative = false;
+    if (i < length && (piece[i] == '+' || piece[i] == '-'))
+        negative = piece[i++] == '-';
+    int32_t value = 0;
+    while (i < length && piece[i] >= '0' && piece[i] <= '9')
+        value = value * 10 + (piece[i++] - '0');
+    return negative ? -value : value;
+}
+
+} // namespace
 
 bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
 {
@@ -13,25 +54,37 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
         return false;
     // A preview is about 80 KB; anything much larger is not a preview, and only
     // its first lines are looked at anyway.
-    QByteArray data = file.read(kPreviewWidth * kPreviewHeight * 16);
-    data.replace("\r\n", "\n"); // read as text
+    const QByteArray data = file.read(kPreviewWidth * kPreviewHeight * 16);
     const char* p = data.constData();
     const char* const end = p + data.size();
-    for (int j = 0; j < kPreviewHeight && j < surface.Height(); ++j) {
+    const int rows = std::min(kPreviewHeight, surface.Height());
+    const int columns = std::min(kPreviewWidth, surface.Width());
+    for (int j = 0; j < rows; ++j) {
         uint16_t* row = surface.Row(j);
         for (int i = 0; i < kPreviewWidth; ++i) {
-            uint32_t value = 0;
-            if (p < end) {
-                // One buffer of at most 9 characters, ending after a line feed.
-                const char* pieceEnd = p;
-                const char* limit = std::min(end, p + 9);
-                while (pieceEnd < limit && *pieceEnd++ != '\n') {
-                }
-                value = uint32_t(ParseDecimalInt(QByteArray::fromRawData(p, int(pieceEnd - p))));
-                p = pieceEnd;
+            // The usual line, digits and a line end, needs no buffer.
+            const char* d = p;
+            uint32_t digits = 0;
+            while (d < end && d - p < 8 && *d >= '0' && *d <= '9')
+                digits = digits * 10 + uint32_t(*d++ - '0');
+            if (d > p && d < end && (*d == '\n' || (*d == '\r' && d + 1 < end && d[1] == '\n'))) {
+                p = d + (*d == '\n' ? 1 : 2);
+                if (i < columns)
+                    row[i] = uint16_t(digits);
+                continue;
             }
-            if (i < surface.Width())
-                row[i] = uint16_t(value);
+            // Anything else: one buffer of at most 9 characters, ending after a
+            // line feed.
+            char piece[9];
+            int length = 0;
+            char c = 0;
+            while (length < 9 && NextTextChar(p, end, c)) {
+                piece[length++] = c;
+                if (c == '\n')
+                    break;
+            }
+            if (i < columns)
+                row[i] = uint16_t(uint32_t(PieceValue(piece, length)));
         }
     }
     return true;

@@ -13,24 +13,27 @@ constexpr int kHeight = 96;
 
 QByteArray PreviewFileBytes(const CSurface& small)
 {
-    QByteArray out;
-    out.reserve(small.Width() * small.Height() * 7);
-    char text[8];
+    // At most five digits and CR LF per pixel.
+    QByteArray out(qsizetype(small.Width()) * small.Height() * 7, Qt::Uninitialized);
+    char* q = out.data();
     for (int y = 0; y < small.Height(); ++y) {
         const uint16_t* row = small.Row(y);
         for (int x = 0; x < small.Width(); ++x) {
             // Unsigned decimal, then CR LF.
+            char digits[5];
             unsigned value = row[x];
             int n = 0;
             do {
-                text[n++] = char('0' + value % 10);
+                digits[n++] = char('0' + value % 10);
                 value /= 10;
             } while (value);
             while (n)
-                out += text[--n];
-            out += "\r\n";
+                *q++ = digits[--n];
+            *q++ = '\r';
+            *q++ = '\n';
         }
     }
+    out.truncate(q - out.constData());
     return out;
 }
 
