@@ -6,6 +6,8 @@
 #include "map/MapDesigner.h"
 #include "support/UiPort.h"
 
+#include <QGuiApplication>
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -46,7 +48,12 @@ struct MapScene {
     explicit MapScene(bool previews)
     {
         display.Initialise(nullptr, kWidth, kHeight);
-        display.SetPresenter([this](const QImage& frame) { shown = frame.copy(); });
+        display.SetPresenter([this](const QImage& frame) { // as the view keeps it
+            if (shown.size() != frame.size())
+                shown = frame.copy();
+            else
+                std::memcpy(shown.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+        });
         designer.display = &display;
         for (int r = 0; r < 9 && previews; ++r)
             for (int c = 0; c < 9; ++c) {
@@ -122,6 +129,10 @@ public:
 
 int main(int argc, char** argv)
 {
+    // Cell labels are drawn with the application's fonts.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     CRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

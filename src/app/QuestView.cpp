@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <cstring>
+
 CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollArea(parent), m_document(document)
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -33,7 +35,11 @@ void CQuestView::InitialUpdate()
         m_document.mapDesigner->display = m_display.get();
         m_document.screenDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
-            m_frame = frame.copy();
+            // The frame is kept in one buffer of our own, copied into.
+            if (m_frame.size() != frame.size() || m_frame.format() != frame.format())
+                m_frame = frame.copy();
+            else
+                std::memcpy(m_frame.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
             // A frame a designer presented on its own (a mouse move, a scroll)
             // is shown as it is, hover marker and all, not drawn again.
             if (!m_painting) {

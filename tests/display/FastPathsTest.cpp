@@ -1,0 +1,97 @@
+// Straight lines and unscaled copies take shorter roads than the general
+// stepping and scaling; they must set exactly the same pixels.
+#include "display/Display.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+constexpr int kW = 64;
+constexpr int kH = 48;
+
+// The stepping rule of every line, pixel by pixel.
+void ReferenceLine(CSurface& s, int x1, int y1, int x2, int y2, uint16_t value)
+{
+    const int dx = x2 - x1, dy = y2 - y1;
+    const bool mainIsY = std::abs(dy) > std::abs(dx);
+    const int m = mainIsY ? dy : dx, o = mainIsY ? dx : dy;
+    const double slope = m == 0 ? double(o) : double(o) / std::abs(m);
+    const int step = m >= 0 ? 1 : -1;
+    double a = 0;
+    for (int i = 0; i != m; i += step, a += slope) {
+        const int along = int(std::trunc(a));
+        const int x = mainIsY ? x1 + along : x1 + i;
+        const int y = mainIsY ? y1 + i : y1 + along;
+        if (x >= 0 && x < kW && y >= 0 && y < kH)
+            s.SetPixel(x, y, value);
+    }
+}
+
+bool SamePixels(const CSurface& a, const CSurface& b)
+{
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                return false;
+    return true;
+}
+} // namespace
+
+TEST(StraightLines, SetThePixelsOfTheSteppingRuleInEveryDirectionAndAtEveryEdge)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> coordinate(-20, 80);
+    CDisplay display;
+    display.Initialise(nullptr, kW, kH);
+    CSurface expected;
+    expected.Create(kW, kH);
+    for (int n = 0; n < 2000; ++n) {
+        const int x1 = coordinate(random), y1 = coordinate(random);
+        int x2 = coordinate(random), y2 = coordinate(random);
+        (n % 2 ? x2 : y2) = n % 2 ? x1 : y1; // vertical or horizontal
+        display.Clear(0);
+        expected.Image().fill(0);
+        display.Line(x1, y1, x2, y2, 0xBEEF);
+        ReferenceLine(expected, x1, y1, x2, y2, 0xBEEF);
+        ASSERT_TRUE(SamePixels(expected, *display.BackBuffer())) << x1 << "," << y1 << " to " << x2 << "," << y2;
+    }
+}
+
+TEST(UnscaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> place(-40, 70);
+    CSurface source;
+    source.Create(30, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            source.SetPixel(x, y, (x + y) % 3 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
+    CSurface destination;
+    destination.Create(kW, kH);
+    for (int n = 0; n < 1000; ++n) {
+        source.colourKeyed = n % 2 == 0;
+        if (source.colourKeyed)
+            source.SetColourKey(kKeyGreen);
+        const CRect sourceRect{place(random) / 4, place(random) / 4, 5 + place(random) / 2, 5 + place(random) / 2};
+        const CRect clip{place(random) / 2, place(random) / 2, 20 + place(random), 20 + place(random)};
+        const int x = place(random), y = place(random);
+        destination.Image().fill(0x1111);
+        CopySurface(source, sourceRect, destination, x, y, 1, clip);
+        // Every destination pixel: from the source where the rectangle, the
+        // source, the clip and the destination all allow it and no key says no.
+        for (int dy = 0; dy < kH; ++dy)
+            for (int dx = 0; dx < kW; ++dx) {
+                const int sx = sourceRect.left + (dx - x);
+                const int sy = sourceRect.top + (dy - y);
+                const bool inside = sx >= qMax(0, sourceRect.left) && sx < qMin(30, sourceRect.right)
+                                    && sy >= qMax(0, sourceRect.top) && sy < qMin(20, sourceRect.bottom)
+                                    && dx >= clip.left && dx < clip.right && dy >= clip.top && dy < clip.bottom;
+                uint16_t want = 0x1111;
+                if (inside && !(source.colourKeyed && source.Pixel(sx, sy) == 0x07E0))
+                    want = source.Pixel(sx, sy);
+                ASSERT_EQ(want, destination.Pixel(dx, dy)) << "copy " << n << " at " << dx << "," << dy;
+            }
+    }
+}
