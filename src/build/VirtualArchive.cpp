@@ -1,5 +1,6 @@
 #include "build/VirtualArchive.h"
 
+#include "build/FileCopy.h"
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 
 #include <limits>
+#include <cerrno>
+#include <cstdio>
 #include <vector>
 
 const char* const kArchiveTempPath = "tempQST";
@@ -17,24 +20,18 @@ namespace {
 
 constexpr qint64 kCopyBuffer = 1 << 20;
 
-// Copies the rest of `from` to `to`, scrambling when asked. False when reading
-// fails (`readFailed` set) or writing fails.
-bool CopyBytes(QFile& from, QFile& to, const ScrambleKey* key, std::vector<char>& buffer, bool& readFailed)
+// The directory: magic, count, then name, flag, start and end of every file.
+QByteArray Directory(const CTaggedList<CArchiveHeader>& headers)
 {
-    readFailed = false;
-    for (;;) {
-        const qint64 got = from.read(buffer.data(), qint64(buffer.size()));
-        if (got < 0) {
-            readFailed = true;
-            return false;
-        }
-        if (got == 0)
-            return true;
-        if (key)
-            Scramble(*key, buffer.data(), size_t(got));
-        if (to.write(buffer.data(), got) != got)
-            return false;
+    QByteArray directory(kArchiveMagic);
+    directory += QByteArray::number(headers.Count()) + '~';
+    for (const CArchiveHeader* header : headers) {
+        directory += header->name + '~';
+        directory += QByteArray::number(header->scramble) + '~';
+        directory += QByteArray::number(header->start) + '~';
+        directory += QByteArray::number(header->end) + '~';
     }
+    return directory;
 }
 
 } // namespace
@@ -76,52 +73,129 @@ int CVirtualArchive::Build()
 {
     if (m_files.IsEmpty())
         return NoFiles;
-    m_headers.Clear();
-    int result = AssembleData();
-    if (result == BuildOk)
-        result = WriteArchive();
+    const QString tempPath = NativePath(QLatin1String(kArchiveTempPath));
+    int result = AssembleWhole(tempPath);
+    if (result == BuildOk) {
+        result = PutInPlace(tempPath);
+    } else if (result == kSizesChanged) {
+        // A file changed while it was copied: the data area is assembled
+        // first and the directory written after it.
+        result = AssembleData(tempPath);
+        if (result == BuildOk)
+            result = WriteArchive(tempPath, false);
+    }
     // Nothing needs the data file once the archive is written or abandoned.
-    QFile::remove(NativePath(QLatin1String(kArchiveTempPath)));
+    QFile::remove(tempPath);
     return result;
 }
 
-int CVirtualArchive::AssembleData()
+int CVirtualArchive::AssembleWhole(const QString& tempPath)
 {
-    QFile temp(NativePath(QLatin1String(kArchiveTempPath)));
+    // The usual way: every file's size is known now, so "tempQST" receives the
+    // directory and then the data, and becomes the archive without a second
+    // copy. Should a size differ from what the directory says, this stops.
+    m_headers.Clear();
+    QFile temp(tempPath);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return TempNotCreated;
-    std::vector<char> buffer(kCopyBuffer);
     qint64 length = 0;
+    for (const CArchiveFile* file : m_files) {
+        const QFileInfo info(NativePath(file->sourcePath));
+        if (!info.isFile())
+            return SourceUnreadable;
+        if (length + info.size() > std::numeric_limits<int32_t>::max())
+            return ArchiveNotWritten; // offsets are signed 32-bit numbers
+        auto header = std::make_unique<CArchiveHeader>();
+        header->name = file->name;
+        header->start = int32_t(length);
+        header->end = int32_t(length + info.size());
+        header->scramble = file->scramble;
+        m_headers.Append(std::move(header), "header");
+        length += info.size();
+    }
+    const QByteArray directory = Directory(m_headers);
+    if (temp.write(directory) != directory.size())
+        return TempNotCreated;
+    auto header = m_headers.begin();
     for (const CArchiveFile* file : m_files) {
         QFile source(NativePath(file->sourcePath));
         if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             return SourceUnreadable;
-        bool readFailed = false;
-        if (!CopyBytes(source, temp, file->scramble ? &m_key : nullptr, buffer, readFailed))
-            return readFailed ? SourceUnreadable : TempNotCreated;
-        const qint64 end = temp.pos();
-        // Offsets are stored as signed 32-bit numbers; a larger data area
-        // cannot be described and is not written.
-        if (end > std::numeric_limits<int32_t>::max())
-            return ArchiveNotWritten;
-        auto header = std::make_unique<CArchiveHeader>();
-        header->name = file->name;
-        header->start = int32_t(length);
-        header->end = int32_t(end);
-        header->scramble = file->scramble;
-        m_headers.Append(std::move(header), "header");
-        length = end;
+        qint64 copied = 0;
+        switch (AppendFileBytes(source, temp, file->scramble ? &m_key : nullptr, copied)) {
+        case CopyStatus::ReadFailed:
+            return SourceUnreadable;
+        case CopyStatus::WriteFailed:
+            return TempNotCreated;
+        case CopyStatus::Done:
+            break;
+        }
+        if (copied != qint64((*header)->end) - (*header)->start)
+            return kSizesChanged;
+        ++header;
     }
+    // No sync to the disk before the rename: the archive is made from files
+    // that stay, so a build repeats what a power cut might lose, and a 100 MB
+    // quest would otherwise wait for the disk on every build.
     if (!temp.flush())
         return TempNotCreated;
     return BuildOk;
 }
 
-int CVirtualArchive::WriteArchive()
+int CVirtualArchive::PutInPlace(const QString& tempPath)
+{
+    const QString archivePath = NativePath(m_archiveName);
+#ifdef Q_OS_UNIX
+    // Renaming replaces the old archive in one step: it stays whole until then.
+    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(archivePath).constData()) == 0)
+        return BuildOk;
+    if (errno != EXDEV)
+        return ArchiveNotWritten;
+#endif
+    // Another file system (or no atomic rename): copied, directory included.
+    return WriteArchive(tempPath, true);
+}
+
+int CVirtualArchive::AssembleData(const QString& tempPath)
+{
+    m_headers.Clear();
+    QFile temp(tempPath);
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return TempNotCreated;
+    qint64 length = 0;
+    for (const CArchiveFile* file : m_files) {
+        QFile source(NativePath(file->sourcePath));
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return SourceUnreadable;
+        qint64 copied = 0;
+        switch (AppendFileBytes(source, temp, file->scramble ? &m_key : nullptr, copied)) {
+        case CopyStatus::ReadFailed:
+            return SourceUnreadable;
+        case CopyStatus::WriteFailed:
+            return TempNotCreated;
+        case CopyStatus::Done:
+            break;
+        }
+        // Offsets are stored as signed 32-bit numbers; a larger data area
+        // cannot be described and is not written.
+        if (length + copied > std::numeric_limits<int32_t>::max())
+            return ArchiveNotWritten;
+        auto header = std::make_unique<CArchiveHeader>();
+        header->name = file->name;
+        header->start = int32_t(length);
+        header->end = int32_t(length + copied);
+        header->scramble = file->scramble;
+        m_headers.Append(std::move(header), "header");
+        length += copied;
+    }
+    return BuildOk;
+}
+
+int CVirtualArchive::WriteArchive(const QString& tempPath, bool tempHoldsDirectory)
 {
     if (m_headers.IsEmpty())
         return ArchiveNotWritten;
-    QFile temp(NativePath(QLatin1String(kArchiveTempPath)));
+    QFile temp(tempPath);
     if (!temp.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return ArchiveNotWritten;
     // Written beside the old archive and renamed over it at the end, so a
@@ -129,15 +203,8 @@ int CVirtualArchive::WriteArchive()
     CTextWriter archive;
     if (!archive.Open(m_archiveName))
         return ArchiveNotWritten;
-    QByteArray directory(kArchiveMagic);
-    directory += QByteArray::number(m_headers.Count()) + '~';
-    for (const CArchiveHeader* header : m_headers) {
-        directory += header->name + '~';
-        directory += QByteArray::number(header->scramble) + '~';
-        directory += QByteArray::number(header->start) + '~';
-        directory += QByteArray::number(header->end) + '~';
-    }
-    archive.Raw(directory);
+    if (!tempHoldsDirectory)
+        archive.Raw(Directory(m_headers));
     std::vector<char> buffer(kCopyBuffer);
     for (;;) {
         const qint64 got = temp.read(buffer.data(), qint64(buffer.size()));

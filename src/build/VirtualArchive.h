@@ -51,7 +51,7 @@ public:
     // False, logged, when the source cannot be opened or the name cannot be
     // stored (empty, longer than 63 bytes, or holding "~").
     bool AddFile(const QString& sourcePath, const QString& archiveName, int scramble);
-    // Assembles the data area in "tempQST" and writes the archive; one of the
+    // Assembles the archive in "tempQST" and puts it in place; one of the
     // results above. The previous archive stays whole unless 0 is returned.
     int Build();
 
@@ -63,8 +63,13 @@ public:
     static bool IsUsableName(const QByteArray& name);
 
 private:
-    int AssembleData();
-    int WriteArchive();
+    // Returned by AssembleWhole when a file's size changed while it was copied.
+    static constexpr int kSizesChanged = -1;
+
+    int AssembleWhole(const QString& tempPath);
+    int PutInPlace(const QString& tempPath);
+    int AssembleData(const QString& tempPath);
+    int WriteArchive(const QString& tempPath, bool tempHoldsDirectory);
 
     QString m_archiveName;
     CTaggedList<CArchiveFile> m_files;

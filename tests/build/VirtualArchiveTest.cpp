@@ -5,10 +5,13 @@
 
 #include "build/ArchiveReader.h"
 #include "build/VirtualArchive.h"
-#include "support/TextFile.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -73,8 +76,9 @@ TEST_F(VirtualArchiveTest, ScrambledBytesCombineBackWithTheKey)
         ASSERT_EQ(char(((uint8_t(stored[i]) ^ key[0]) ^ key[1]) ^ key[2]), plain[i]) << i;
         differing += stored[i] != plain[i];
     }
-    if ((key[0] ^ key[1] ^ key[2]) != 0)
+    if ((key[0] ^ key[1] ^ key[2]) != 0) {
         EXPECT_EQ(differing, plain.size());
+    }
     CArchiveReader reader;
     ASSERT_TRUE(reader.Open(base.Path(kQst))) << reader.Error().toStdString();
     ASSERT_TRUE(reader.Verify());
@@ -135,18 +139,64 @@ TEST_F(VirtualArchiveTest, AnUnwritableArchiveGivesFive)
     EXPECT_FALSE(base.Exists(QStringLiteral("nofolder")));
 }
 
-TEST_F(VirtualArchiveTest, AFailureWhileWritingLeavesThePreviousArchiveWhole)
+TEST_F(VirtualArchiveTest, AFullDiskWhileWritingLeavesThePreviousArchiveWhole)
 {
     base.Write(kQst, "OLD");
-    base.Write(QStringLiteral("a"), QByteArray(5000, 'a'));
+    base.Write(QStringLiteral("a"), QByteArray(3000, 'a'));
+    base.Write(QStringLiteral("b"), QByteArray(3000, 'b'));
     CVirtualArchive archive(kQst);
     ASSERT_TRUE(archive.AddFile(QStringLiteral("a"), QStringLiteral("a"), 0));
-    CTextWriter::FailWritesAfter(100);
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("b"), QStringLiteral("b"), 1));
+    // A file size limit makes writes fail past 4 KiB, as a full disk would.
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tight = old;
+    tight.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
     const int result = archive.Build();
-    CTextWriter::FailWritesAfter(-1);
-    EXPECT_EQ(result, CVirtualArchive::ArchiveNotWritten);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(result, CVirtualArchive::TempNotCreated);
     EXPECT_EQ(base.Read(kQst), QByteArray("OLD"));
+    EXPECT_FALSE(base.Exists(QStringLiteral("tempQST")));
     EXPECT_EQ(QDir(base.Path(QStringLiteral("output"))).entryList(QDir::Files), QStringList{"Forest.qst"});
+}
+
+TEST_F(VirtualArchiveTest, AnArchiveThatCannotBePutInPlaceGivesFive)
+{
+    // Something else (here a folder) stands where the archive goes.
+    base.Write(QStringLiteral("output\\Forest.qst\\keep.txt"), "keep");
+    base.Write(QStringLiteral("a"), "aaa");
+    CVirtualArchive archive(kQst);
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("a"), QStringLiteral("a"), 0));
+    EXPECT_EQ(archive.Build(), CVirtualArchive::ArchiveNotWritten);
+    EXPECT_EQ(base.Read(QStringLiteral("output\\Forest.qst\\keep.txt")), QByteArray("keep"));
+    EXPECT_FALSE(base.Exists(QStringLiteral("tempQST")));
+}
+
+TEST_F(VirtualArchiveTest, AFileWhoseSizeIsNotKnownAheadIsStillStoredWhole)
+{
+    // /proc files report no size but have bytes: the directory is then
+    // written after the data.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "no /proc";
+    base.Write(QStringLiteral("a"), "0123456789");
+    CVirtualArchive archive(kQst);
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("a"), QStringLiteral("a"), 1));
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("/proc/self/cmdline"), QStringLiteral("cmdline"), 0));
+    ASSERT_EQ(archive.Build(), CVirtualArchive::BuildOk);
+    CArchiveReader reader;
+    ASSERT_TRUE(reader.Open(base.Path(kQst))) << reader.Error().toStdString();
+    EXPECT_TRUE(reader.Verify()) << reader.Error().toStdString();
+    ASSERT_EQ(reader.Entries().size(), 2u);
+    EXPECT_EQ(reader.Entries()[1].start, 10);
+    QByteArray bytes;
+    ASSERT_TRUE(reader.Read(1, bytes));
+    EXPECT_TRUE(bytes.contains("test_build")) << bytes.toStdString();
+    ASSERT_TRUE(reader.Read(0, bytes));
+    EXPECT_EQ(bytes, QByteArray("0123456789"));
 }
 
 TEST_F(VirtualArchiveTest, AddFileRefusesMissingSourcesAndUnstorableNames)

@@ -1,0 +1,135 @@
+// A build's look at 2,000 unchanged scripts: LoadCompileList plus
+// CompileIfChanged on each (no compiler runs), beside `stat` of the same
+// 2,000 files in the same run. The goal is under 10 times `stat`. The bare
+// stat() system call on the same files is measured too.
+#include "ConsoleUi.h"
+
+#include "build/CompileList.h"
+#include "support/Globals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include <sys/stat.h>
+
+namespace {
+
+constexpr int kScripts = 2000;
+
+struct Scripts {
+    QTemporaryDir dir;
+    QStringList logical;
+    QStringList native;
+    Scripts()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("compiler"));
+        QDir(dir.path()).mkpath(QStringLiteral("entities"));
+        g_baseDirectory = dir.path();
+        for (int i = 0; i < kScripts; ++i) {
+            const QString name = QStringLiteral("entities/creature%1.ves").arg(i, 4, 10, QLatin1Char('0'));
+            QFile file(dir.path() + QLatin1Char('/') + name);
+            file.open(QIODevice::WriteOnly);
+            file.write("main()\n{\n}\n");
+            logical << QString(name).replace(QLatin1Char('/'), QLatin1Char('\\'));
+            native << file.fileName();
+        }
+        // Every script recorded as compiled as it is now.
+        CConsoleUi ui;
+        CCompileList list(ui);
+        list.LoadCompileList();
+        for (const QString& path : logical)
+            list.RecordCompiled(path);
+        list.SaveCompileList();
+    }
+};
+
+Scripts& TheScripts()
+{
+    static Scripts scripts;
+    return scripts;
+}
+
+double StatSeconds(const Scripts& scripts)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QProcess stat;
+    stat.setStandardOutputFile(QProcess::nullDevice());
+    stat.start(QStringLiteral("stat"), scripts.native);
+    stat.waitForFinished(-1);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    return stat.exitCode() == 0 ? seconds : -1;
+}
+
+// The bare system call on every file, for a stricter view.
+double StatCallSeconds(const Scripts& scripts)
+{
+    std::vector<QByteArray> paths;
+    for (const QString& path : scripts.native)
+        paths.push_back(QFile::encodeName(path));
+    QElapsedTimer timer;
+    timer.start();
+    struct ::stat info;
+    int found = 0;
+    for (const QByteArray& path : paths)
+        found += ::stat(path.constData(), &info) == 0;
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    return found == kScripts ? seconds : -1;
+}
+
+void BM_UnchangedCompileListOf2000Scripts(benchmark::State& state)
+{
+    Scripts& scripts = TheScripts();
+    g_baseDirectory = scripts.dir.path();
+    CConsoleUi ui;
+    double ours = 0;
+    double stat = 0;
+    double statCalls = 0;
+    int64_t runs = 0;
+    int upToDate = 0;
+    int compilerRuns = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        CCompileList list(ui);
+        list.LoadCompileList();
+        upToDate = 0;
+        for (const QString& path : scripts.logical)
+            upToDate += list.CompileIfChanged(path);
+        compilerRuns += list.CompilerRuns();
+        ours += double(timer.nsecsElapsed()) / 1e9;
+        state.PauseTiming();
+        stat += StatSeconds(scripts);
+        statCalls += StatCallSeconds(scripts);
+        state.ResumeTiming();
+        ++runs;
+    }
+    if (upToDate != kScripts || compilerRuns != 0 || ui.messageCount != 0)
+        state.SkipWithError("a script was not seen as unchanged");
+    state.counters["ms_compile_list"] = ours / double(runs) * 1e3;
+    state.counters["ms_stat"] = stat / double(runs) * 1e3;
+    state.counters["ratio_to_stat"] = ours / stat;
+    state.counters["goal_ratio_to_stat"] = 10;
+    state.counters["ms_stat_calls"] = statCalls / double(runs) * 1e3;
+    state.counters["ratio_to_stat_calls"] = ours / statCalls;
+}
+BENCHMARK(BM_UnchangedCompileListOf2000Scripts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Appends one file's bytes to another, scrambled or as they are. Plain copies
+// stay inside the kernel where the platform allows it.
+#include "build/ScrambleKey.h"
+
+#include <QFile>
+
+enum class CopyStatus { Done, ReadFailed, WriteFailed };
+
+// Copies from the current position of `from` to its end, appending to `to`
+// (both open, unbuffered). `copied` receives the number of bytes written.
+CopyStatus AppendFileBytes(QFile& from, QFile& to, const ScrambleKey* key, qint64& copied);
