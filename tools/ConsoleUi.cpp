@@ -1,5 +1,6 @@
 #include "ConsoleUi.h"
 
+#include "build/ScriptErrors.h"
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
@@ -33,14 +34,8 @@ int CConsoleUi::ScriptErrorsDialog()
     // The errors dialog lists the lines of the compiler's error file that hold
     // an error; here they go to standard error.
     PrintError(QStringLiteral("Error(s) found in script:"));
-    CTextReader file;
-    if (file.Open(QStringLiteral("compiler\\errors.txt"))) {
-        QByteArray piece;
-        while (file.GetLine(piece, 512)) {
-            if (piece.contains("Error [") || piece.contains("Fatal ["))
-                PrintError(QStringLiteral("  ") + DecodeText(StripLineFeed(piece)));
-        }
-    }
+    for (const QString& line : ReadScriptErrors())
+        PrintError(QStringLiteral("  ") + line);
     return AnswerOk;
 }
 

@@ -1,18 +1,13 @@
 #include "dialogs/ScriptErrorsDlg.h"
 
+#include "build/ScriptErrors.h"
 #include "common/DialogResults.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-constexpr int kPieceBuffer = 512;
-}
 
 CScriptErrorsDlg::CScriptErrorsDlg(QWidget* parent) : QDialog(parent)
 {
@@ -56,12 +51,5 @@ CScriptErrorsDlg::CScriptErrorsDlg(QWidget* parent) : QDialog(parent)
 void CScriptErrorsDlg::ReadErrorFile()
 {
     m_list->clear();
-    CTextReader file;
-    if (!file.Open(QStringLiteral("compiler\\errors.txt")))
-        return;
-    QByteArray piece;
-    while (file.GetLine(piece, kPieceBuffer)) {
-        if (piece.contains("Error [") || piece.contains("Fatal ["))
-            m_list->addItem(DecodeText(StripLineFeed(piece)));
-    }
+    m_list->addItems(ReadScriptErrors());
 }

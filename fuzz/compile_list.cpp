@@ -1,0 +1,37 @@
+// The compile list compiler\compilelist.txt as a build loads it, then saved
+// and loaded again: every entry keeps its path and its time.
+#include "FuzzBase.h"
+
+#include "build/CompileList.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::vector<std::pair<QString, uint64_t>> Entries(const CCompileList& list)
+{
+    std::vector<std::pair<QString, uint64_t>> entries;
+    for (const CEntry* entry : list.Entries())
+        entries.emplace_back(entry->sourcePath, entry->compiledAt);
+    return entries;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzSetUp();
+    FuzzWrite(QLatin1String(kCompileListPath), data, size);
+    CFuzzUi ui;
+    CCompileList list(ui);
+    FuzzCheck(list.LoadCompileList() == 1, "a list that opens loads");
+    const auto first = Entries(list);
+    for (const auto& [path, time] : first)
+        FuzzCheck(list.Find(path) != nullptr, "every path is found");
+    FuzzCheck(list.SaveCompileList() == 1, "a loaded list saves");
+    FuzzCheck(list.LoadCompileList() == 1, "a saved list loads");
+    FuzzCheck(Entries(list) == first, "a saved list reads back the same");
+    FuzzCheck(ui.messageCount == 0, "reading and writing a list shows nothing");
+    return 0;
+}

@@ -1,0 +1,51 @@
+// A tree list read as a flat name list (CNameList::ReadTreeFile) and exported
+// for the engine as the sheet and sound lists. Every file the exports put into
+// the archive lies in its resource folder, and every name they write is one
+// the list holds.
+#include "FuzzBase.h"
+
+#include "build/NameList.h"
+#include "build/NameListExport.h"
+#include "build/VirtualArchive.h"
+#include "support/LogicalPath.h"
+
+#include <QFile>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString base = FuzzSetUp();
+    static const bool prepared = [] {
+        FuzzWrite(QStringLiteral("sprite sheets\\forest.spt"), QByteArray("Forest\r\n"));
+        FuzzWrite(QStringLiteral("sprite sheets\\forest.bmp"), QByteArray("BM"));
+        FuzzWrite(QStringLiteral("sounds\\theme.mid"), QByteArray("MThd"));
+        return true;
+    }();
+    (void)prepared;
+    FuzzWrite(QStringLiteral("questdata\\Fuzz\\sheets.txt"), data, size);
+    FuzzWrite(QStringLiteral("questdata\\Fuzz\\soundlist.txt"), data, size);
+    CFuzzUi ui;
+    CNameList names;
+    names.ReadTreeFile(QStringLiteral("sheets.txt"), QStringLiteral("Couldnt open sheets List"), ui);
+    FuzzCheck(ui.messageCount == 0, "a list that opens shows nothing");
+    for (const QString& name : names.Names()) {
+        FuzzCheck(names.Contains(name), "every name is found");
+        FuzzCheck(!name.endsWith(QLatin1Char('\\')), "folders are no names");
+    }
+    names.MusicChoices();
+
+    CVirtualArchive archive(QStringLiteral("output\\Fuzz.qst"));
+    FuzzCheck(ExportSheets(names, archive, ui) == 1, "the sheet list is written");
+    CNameList sounds;
+    FuzzCheck(ExportSounds(sounds, archive, true, ui) == 1, "the sound list is written");
+    for (const CArchiveFile* file : archive.Files())
+        FuzzCheck(NativePath(file->sourcePath).startsWith(base + QLatin1Char('/')),
+                  "the exports add only files below the base directory");
+    QFile written(NativePath(QStringLiteral("output\\temp\\sheets.txt")));
+    FuzzCheck(written.open(QIODevice::ReadOnly), "the sheet list can be read");
+    for (const QByteArray& line : written.readAll().split('\n')) {
+        const QByteArray name = line.endsWith('\r') ? line.chopped(1) : line;
+        if (!name.isEmpty())
+            FuzzCheck(names.Contains(QString::fromUtf8(name)), "the sheet list names only listed sheets");
+    }
+    return 0;
+}

@@ -1,0 +1,28 @@
+#include "build/ScriptErrors.h"
+
+#include "build/CompileList.h"
+#include "support/TextCodec.h"
+#include "support/TextFile.h"
+
+namespace {
+constexpr int kPieceBuffer = 512;
+}
+
+QStringList ReadScriptErrors(const QString& logicalPath)
+{
+    QStringList lines;
+    CTextReader file;
+    if (!file.Open(logicalPath))
+        return lines;
+    QByteArray piece;
+    while (file.GetLine(piece, kPieceBuffer)) {
+        if (piece.contains("Error [") || piece.contains("Fatal ["))
+            lines << DecodeText(StripLineFeed(piece));
+    }
+    return lines;
+}
+
+QStringList ReadScriptErrors()
+{
+    return ReadScriptErrors(QLatin1String(kCompilerErrorsPath));
+}
