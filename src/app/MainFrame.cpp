@@ -13,6 +13,7 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
     setCentralWidget(m_view);
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
     resize(1040, 800);
+    setWindowTitle(QStringLiteral("Tessellmancery"));
     // Exactly the keys of the accelerator table; the keys some labels show after
     // a tab have no effect.
     for (const Accelerator& a : AcceleratorTable()) {
