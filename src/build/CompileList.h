@@ -27,8 +27,6 @@ public:
 
 class CCompileList {
 public:
-    static constexpr int kMaxPathLine = 126; // read with a 128-byte line buffer
-
     // Messages go through the Ui port (the view's window in the editor).
     explicit CCompileList(CUiPort& ui);
     virtual ~CCompileList();
