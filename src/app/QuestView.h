@@ -22,7 +22,11 @@ public:
     void InitialUpdate();
     void SetScrollPosition(ScrollBarKind bar, int position);
     // Asks for a new frame from the active designer.
-    void Redraw() { viewport()->update(); }
+    void Redraw()
+    {
+        m_framePending = false; // draw anew, whatever was presented last
+        viewport()->update();
+    }
     CDisplay* Display() const { return m_display.get(); }
     const QImage& Frame() const { return m_frame; }
 
