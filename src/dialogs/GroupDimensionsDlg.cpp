@@ -1,5 +1,6 @@
 #include "dialogs/GroupDimensionsDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
 #include "map/Group.h"
 #include "map/MapCell.h"
@@ -46,11 +47,7 @@ CGroupDimensionsDlg::CGroupDimensionsDlg(CGroup* group, QWidget* parent) : QDial
     grid->addWidget(new QLabel(QStringLiteral("Bottom right:"), this), 2, 0);
     grid->addWidget(m_right, 2, 1);
     grid->addWidget(m_bottom, 2, 2);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);

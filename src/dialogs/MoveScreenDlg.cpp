@@ -1,5 +1,6 @@
 #include "dialogs/MoveScreenDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
 
 #include <QDialogButtonBox>
@@ -21,11 +22,7 @@ CMoveScreenDlg::CMoveScreenDlg(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("X-Coordinate"), m_column);
     form->addRow(QStringLiteral("Y-Coordinate"), m_row);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
     layout->addLayout(form);

@@ -1,5 +1,6 @@
 #include "dialogs/NameEntryDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
 
@@ -17,11 +18,7 @@ CNameEntryDlg::CNameEntryDlg(QWidget* parent) : QDialog(parent)
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("1016"));
     m_name->setMaxLength(kEntryNameLength);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_prompt);
     layout->addWidget(m_name);

@@ -1,5 +1,6 @@
 #include "dialogs/QuestNameDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
 
@@ -17,11 +18,7 @@ CQuestNameDlg::CQuestNameDlg(QWidget* parent) : QDialog(parent)
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("1008"));
     m_name->setMaxLength(kQuestNameLength);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_prompt);
     layout->addWidget(m_name);

@@ -1,5 +1,6 @@
 #include "dialogs/QuestPropertiesDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
 #include "map/QuestProperties.h"
 
@@ -53,11 +54,7 @@ CQuestPropertiesDlg::CQuestPropertiesDlg(QuestProperties* properties, QWidget* p
     name->addRow(QStringLiteral("Quest Name:"), m_fullName);
     auto* nameNote = new QLabel(QStringLiteral("The full name of your quest as displayed in the game."), this);
     nameNote->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* buttons = OkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(start);
