@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (CSheetSprite* sprite : library.sheets.Head()->sprites) {
         FuzzCheck(sprite->code.size() <= 32, "a code holds at most 32 characters");
         const CRect* first = sprite->FirstRect();
-        FuzzCheck((first == nullptr) == (sprite->Width() == -1), "a sprite without rectangles is -1 wide");
+        if (!first)
+            FuzzCheck(sprite->Width() == -1 && sprite->Height() == -1, "a sprite without rectangles is -1 by -1");
         FuzzCheck(library.FindSprite(sprite->code) != nullptr, "every code is found");
         FuzzCheck(library.FindSheetOf(sprite) == library.sheets.Head(), "every sprite has its sheet");
     }

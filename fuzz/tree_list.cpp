@@ -21,7 +21,7 @@ QStringList Paths(const CTreeList& list)
 bool IsUtf8(const uint8_t* data, size_t size)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QString text = utf8.decode(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
     return !utf8.hasError();
 }
 
@@ -32,9 +32,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzSetUp();
     const QString file = QStringLiteral("questdata\\Fuzz\\entitylist.txt");
     FuzzWrite(file, data, size);
-    CFuzzUi ui;
-    QStandardItemModel tree;
-    CTreeList list(ui);
+    // The lists are made once (their icons take long to load); every Load
+    // starts them afresh.
+    static CFuzzUi ui;
+    static QStandardItemModel tree;
+    static CTreeList list(ui);
+    static CTreeList again(ui);
     list.SetTreeControl(&tree);
     FuzzCheck(list.Load(file) == 1, "a list that opens loads");
     list.FillTree(QStringLiteral("Entities"));
@@ -42,7 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzCheck(list.Save() == 1, "a loaded list saves");
     const QStringList first = Paths(list);
 
-    CTreeList again(ui);
     again.SetTreeControl(&tree);
     FuzzCheck(again.Load(file) == 1, "a saved list loads");
     if (IsUtf8(data, size))

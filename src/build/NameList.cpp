@@ -6,6 +6,28 @@
 #include "support/TextFile.h"
 #include "support/UiPort.h"
 
+namespace {
+
+// A name line cut to the 32-character name field. UTF-8 names are cut at a
+// character boundary, so that a name whose 32nd byte falls inside a character
+// keeps its letters (cutting the bytes would leave text that is no longer
+// UTF-8 and reads as Latin-1); single-byte text keeps its first 32 bytes.
+QString NameField(const QByteArray& line)
+{
+    QString name = DecodeText(line);
+    if (EncodeText(name) != line)
+        return DecodeText(line.left(kResourceNameLength));
+    // No character takes less than a byte.
+    name.truncate(kResourceNameLength);
+    if (!name.isEmpty() && name.back().isHighSurrogate())
+        name.chop(1);
+    while (EncodeText(name).size() > kResourceNameLength)
+        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
+    return name;
+}
+
+} // namespace
+
 void CNameList::ReadTreeFile(const QString& fileName, const QString& message, CUiPort& ui)
 {
     const QString path = QuestFilePath(fileName);
@@ -33,7 +55,7 @@ void CNameList::ReadTreeFile(const QString& fileName, const QString& message, CU
     while (readWholeLine(pathLine) && readWholeLine(nameLine)) {
         if (nameLine.endsWith('\\'))
             continue;
-        Append(DecodeText(nameLine.left(kResourceNameLength)));
+        Append(NameField(nameLine));
     }
 }
 

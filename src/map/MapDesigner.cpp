@@ -7,10 +7,12 @@
 #include "map/MapFile.h"
 #include "map/PreviewReader.h"
 #include "map/QuestFolder.h"
+#include "sheets/FieldLine.h"
 #include "support/Globals.h"
 #include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
 #include "support/QuestFilePath.h"
+#include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/UiPort.h"
 
@@ -399,6 +401,24 @@ void CMapDesigner::SaveMapFile()
         ui->MessageBox(QStringLiteral("Couldn't Open Save file"), path);
 }
 
+namespace {
+// Map file lines are read into fixed buffers (32 bytes for a number, 64 for a
+// string). The rest of a hand-made overlong line is passed over, so that it
+// cannot shift every field after it into the wrong place.
+int32_t ReadMapInt(CTextReader& file)
+{
+    QByteArray line;
+    return ReadFieldLine(file, line, 32) ? ParseDecimalInt(line) : 0;
+}
+
+void ReadMapString(QString& text, CTextReader& file)
+{
+    QByteArray line;
+    if (ReadFieldLine(file, line, 64))
+        text = DecodeText(line);
+}
+} // namespace
+
 void CMapDesigner::LoadMapFile(const QString& path, const QString& questName)
 {
     CTextReader file;
@@ -407,7 +427,7 @@ void CMapDesigner::LoadMapFile(const QString& path, const QString& questName)
         return;
     }
     QByteArray magic;
-    if (!ReadByteLine(magic, file) || magic != kMapFileMagic) {
+    if (!ReadFieldLine(file, magic, 64) || magic != kMapFileMagic) {
         ui->MessageBox(QStringLiteral("Invalid Map File"), path);
         return;
     }
@@ -417,35 +437,35 @@ void CMapDesigner::LoadMapFile(const QString& path, const QString& questName)
     map.ResetProperties();
     // Counts come from a file people edit: the records end with the file, not
     // with the count.
-    const int32_t cells = ReadIntLine(file);
+    const int32_t cells = ReadMapInt(file);
     for (int32_t k = 0; k < cells && !file.AtEnd(); ++k) {
-        const int32_t column = ReadIntLine(file);
-        const int32_t row = ReadIntLine(file);
-        const int32_t inside = ReadIntLine(file);
+        const int32_t column = ReadMapInt(file);
+        const int32_t row = ReadMapInt(file);
+        const int32_t inside = ReadMapInt(file);
         if (!CQuestMap::ValidCellCoordinates(column, row))
             continue;
         CMapCell& cell = map.Cell(column, row);
         LoadPreview(cell, column, row);
         cell.inside = inside;
     }
-    const int32_t groups = ReadIntLine(file);
+    const int32_t groups = ReadMapInt(file);
     for (int32_t k = 0; k < groups && !file.AtEnd(); ++k) {
         auto group = std::make_unique<CGroup>();
-        group->id = ReadIntLine(file);
-        group->left = ReadIntLine(file);
-        group->top = ReadIntLine(file);
-        group->right = ReadIntLine(file);
-        group->bottom = ReadIntLine(file);
-        group->reserved = ReadIntLine(file);
-        ReadStringLine(group->music, file);
+        group->id = ReadMapInt(file);
+        group->left = ReadMapInt(file);
+        group->top = ReadMapInt(file);
+        group->right = ReadMapInt(file);
+        group->bottom = ReadMapInt(file);
+        group->reserved = ReadMapInt(file);
+        ReadMapString(group->music, file);
         map.groups.Append(std::move(group));
     }
     QuestProperties& p = map.properties;
-    p.startX = ReadIntLine(file);
-    p.startY = ReadIntLine(file);
-    ReadStringLine(p.fullName, file);
-    p.finalVersion = ReadIntLine(file);
-    p.includeSound = ReadIntLine(file);
+    p.startX = ReadMapInt(file);
+    p.startY = ReadMapInt(file);
+    ReadMapString(p.fullName, file);
+    p.finalVersion = ReadMapInt(file);
+    p.includeSound = ReadMapInt(file);
     ui->SetWindowTitle(WindowTitle());
 }
 

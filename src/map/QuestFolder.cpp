@@ -2,6 +2,7 @@
 
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
+#include "support/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,10 +38,13 @@ bool CopyFileReplacing(const QString& fromLogical, const QString& toLogical)
     if (!source.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = source.readAll();
-    QFile target(to);
-    if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // The target may be a user's screen or script: it is replaced whole or
+    // not at all.
+    CTextWriter target;
+    if (!target.Open(toLogical))
         return false;
-    return target.write(bytes) == bytes.size();
+    target.Raw(bytes);
+    return target.Commit();
 }
 
 int CreateQuestFolder(const QString& questName)
