@@ -19,11 +19,13 @@ void Frame(CSurface& surface, int left, int top, int right, int bottom, uint16_t
         if (x >= 0 && x < surface.Width() && y >= 0 && y < surface.Height())
             surface.SetPixel(x, y, value);
     };
-    for (int x = left; x < right; ++x) {
+    // Only the part on the surface is walked: a sprite from a hand-made sheet
+    // may be millions of pixels wide.
+    for (int x = std::max(left, 0); x < std::min(right, surface.Width()); ++x) {
         put(x, top);
         put(x, bottom);
     }
-    for (int y = top; y < bottom; ++y) {
+    for (int y = std::max(top, 0); y < std::min(bottom, surface.Height()); ++y) {
         put(left, y);
         put(right, y);
     }

@@ -121,3 +121,27 @@ TEST_F(ScreenTest, AMissingOrFolderScreenFileLoadsEmptyWithoutAMessage)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ScreenTest, AHighlightedSpriteMillionsOfPixelsWideIsFramedWhereItShows)
+{
+    // A sheet edited by hand may make a sprite far larger than its bitmap.
+    CSheetSprite huge;
+    huge.code = "huge";
+    huge.rectangles.Append(std::make_unique<CRect>(CRect{0, 0, 1 << 29, 20}), "Rect");
+    CPlacedSprite* placed = Place("blue", 0, 0);
+    placed->sprite = &huge;
+    placed->x = -100;
+    placed->y = 50;
+    placed->highlighted = 1;
+    screen->Render();
+    for (int x : {0, 5, 319}) {
+        EXPECT_EQ(Pixel(x, 50), 0) << x;
+        EXPECT_EQ(Pixel(x, 70), 0) << x;
+    }
+    EXPECT_EQ(placed->frameX, -100);
+    EXPECT_EQ(placed->frameY, 50);
+}
+
+} // namespace
