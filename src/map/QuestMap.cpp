@@ -1,6 +1,8 @@
 #include "map/QuestMap.h"
 
 #include <algorithm>
+#include <limits>
+#include <vector>
 
 CQuestMap::CQuestMap()
 {
@@ -40,7 +42,19 @@ int CQuestMap::NextGroupId() const
     int largest = 0;
     for (CGroup* g : groups.groups)
         largest = std::max(largest, std::max(g->id, 0));
-    return largest + 1;
+    if (largest < std::numeric_limits<int>::max())
+        return largest + 1;
+    // A hand-made map file may hold the largest id there is; then the new
+    // group takes the smallest id no group has (there are fewer groups than ids).
+    std::vector<int> ids;
+    for (CGroup* g : groups.groups)
+        ids.push_back(g->id);
+    std::sort(ids.begin(), ids.end());
+    int next = 0;
+    for (int id : ids)
+        if (id == next)
+            ++next;
+    return next;
 }
 
 CGroup* CQuestMap::FindGroupAt(int px, int py, int ox, int oy) const

@@ -32,7 +32,8 @@ public:
     }
     int ScreenCount() const;
 
-    // 0 for no groups, else one more than the largest id (ids below 0 count as 0).
+    // 0 for no groups, else one more than the largest id (ids below 0 count as 0);
+    // when the largest id is the largest int, the smallest id no group has.
     int NextGroupId() const;
     CGroup* FindGroupAt(int px, int py, int ox = 0, int oy = 0) const;
     CGroup* SelectGroupAt(int px, int py, int ox = 0, int oy = 0);

@@ -245,3 +245,26 @@ TEST(PreviewFileBadInputTest, AMissingOrFolderPreviewLeavesTheCellEmptyWithTheMe
 }
 
 } // namespace
+
+namespace {
+
+TEST(MapFileBadInputTest, TheLargestGroupIdThereIsLeavesTheNextGroupAnUnusedId)
+{
+    CTempBase base;
+    g_questName = QStringLiteral("Forest");
+    CFakeUi ui;
+    CMapDesigner designer(&ui);
+    QDir().mkpath(base.Path(QStringLiteral("questdata\\Forest\\scripts\\group")));
+    base.Write(kPath, Lines({M, "0", "3", "2147483647", "0", "0", "128", "96", "0", "", "0", "128", "0", "256", "96", "0",
+                             "", "2", "256", "0", "384", "96", "0", "", "1", "2", "N", "0", "1"}));
+    designer.LoadMapFile(kPath, QStringLiteral("Forest"));
+    ASSERT_EQ(designer.map.groups.Count(), 3);
+    EXPECT_EQ(designer.map.NextGroupId(), 1);
+    // The group dragged out next gets it, and its script file is named by it.
+    ASSERT_EQ(designer.AddGroup(0, 200, 128, 296, 0, 0), 1);
+    EXPECT_EQ(designer.map.groups.groups.Tail()->id, 1);
+    EXPECT_TRUE(base.Exists(QStringLiteral("questdata\\Forest\\scripts\\group\\1.ves")));
+    EXPECT_EQ(designer.map.NextGroupId(), 3);
+}
+
+} // namespace
