@@ -27,20 +27,6 @@ const char kScriptsHaveErrors[] =
 const char kRecompileFailed[] = "OnRecompileAll() - Cant open Compile List! ***";
 constexpr int kLineBuffer = 128;
 
-// Reads one whole line without its line end; a longer line than the buffer is
-// joined from its pieces so that the triples stay aligned.
-bool ReadWholeLine(CTextReader& file, QByteArray& line)
-{
-    QByteArray piece;
-    line.clear();
-    if (!file.GetLine(piece, kLineBuffer))
-        return false;
-    line = piece;
-    while (!line.endsWith('\n') && file.GetLine(piece, kLineBuffer))
-        line += piece;
-    line = StripLineFeed(line);
-    return true;
-}
 
 // The source's time now. An unreadable time (missing file, bad path) leaves
 // the entry looking changed, so the script is compiled and its error shown.
@@ -87,9 +73,9 @@ int CCompileList::LoadCompileList()
         return 1;
     }
     QByteArray path, high, low;
-    while (ReadWholeLine(file, path)) {
-        ReadWholeLine(file, high);
-        ReadWholeLine(file, low);
+    while (file.GetWholeLine(path, kLineBuffer)) {
+        file.GetWholeLine(high, kLineBuffer);
+        file.GetWholeLine(low, kLineBuffer);
         if (path.isEmpty())
             continue;
         auto entry = std::make_unique<CEntry>();

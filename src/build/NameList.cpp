@@ -40,19 +40,8 @@ void CNameList::ReadTreeFile(const QString& fileName, const QString& message, CU
     // Entries are pairs of lines: the path line, then the name line. A line
     // longer than the buffer is read whole here (its pieces are joined), so the
     // pairing of path and name lines is never broken.
-    auto readWholeLine = [&file](QByteArray& line) {
-        QByteArray piece;
-        line.clear();
-        if (!file.GetLine(piece, 128))
-            return false;
-        line = piece;
-        while (!line.endsWith('\n') && file.GetLine(piece, 128))
-            line += piece;
-        line = StripLineFeed(line);
-        return true;
-    };
     QByteArray pathLine, nameLine;
-    while (readWholeLine(pathLine) && readWholeLine(nameLine)) {
+    while (file.GetWholeLine(pathLine, 128) && file.GetWholeLine(nameLine, 128)) {
         if (nameLine.endsWith('\\'))
             continue;
         Append(NameField(nameLine));

@@ -17,20 +17,6 @@ const char kOpenFailure[] = "Couldn't open Tree List";
 const char kRootName[] = "\\";
 constexpr int kLineBuffer = 256;
 
-// Reads one whole line, however long, without its line end. A line longer than
-// the buffer arrives in pieces; joining them keeps path and name lines paired.
-bool ReadWholeLine(CTextReader& file, QByteArray& line)
-{
-    QByteArray piece;
-    line.clear();
-    if (!file.GetLine(piece, kLineBuffer))
-        return false;
-    line = piece;
-    while (!line.endsWith('\n') && file.GetLine(piece, kLineBuffer))
-        line += piece;
-    line = StripLineFeed(line);
-    return true;
-}
 
 // Splits a path line: every "\" ends a folder component; text after the last
 // "\" is a file component. False when the line breaks the format's limits.
@@ -92,13 +78,13 @@ int CTreeList::Load(const QString& fileName)
     m_entries.Clear();
     m_rootEntry = nullptr;
     QByteArray line;
-    while (ReadWholeLine(file, line)) {
+    while (file.GetWholeLine(line, kLineBuffer)) {
         auto entry = std::make_unique<CTreeEntry>();
         const bool fits = SplitPathLine(line, *entry);
         if (entry->components.IsEmpty() && fits)
             continue; // an empty line is no entry and has no name line
         QByteArray nameLine;
-        const bool hasNameLine = ReadWholeLine(file, nameLine);
+        const bool hasNameLine = file.GetWholeLine(nameLine, kLineBuffer);
         if (!fits) {
             // The format cannot hold this entry; it is dropped whole, name line
             // included, so the entries after it keep their pairing.

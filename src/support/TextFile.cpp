@@ -46,6 +46,19 @@ bool CTextReader::GetLine(QByteArray& piece, int bufferSize)
     return true;
 }
 
+bool CTextReader::GetWholeLine(QByteArray& line, int bufferSize)
+{
+    QByteArray piece;
+    line.clear();
+    if (!GetLine(piece, bufferSize))
+        return false;
+    line = piece;
+    while (!line.endsWith('\n') && GetLine(piece, bufferSize))
+        line += piece;
+    line = StripLineFeed(line);
+    return true;
+}
+
 QByteArray StripLineFeed(QByteArray piece)
 {
     if (piece.endsWith('\n'))

@@ -24,6 +24,11 @@ public:
     // character buffer would.
     bool GetLine(QByteArray& piece, int bufferSize);
 
+    // Reads one whole line, however long, without its line end: the pieces of a
+    // line longer than the buffer are joined, so that the lines after it stay
+    // in step. False at the end of the file.
+    bool GetWholeLine(QByteArray& line, int bufferSize);
+
     bool AtEnd() const { return m_position >= m_data.size(); }
     qint64 Tell() const { return m_position; }
     void Seek(qint64 position) { m_position = qBound<qint64>(0, position, m_data.size()); }
