@@ -21,11 +21,24 @@ bool Accept(const QString& name)
     return false;
 }
 
-// The output lists are written as the export goes (as far as it got when it
-// stops) and replaced whole.
-bool OpenList(CTextWriter& file, const char* path)
+// The output lists are replaced whole. A list that cannot be created stops
+// the build; the user is told which one, since nothing else would say why.
+const char kListFailure[] = "Couldn't create the list file for the engine";
+
+bool OpenList(CTextWriter& file, const char* path, CUiPort& ui)
 {
-    return file.Open(QLatin1String(path));
+    if (file.Open(QLatin1String(path)))
+        return true;
+    ui.MessageBox(QLatin1String(kListFailure), QLatin1String(path));
+    return false;
+}
+
+bool CommitList(CTextWriter& file, const char* path, CUiPort& ui)
+{
+    if (file.Commit())
+        return true;
+    ui.MessageBox(QLatin1String(kListFailure), QLatin1String(path));
+    return false;
 }
 
 } // namespace
@@ -50,7 +63,7 @@ int EntityFlag(const QString& name)
 int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CUiPort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\entities.txt"))
+    if (!OpenList(file, "output\\temp\\entities.txt", ui))
         return 0;
     entities.ReadTreeFile(QStringLiteral("entitylist.txt"), QStringLiteral("Couldnt open entity List"), ui);
     for (const QString& name : entities.Names()) {
@@ -65,7 +78,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
         archive.AddFile(QStringLiteral("entities\\amx\\") + name + QStringLiteral(".amx"),
                         QStringLiteral("ES") + name + QStringLiteral(".amx"), 0);
     }
-    if (!file.Commit())
+    if (!CommitList(file, "output\\temp\\entities.txt", ui))
         return 0;
     archive.AddFile(QStringLiteral("output\\temp\\entities.txt"), QStringLiteral("entities.txt"), 1);
     return 1;
@@ -74,7 +87,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
 int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CUiPort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\sheets.txt"))
+    if (!OpenList(file, "output\\temp\\sheets.txt", ui))
         return 0;
     sheets.ReadTreeFile(QStringLiteral("sheets.txt"), QStringLiteral("Couldnt open sheets List"), ui);
     for (const QString& name : sheets.Names()) {
@@ -84,7 +97,7 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CUiPort& ui)
         archive.AddFile(QStringLiteral("sprite sheets\\") + name + QStringLiteral(".spt"), name + QStringLiteral(".spt"), 1);
         archive.AddFile(QStringLiteral("sprite sheets\\") + name + QStringLiteral(".bmp"), name + QStringLiteral(".bmp"), 0);
     }
-    if (!file.Commit())
+    if (!CommitList(file, "output\\temp\\sheets.txt", ui))
         return 0;
     archive.AddFile(QStringLiteral("output\\temp\\sheets.txt"), QStringLiteral("sheets.txt"), 1);
     return 1;
@@ -93,7 +106,7 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CUiPort& ui)
 int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CUiPort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\soundlist.txt"))
+    if (!OpenList(file, "output\\temp\\soundlist.txt", ui))
         return 0;
     sounds.ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), ui);
     if (includeSound) {
@@ -104,7 +117,7 @@ int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound,
             archive.AddFile(QStringLiteral("sounds\\") + name, name, 1);
         }
     }
-    if (!file.Commit())
+    if (!CommitList(file, "output\\temp\\soundlist.txt", ui))
         return 0;
     archive.AddFile(QStringLiteral("output\\temp\\soundlist.txt"), QStringLiteral("soundlist.txt"), 1);
     return 1;

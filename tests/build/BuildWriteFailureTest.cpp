@@ -102,7 +102,10 @@ TEST(BuildWriteFailureTest, TheListsForTheEngineStayWholeAndStayOutOfTheArchive)
                 EXPECT_FALSE(base.Exists(QStringLiteral("output\\temp")));
             for (const CArchiveFile* file : archive.Files())
                 EXPECT_NE(file->sourcePath, output);
-            EXPECT_TRUE(ui.messages.empty());
+            // The build stops with a message that names the list.
+            ASSERT_EQ(ui.messages.size(), 1u);
+            EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't create the list file for the engine"));
+            EXPECT_EQ(ui.messages[0].caption, output);
             EXPECT_EQ(compileList.CompilerRuns(), 0);
         }
     }

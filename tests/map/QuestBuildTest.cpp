@@ -217,8 +217,11 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
     base.Write(QStringLiteral("questdata\\Trail\\screens\\1-0.lnd"), "0\r\n0\r\n");
     QDir(base.Path(QStringLiteral("output\\temp"))).removeRecursively(); // the lists cannot be written
     EXPECT_EQ(0, designer.BuildQuest(true));
-    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(1u, ui.messages.size()); // a failed build always says why
+    EXPECT_EQ(QStringLiteral("Couldn't create the list file for the engine"), ui.messages[0].text);
+    EXPECT_EQ(QStringLiteral("output\\temp\\entities.txt"), ui.messages[0].caption);
 
+    ui.messages.clear();
     QDir().mkpath(base.Path(QStringLiteral("output\\temp")));
     QDir(base.Path(QStringLiteral("output"))).mkdir(QStringLiteral("Trail.qst")); // a folder where the file goes
     EXPECT_EQ(0, designer.BuildQuest(true));

@@ -143,13 +143,14 @@ TEST_F(BuiltQuest, ABuildOnAFullDiskLeavesEveryFileItWritesAsItWas)
         EXPECT_EQ(designer.BuildQuest(true), 0);
     }
     EXPECT_TRUE(Files() == before);
-    // The map file and the compile list say so; the lists for the engine stop
-    // the build without a message of their own.
-    ASSERT_EQ(ui.messages.size(), 2u);
+    // The map file, the compile list and the entity list each say so.
+    ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Open Save file"));
     EXPECT_EQ(ui.messages[0].caption, QStringLiteral("save\\Trail.qss"));
     EXPECT_EQ(ui.messages[1].text, QStringLiteral("Couldn't Create compilelist.txt"));
     EXPECT_EQ(ui.messages[1].caption, QStringLiteral("Error"));
+    EXPECT_EQ(ui.messages[2].text, QStringLiteral("Couldn't create the list file for the engine"));
+    EXPECT_EQ(ui.messages[2].caption, QStringLiteral("output\\temp\\entities.txt"));
 }
 
 TEST_F(BuiltQuest, AFolderInPlaceOfTheQuestFileFailsTheBuildWithItsMessage)
