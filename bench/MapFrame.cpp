@@ -5,7 +5,7 @@
 // ratio against its goal.
 #include "display/Display.h"
 #include "map/MapDesigner.h"
-#include "support/UiPort.h"
+#include "support/QuietUi.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -17,30 +17,11 @@
 #include <vector>
 
 namespace {
-class CSilentUi : public CUiPort {
-public:
-    int MessageBox(const QString&, const QString&, Buttons) override { return AnswerOk; }
-    void SetWindowTitle(const QString&) override {}
-    void SetMenu(int) override {}
-    void SetScrollPosition(ScrollBarKind, int) override {}
-    QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return QString(); }
-    bool AskQuestName(QString&) override { return false; }
-    bool AskName(const QString&, const QString&, QString&) override { return false; }
-    void ShowAbout() override {}
-    void Quit(int) override {}
-    int ScreenPropertiesDialog(CMapCell&, int, int) override { return AnswerCancel; }
-    int GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&) override { return AnswerCancel; }
-    bool MoveScreenDialog(int&, int&) override { return false; }
-    bool QuestPropertiesDialog(QuestProperties&) override { return false; }
-    int ScriptErrorsDialog() override { return AnswerOk; }
-    void Progress(const QString&, int, int) override {}
-};
-
 constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
 struct MapScene {
-    CSilentUi ui;
+    CQuietUi ui;
     CMapDesigner designer{&ui};
     CDisplay display;
     QImage shown; // what the view keeps of each presented frame

@@ -20,14 +20,7 @@ int CFuzzUi::MessageBox(const QString& text, const QString& caption, Buttons but
     ++messageCount;
     lastText = text;
     lastCaption = caption;
-    switch (buttons) {
-    case ButtonsYesNo:
-        return AnswerNo;
-    case ButtonsYesNoCancel:
-        return AnswerCancel;
-    default:
-        return AnswerOk;
-    }
+    return CQuietUi::MessageBox(text, caption, buttons);
 }
 
 namespace {

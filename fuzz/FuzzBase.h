@@ -3,7 +3,7 @@
 // out like the shipped one, that g_baseDirectory points at (quest "Fuzz"); a
 // quiet Ui port that answers every question with the safe choice; and writing
 // the input bytes into a file below the base.
-#include "support/UiPort.h"
+#include "support/QuietUi.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,23 +13,10 @@
 
 // The Ui port of the fuzz targets: counts message boxes, shows nothing, says
 // No or Cancel to every question and cancels every dialog.
-class CFuzzUi : public CUiPort {
+class CFuzzUi : public CQuietUi {
 public:
     int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
     void SetWindowTitle(const QString& title) override { windowTitle = title; }
-    void SetMenu(int) override {}
-    void SetScrollPosition(ScrollBarKind, int) override {}
-    QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return QString(); }
-    bool AskQuestName(QString&) override { return false; }
-    bool AskName(const QString&, const QString&, QString&) override { return false; }
-    void ShowAbout() override {}
-    void Quit(int) override {}
-    int ScreenPropertiesDialog(CMapCell&, int, int) override { return AnswerCancel; }
-    int GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&) override { return AnswerCancel; }
-    bool MoveScreenDialog(int&, int&) override { return false; }
-    bool QuestPropertiesDialog(QuestProperties&) override { return false; }
-    int ScriptErrorsDialog() override { return AnswerOk; }
-    void Progress(const QString&, int, int) override {}
 
     int messageCount = 0;
     QString lastText;

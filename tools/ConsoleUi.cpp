@@ -19,14 +19,7 @@ int CConsoleUi::MessageBox(const QString& text, const QString& caption, Buttons 
     QString flat = text;
     flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
     PrintError(caption + QStringLiteral(": ") + flat.simplified());
-    switch (buttons) {
-    case ButtonsYesNo:
-        return AnswerNo;
-    case ButtonsYesNoCancel:
-        return AnswerCancel;
-    default:
-        return AnswerOk;
-    }
+    return CQuietUi::MessageBox(text, caption, buttons);
 }
 
 int CConsoleUi::ScriptErrorsDialog()

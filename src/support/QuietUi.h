@@ -1,0 +1,27 @@
+#pragma once
+// A Ui port with nobody at it: questions get the safe answer (No, Cancel),
+// dialogs are cancelled, and nothing is shown. The command-line tool, the fuzz
+// targets and the benchmarks build on it and override what they need.
+#include "support/UiPort.h"
+
+class CQuietUi : public CUiPort {
+public:
+    int MessageBox(const QString&, const QString&, Buttons buttons) override
+    {
+        return buttons == ButtonsYesNo ? AnswerNo : buttons == ButtonsYesNoCancel ? AnswerCancel : AnswerOk;
+    }
+    void SetWindowTitle(const QString&) override {}
+    void SetMenu(int) override {}
+    void SetScrollPosition(ScrollBarKind, int) override {}
+    QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return QString(); }
+    bool AskQuestName(QString&) override { return false; }
+    bool AskName(const QString&, const QString&, QString&) override { return false; }
+    void ShowAbout() override {}
+    void Quit(int) override {}
+    int ScreenPropertiesDialog(CMapCell&, int, int) override { return AnswerCancel; }
+    int GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&) override { return AnswerCancel; }
+    bool MoveScreenDialog(int&, int&) override { return false; }
+    bool QuestPropertiesDialog(QuestProperties&) override { return false; }
+    int ScriptErrorsDialog() override { return AnswerOk; }
+    void Progress(const QString&, int, int) override {}
+};
