@@ -68,10 +68,11 @@ void CMapDesigner::draw(CDisplay* target)
         if (cell.preview) {
             // The preview's green pixels are left out and show what lies beneath.
             target->DrawSurface(left, top, cell.preview.get(), nullptr, 1);
-            continue;
+        } else {
+            target->FillRect(0, left, top, left + kCellWidth, top + kCellHeight);
+            target->FillRect(0xFFFFFF, left + 2, top + 2, left + 126, top + 94);
         }
-        target->FillRect(0, left, top, left + kCellWidth, top + kCellHeight);
-        target->FillRect(0xFFFFFF, left + 2, top + 2, left + 126, top + 94);
+        // Every cell shows its coordinates, the ones a screen is moved to.
         target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
                      Rgb(255, 255, 255), Rgb(0, 0, 0));
     }

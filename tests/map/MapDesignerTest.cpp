@@ -181,6 +181,12 @@ TEST_F(DesignerFixture, PreviewsAreCopiedWithTheirKeyColourLeftOut)
     EXPECT_EQ(0x1234, Pixel(300, 96 + 50));
     EXPECT_EQ(0x1234, Pixel(383, 191));
     EXPECT_EQ(0, Pixel(384, 96)); // the empty cell beside it
+    // A screen's block shows its coordinates "2,1" too, over the preview.
+    int inked = 0;
+    for (int y = 101; y < 101 + 16; ++y)
+        for (int x = 261; x < 261 + 30; ++x)
+            inked += Pixel(x, y) != 0x1234 && Pixel(x, y) != 0xABCD;
+    EXPECT_GT(inked, 10);
 }
 
 TEST_F(DesignerFixture, GroupsAreTwoOutlinesAndTheSelectedOneIsDrawnAgainInItsOwnColour)
@@ -437,7 +443,7 @@ TEST_F(DesignerFixture, MovingAScreenLeavesTheSourceEmptyWithItsThreeFilesEmpty)
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(0, 0, "lnd")));
     for (const QString& path : {Screen(2, 1, "lnd"), Screen(2, 1, "bmp"), Script(2, 1)})
         EXPECT_EQ(QByteArray(), base.Read(path)) << path.toStdString();
-    EXPECT_EQ(0x1234, Pixel(10, 10)); // the frame shows the screen in its new place
+    EXPECT_EQ(0x1234, Pixel(60, 60)); // the frame shows the screen in its new place
     EXPECT_EQ(0xFFFF, Pixel(300, 100));
 }
 
