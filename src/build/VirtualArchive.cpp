@@ -89,6 +89,33 @@ int CVirtualArchive::Build()
     return result;
 }
 
+int CVirtualArchive::AppendSource(const CArchiveFile& file, QFile& temp, qint64& copied) const
+{
+    QFile source(NativePath(file.sourcePath));
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return SourceUnreadable;
+    switch (AppendFileBytes(source, temp, file.scramble ? &m_key : nullptr, copied)) {
+    case CopyStatus::ReadFailed:
+        return SourceUnreadable;
+    case CopyStatus::WriteFailed:
+        return TempNotCreated;
+    case CopyStatus::Done:
+        break;
+    }
+    return BuildOk;
+}
+
+void CVirtualArchive::AppendHeader(const CArchiveFile& file, qint64 start, qint64 size)
+{
+    // The callers have checked that the end fits the directory's 32-bit offsets.
+    auto header = std::make_unique<CArchiveHeader>();
+    header->name = file.name;
+    header->start = int32_t(start);
+    header->end = int32_t(start + size);
+    header->scramble = file.scramble;
+    m_headers.Append(std::move(header), "header");
+}
+
 int CVirtualArchive::AssembleWhole(const QString& tempPath)
 {
     // The usual way: every file's size is known now, so "tempQST" receives the
@@ -105,12 +132,7 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
             return SourceUnreadable;
         if (length + info.size() > std::numeric_limits<int32_t>::max())
             return ArchiveNotWritten; // offsets are signed 32-bit numbers
-        auto header = std::make_unique<CArchiveHeader>();
-        header->name = file->name;
-        header->start = int32_t(length);
-        header->end = int32_t(length + info.size());
-        header->scramble = file->scramble;
-        m_headers.Append(std::move(header), "header");
+        AppendHeader(*file, length, info.size());
         length += info.size();
     }
     const QByteArray directory = Directory(m_headers);
@@ -118,18 +140,9 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
         return TempNotCreated;
     auto header = m_headers.begin();
     for (const CArchiveFile* file : m_files) {
-        QFile source(NativePath(file->sourcePath));
-        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return SourceUnreadable;
         qint64 copied = 0;
-        switch (AppendFileBytes(source, temp, file->scramble ? &m_key : nullptr, copied)) {
-        case CopyStatus::ReadFailed:
-            return SourceUnreadable;
-        case CopyStatus::WriteFailed:
-            return TempNotCreated;
-        case CopyStatus::Done:
-            break;
-        }
+        if (const int result = AppendSource(*file, temp, copied); result != BuildOk)
+            return result;
         if (copied != qint64((*header)->end) - (*header)->start)
             return kSizesChanged;
         ++header;
@@ -164,28 +177,14 @@ int CVirtualArchive::AssembleData(const QString& tempPath)
         return TempNotCreated;
     qint64 length = 0;
     for (const CArchiveFile* file : m_files) {
-        QFile source(NativePath(file->sourcePath));
-        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return SourceUnreadable;
         qint64 copied = 0;
-        switch (AppendFileBytes(source, temp, file->scramble ? &m_key : nullptr, copied)) {
-        case CopyStatus::ReadFailed:
-            return SourceUnreadable;
-        case CopyStatus::WriteFailed:
-            return TempNotCreated;
-        case CopyStatus::Done:
-            break;
-        }
+        if (const int result = AppendSource(*file, temp, copied); result != BuildOk)
+            return result;
         // Offsets are stored as signed 32-bit numbers; a larger data area
         // cannot be described and is not written.
         if (length + copied > std::numeric_limits<int32_t>::max())
             return ArchiveNotWritten;
-        auto header = std::make_unique<CArchiveHeader>();
-        header->name = file->name;
-        header->start = int32_t(length);
-        header->end = int32_t(length + copied);
-        header->scramble = file->scramble;
-        m_headers.Append(std::move(header), "header");
+        AppendHeader(*file, length, copied);
         length += copied;
     }
     return BuildOk;

@@ -15,6 +15,8 @@
 
 #include <cstdint>
 
+class QFile;
+
 class CArchiveFile {
 public:
     virtual ~CArchiveFile() = default;
@@ -70,6 +72,11 @@ private:
     int PutInPlace(const QString& tempPath);
     int AssembleData(const QString& tempPath);
     int WriteArchive(const QString& tempPath, bool tempHoldsDirectory);
+    // Appends one recorded file's bytes (scrambled when flagged) to the data
+    // file; `copied` says how many. BuildOk, SourceUnreadable or TempNotCreated.
+    int AppendSource(const CArchiveFile& file, QFile& temp, qint64& copied) const;
+    // Records where a file's bytes lie in the data area.
+    void AppendHeader(const CArchiveFile& file, qint64 start, qint64 size);
 
     QString m_archiveName;
     CTaggedList<CArchiveFile> m_files;
