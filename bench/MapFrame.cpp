@@ -22,7 +22,7 @@ constexpr int kHeight = 768;
 
 struct MapScene {
     CQuietUi ui;
-    CMapDesigner designer{&ui};
+    CMapDesigner designer{ui};
     CDisplay display;
     QImage shown; // what the view keeps of each presented frame
 

@@ -77,13 +77,13 @@ void BM_OpenQuestOf1000Screens(benchmark::State& state)
     Quest& quest = TheQuest();
     g_baseDirectory = quest.dir.path();
     CConsoleUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     double ours = 0;
     int64_t runs = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        designer.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
+        designer.files.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
         ours += double(timer.nsecsElapsed()) / 1e9;
         ++runs;
     }

@@ -3,6 +3,7 @@
 #include "FuzzBase.h"
 
 #include "build/CompileList.h"
+#include "support/QuestPaths.h"
 
 #include <utility>
 #include <vector>
@@ -22,7 +23,7 @@ std::vector<std::pair<QString, uint64_t>> Entries(const CCompileList& list)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();
-    FuzzWrite(QLatin1String(kCompileListPath), data, size);
+    FuzzWrite(CompileListPath(), data, size);
     CFuzzUi ui;
     CCompileList list(ui);
     FuzzCheck(list.LoadCompileList() == 1, "a list that opens loads");

@@ -8,6 +8,7 @@
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
 #include "support/LogicalPath.h"
+#include "support/QuestPaths.h"
 
 #include <QFile>
 
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzWrite(QStringLiteral("questdata\\Fuzz\\soundlist.txt"), data, size);
     CFuzzUi ui;
     CNameList names;
-    names.ReadTreeFile(QStringLiteral("sheets.txt"), QStringLiteral("Couldnt open sheets List"), ui);
+    names.ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
     FuzzCheck(ui.messageCount == 0, "a list that opens shows nothing");
     for (const QString& name : names.Names()) {
         FuzzCheck(names.Contains(name), "every name is found");

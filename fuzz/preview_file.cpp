@@ -9,24 +9,25 @@
 #include "map/MapDesigner.h"
 #include "map/PreviewReader.h"
 #include "screens/PreviewWriter.h"
+#include "support/QuestPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();
     static CFuzzUi ui;
-    static CMapDesigner designer(&ui);
-    FuzzWrite(CMapDesigner::PreviewPath(0, 0), data, size);
+    static CMapDesigner designer(ui);
+    FuzzWrite(PreviewPath(0, 0), data, size);
     CMapCell& cell = designer.map.Cell(0, 0);
-    designer.LoadPreview(cell, 0, 0);
+    designer.files.LoadPreview(cell, 0, 0);
     FuzzCheck(cell.preview != nullptr, "a preview file that opens gives the cell a preview");
     FuzzCheck(cell.preview->Width() == kPreviewWidth && cell.preview->Height() == kPreviewHeight,
               "a preview is 128 x 96");
 
     const QByteArray written = PreviewFileBytes(*cell.preview);
-    FuzzWrite(CMapDesigner::PreviewPath(1, 0), written);
+    FuzzWrite(PreviewPath(1, 0), written);
     CSurface again;
     again.Create(kPreviewWidth, kPreviewHeight);
-    FuzzCheck(ReadPreviewFile(CMapDesigner::PreviewPath(1, 0), again), "a written preview opens");
+    FuzzCheck(ReadPreviewFile(PreviewPath(1, 0), again), "a written preview opens");
     for (int y = 0; y < kPreviewHeight; ++y)
         for (int x = 0; x < kPreviewWidth; ++x)
             FuzzCheck(again.Pixel(x, y) == cell.preview->Pixel(x, y), "a written preview reads back the same");

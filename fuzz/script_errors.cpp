@@ -4,11 +4,12 @@
 
 #include "build/CompileList.h"
 #include "build/ScriptErrors.h"
+#include "support/QuestPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();
-    FuzzWrite(QLatin1String(kCompilerErrorsPath), data, size);
+    FuzzWrite(CompilerErrorFilePath(), data, size);
     const QStringList lines = ReadScriptErrors();
     FuzzCheck(qsizetype(lines.size()) <= qsizetype(size / 7), "every listed line holds its marker");
     for (const QString& line : lines) {

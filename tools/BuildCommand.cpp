@@ -6,6 +6,7 @@
 #include "map/MapDesigner.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
+#include "support/QuestPaths.h"
 
 #include <QFileInfo>
 
@@ -23,7 +24,7 @@ int BuildCommand(const QStringList& args)
         return 2;
     }
     const QString quest = rest[0];
-    const QString mapFile = QStringLiteral("save\\") + quest + QStringLiteral(".qss");
+    const QString mapFile = MapFilePath(quest);
     if (!IsSafeFileName(quest) || !QFileInfo::exists(NativePath(mapFile))) {
         PrintError(QStringLiteral("Error: there is no quest \"%1\" here (no map file %2)").arg(quest, mapFile));
         return 1;
@@ -31,13 +32,13 @@ int BuildCommand(const QStringList& args)
     CConsoleUi ui;
     CQuestDoc document(ui);
     CMapDesigner& designer = *document.mapDesigner;
-    designer.LoadMapFile(mapFile, quest);
+    designer.files.LoadMapFile(mapFile, quest);
     if (g_questName != quest)
         return 1; // the map file could not be read; the message is out
     if (recompile)
-        designer.RecompileAllScripts(false);
-    if (!designer.BuildQuest(true))
+        designer.build.RecompileAllScripts(false);
+    if (!designer.build.BuildQuest(true))
         return 1;
-    PrintError(QStringLiteral("Wrote %1").arg(NativePath(CMapDesigner::QuestArchivePath())));
+    PrintError(QStringLiteral("Wrote %1").arg(NativePath(QuestArchivePath())));
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "sheets/SheetLibrary.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/TextFile.h"
 
 #include <QFile>
@@ -169,11 +169,11 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
 
     CQuestDoc document(ui);
     CMapDesigner& map = *document.mapDesigner;
-    if (!map.NewQuestNamed(QStringLiteral("Demo")))
+    if (!map.files.NewQuestNamed(QStringLiteral("Demo")))
         return 1;
     // The resource trees: the sheet in a folder, the entity in another.
-    if (!WriteText(QuestFilePath(QStringLiteral("sheets.txt")), "Outdoors\\\r\nOutdoors\\\r\nOutdoors\\meadow\r\nmeadow\r\n")
-        || !WriteText(QuestFilePath(QStringLiteral("entitylist.txt")),
+    if (!WriteText(SheetListPath(), "Outdoors\\\r\nOutdoors\\\r\nOutdoors\\meadow\r\nmeadow\r\n")
+        || !WriteText(EntityListPath(),
                       "Creatures\\\r\nCreatures\\\r\nCreatures\\wisp\r\nwisp\r\n"))
         return 1;
 
@@ -185,7 +185,7 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
                 return 1;
             screen.mapCellX = column;
             screen.mapCellY = row;
-            screen.previewSaved = [&map](int c, int r) { map.LoadPreview(map.map.Cell(c, r), c, r); };
+            screen.previewSaved = [&map](int c, int r) { map.files.LoadPreview(map.map.Cell(c, r), c, r); };
             CPainter painter(screen, library);
             PaintScreen(painter, column, row);
             if (!screen.Save())
@@ -202,12 +202,11 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
         group->right = rects[id][2];
         group->bottom = rects[id][3];
         map.map.groups.Append(std::move(group));
-        CopyFileReplacing(QStringLiteral("questdata\\standardscreen.ves"),
-                          QuestFilePath(QStringLiteral("scripts\\group\\%1.ves").arg(id)));
+        CopyFileReplacing(ScreenScriptTemplatePath(), GroupScriptPath(id));
     }
     map.map.properties.startX = 320 + 160;
     map.map.properties.startY = 240 + 120;
     map.map.properties.fullName = QStringLiteral("The Meadow Vale");
-    map.SaveMapFile();
+    map.files.SaveMapFile();
     return ui.messageCount == 0 ? 0 : 1;
 }

@@ -9,17 +9,18 @@
 #include "document/QuestDoc.h"
 #include "map/MapDesigner.h"
 #include "map/MapFile.h"
+#include "map/QuestMap.h"
 #include "screens/PreviewWriter.h"
 #include "screens/Screen.h"
 #include "sheets/SheetLibrary.h"
 #include "support/DiagnosticLog.h"
 #include "support/Globals.h"
-#include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
-#include "support/TextFile.h"
+#include "support/QuestPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 namespace {
@@ -39,11 +40,12 @@ int NewQuest(const QStringList& args)
         return Usage();
     CConsoleUi ui;
     CQuestDoc document(ui);
-    if (!document.mapDesigner->NewQuestNamed(args[0]))
+    if (!document.mapDesigner->files.NewQuestNamed(args[0]))
         return 1;
     if (ui.messageCount > 0)
         return 1;
-    PrintError(QStringLiteral("Made quest \"%1\" in questdata\\%1 with its map file save\\%1.qss").arg(args[0]));
+    PrintError(QStringLiteral("Made quest \"%1\" in %2 with its map file %3")
+                   .arg(args[0], QuestFolderPath(args[0]), MapFilePath(args[0])));
     return 0;
 }
 
@@ -56,14 +58,15 @@ int RewritePreviews(const QStringList& args)
         return Usage();
     CConsoleUi ui;
     const QString quest = args[0];
-    const QString mapPath = QStringLiteral("save\\") + quest + QStringLiteral(".qss");
-    CTextReader mapFile;
-    QByteArray magic;
-    if (!IsSafeFileName(quest) || !mapFile.Open(mapPath)) {
+    const QString mapPath = MapFilePath(quest);
+    QFile mapFile(NativePath(mapPath));
+    if (!IsSafeFileName(quest) || !mapFile.open(QIODevice::ReadOnly)) {
         PrintError(QStringLiteral("No map file %1 for the quest \"%2\"").arg(mapPath, quest));
         return 1;
     }
-    if (!ReadByteLine(magic, mapFile) || magic != kMapFileMagic) {
+    CQuestMap map;
+    const MapFileReading reading = ReadMapFileBytes(mapFile.readAll(), map);
+    if (!reading.isMapFile) {
         ui.MessageBox(QStringLiteral("Invalid Map File"), mapPath, CUiPort::ButtonsOk);
         return 1;
     }
@@ -75,18 +78,12 @@ int RewritePreviews(const QStringList& args)
     }
     CSheetLibrary library(&display, ui);
     int written = 0;
-    const int32_t cells = ReadIntLine(mapFile);
-    for (int32_t k = 0; k < cells && !mapFile.AtEnd(); ++k) {
-        const int32_t column = ReadIntLine(mapFile);
-        const int32_t row = ReadIntLine(mapFile);
-        ReadIntLine(mapFile); // inside
-        if (column < 0 || column > 255 || row < 0 || row > 255)
-            continue;
+    for (const MapFileReading::Cell& cell : reading.screens) {
         CScreen screen(&display, &ui, &library);
         if (screen.Create() != S_OK)
             return 1;
-        screen.mapCellX = column;
-        screen.mapCellY = row;
+        screen.mapCellX = cell.column;
+        screen.mapCellY = cell.row;
         if (!screen.Load())
             PrintError(QStringLiteral("%1: no screen file, written as an empty screen").arg(screen.FilePath()));
         screen.Render();

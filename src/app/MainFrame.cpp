@@ -28,7 +28,7 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
     SetMenu(kInitialMenu);
 }
 
-void CMainFrame::SetMenu(int menuId)
+void CMainFrame::SetMenu(MenuId menuId)
 {
     m_menuId = menuId;
     menuBar()->clear();

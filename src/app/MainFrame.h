@@ -1,6 +1,8 @@
 #pragma once
 // The main window: no tool bar, no status bar; its menu bar is the active
 // designer's menu, and the accelerator table is its only set of shortcuts.
+#include "common/MenuId.h"
+
 #include <QMainWindow>
 
 #include <map>
@@ -14,8 +16,7 @@ class CMainFrame : public QMainWindow {
 public:
     explicit CMainFrame(CQuestDoc& document);
 
-    // Makes menu 128, 133, 134 or 161 the menu bar.
-    void SetMenu(int menuId);
+    void SetMenu(MenuId menu);
     int CurrentMenu() const { return m_menuId; }
     CQuestView* View() const { return m_view; }
     // The menu item of a command in the current menu bar, if it is there.

@@ -56,10 +56,16 @@ void CWidgetUi::SetWindowTitle(const QString& title)
         m_frame->setWindowTitle(title);
 }
 
-void CWidgetUi::SetMenu(int menuId)
+void CWidgetUi::SetMenu(MenuId menu)
 {
     if (m_frame)
-        m_frame->SetMenu(menuId);
+        m_frame->SetMenu(menu);
+}
+
+void CWidgetUi::RequestFrame()
+{
+    if (m_frame && m_frame->View())
+        m_frame->View()->Redraw();
 }
 
 void CWidgetUi::SetScrollPosition(ScrollBarKind bar, int position)

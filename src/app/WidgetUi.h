@@ -17,7 +17,8 @@ public:
 
     int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
     void SetWindowTitle(const QString& title) override;
-    void SetMenu(int menuId) override;
+    void SetMenu(MenuId menu) override;
+    void RequestFrame() override;
     void SetScrollPosition(ScrollBarKind bar, int position) override;
     QString ChooseOpenFile(const QString& defaultExtension, const QString& initialName,
                            const QString& filter) override;

@@ -9,13 +9,11 @@
 #include "support/Processes.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
+#include "support/QuestPaths.h"
 
 #include <QFile>
 
-const char* const kCompilerPath = "compiler\\sc";
-const char* const kCompileListPath = "compiler\\compilelist.txt";
-const char* const kCompilerErrorsPath = "compiler\\errors.txt";
 
 namespace {
 
@@ -39,7 +37,7 @@ void TakeCurrentTime(CEntry& entry)
 
 } // namespace
 
-CCompileList::CCompileList(CUiPort& ui) : m_ui(ui) {}
+CCompileList::CCompileList(CMessagePort& ui) : m_ui(ui) {}
 
 CCompileList::~CCompileList() = default;
 
@@ -61,10 +59,10 @@ int CCompileList::LoadCompileList()
     m_entries.Clear();
     m_firstByPath.clear();
     CTextReader file;
-    if (!file.Open(QLatin1String(kCompileListPath))) {
+    if (!file.Open(CompileListPath())) {
         // Made empty when missing; an existing file that cannot be read is
         // never truncated.
-        QFile fresh(NativePath(QLatin1String(kCompileListPath)));
+        QFile fresh(NativePath(CompileListPath()));
         if (!fresh.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             m_ui.MessageBox(QLatin1String(kCannotCreate), QStringLiteral("Error"));
             LogLine(QLatin1String(kCannotCreate));
@@ -112,9 +110,9 @@ int CCompileList::Compile(const QString& sourcePath)
     // The compiler gets one argument per path, so blanks in paths need no
     // quoting: the source, "-o" joined to the output, "-e" joined to the
     // error file; it runs in the base directory.
-    const int exitCode = RunAndWait(NativePath(QLatin1String(kCompilerPath)), QStringLiteral("2"),
+    const int exitCode = RunAndWait(NativePath(CompilerPath()), QStringLiteral("2"),
                                     {NativePath(sourcePath), QStringLiteral("-o") + NativePath(output),
-                                     QStringLiteral("-e") + NativePath(QLatin1String(kCompilerErrorsPath))},
+                                     QStringLiteral("-e") + NativePath(CompilerErrorFilePath())},
                                     NativePath(QString()));
     switch (exitCode) {
     case -1:
@@ -151,7 +149,7 @@ void CCompileList::RecordCompiled(const QString& sourcePath)
 int CCompileList::SaveCompileList()
 {
     CTextWriter file;
-    bool ok = file.Open(QLatin1String(kCompileListPath));
+    bool ok = file.Open(CompileListPath());
     if (ok) {
         for (const CEntry* entry : m_entries) {
             WriteTextLine(entry->sourcePath, file);
@@ -171,7 +169,7 @@ int CCompileList::SaveCompileList()
 int CCompileList::RecompileAll()
 {
     CTextWriter file;
-    if (!file.Open(QLatin1String(kCompileListPath)) || !file.Commit()) {
+    if (!file.Open(CompileListPath()) || !file.Commit()) {
         LogLine(QLatin1String(kRecompileFailed));
         return 0;
     }

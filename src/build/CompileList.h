@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-class CUiPort;
+class CMessagePort;
 
 class CEntry {
 public:
@@ -28,7 +28,7 @@ public:
 class CCompileList {
 public:
     // Messages go through the Ui port (the view's window in the editor).
-    explicit CCompileList(CUiPort& ui);
+    explicit CCompileList(CMessagePort& ui);
     virtual ~CCompileList();
 
     // Reads the list, taking every source's time now. 1 on success, 0 (with
@@ -58,13 +58,9 @@ public:
 private:
     CEntry* Append(std::unique_ptr<CEntry> entry);
 
-    CUiPort& m_ui;
+    CMessagePort& m_ui;
     CTaggedList<CEntry> m_entries;
     QHash<QString, CEntry*> m_firstByPath; // the first entry of every path
     int m_compilerRuns = 0;
 };
 
-// The logical paths of the compiler, its list and its error file.
-extern const char* const kCompilerPath;
-extern const char* const kCompileListPath;
-extern const char* const kCompilerErrorsPath;

@@ -1,10 +1,10 @@
 #include "build/NameList.h"
 
 #include "support/LineHelpers.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 namespace {
 
@@ -28,9 +28,8 @@ QString NameField(const QByteArray& line)
 
 } // namespace
 
-void CNameList::ReadTreeFile(const QString& fileName, const QString& message, CUiPort& ui)
+void CNameList::ReadTreeFile(const QString& path, const QString& message, CMessagePort& ui)
 {
-    const QString path = QuestFilePath(fileName);
     CTextReader file;
     if (!file.Open(path)) {
         ui.MessageBox(message, path);

@@ -7,15 +7,15 @@
 #include <QString>
 #include <QStringList>
 
-class CUiPort;
+class CMessagePort;
 
 class CNameList {
 public:
     virtual ~CNameList() = default;
 
-    // Refills the list from questdata\{quest}\{fileName}. When the file cannot
+    // Refills the list from the tree list at the logical path. When it cannot
     // be opened the message is shown (caption: the path) and the old names stay.
-    void ReadTreeFile(const QString& fileName, const QString& message, CUiPort& ui);
+    void ReadTreeFile(const QString& path, const QString& message, CMessagePort& ui);
     // Whether the list holds exactly this name.
     bool Contains(const QString& name) const;
     // The music choices of the group dialog: nothing for an empty list,

@@ -5,8 +5,9 @@
 #include "build/VirtualArchive.h"
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
+#include "support/QuestPaths.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 namespace {
 
@@ -25,19 +26,19 @@ bool Accept(const QString& name)
 // the build; the user is told which one, since nothing else would say why.
 const char kListFailure[] = "Couldn't create the list file for the engine";
 
-bool OpenList(CTextWriter& file, const char* path, CUiPort& ui)
+bool OpenList(CTextWriter& file, const QString& path, CMessagePort& ui)
 {
-    if (file.Open(QLatin1String(path)))
+    if (file.Open(path))
         return true;
-    ui.MessageBox(QLatin1String(kListFailure), QLatin1String(path));
+    ui.MessageBox(QLatin1String(kListFailure), path);
     return false;
 }
 
-bool CommitList(CTextWriter& file, const char* path, CUiPort& ui)
+bool CommitList(CTextWriter& file, const QString& path, CMessagePort& ui)
 {
     if (file.Commit())
         return true;
-    ui.MessageBox(QLatin1String(kListFailure), QLatin1String(path));
+    ui.MessageBox(QLatin1String(kListFailure), path);
     return false;
 }
 
@@ -51,7 +52,7 @@ bool IsPlainResourceName(const QString& name)
 int EntityFlag(const QString& name)
 {
     CTextReader script;
-    if (!script.Open(QStringLiteral("entities\\") + name + QStringLiteral(".ves")))
+    if (!script.Open(EntityScriptPath(name)))
         return 0;
     QByteArray piece;
     while (script.GetLine(piece, 64))
@@ -60,65 +61,65 @@ int EntityFlag(const QString& name)
     return 1;
 }
 
-int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CUiPort& ui)
+int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\entities.txt", ui))
+    if (!OpenList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
-    entities.ReadTreeFile(QStringLiteral("entitylist.txt"), QStringLiteral("Couldnt open entity List"), ui);
+    entities.ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
     for (const QString& name : entities.Names()) {
         if (!Accept(name))
             continue;
         file.Line(name);
         file.Line(QByteArray::number(EntityFlag(name)));
-        if (!compileList.CompileIfChanged(QStringLiteral("entities\\") + name + QStringLiteral(".ves"))) {
+        if (!compileList.CompileIfChanged(EntityScriptPath(name))) {
             file.Commit();
             return 0;
         }
-        archive.AddFile(QStringLiteral("entities\\amx\\") + name + QStringLiteral(".amx"),
+        archive.AddFile(CompiledEntityScriptPath(name),
                         QStringLiteral("ES") + name + QStringLiteral(".amx"), 0);
     }
-    if (!CommitList(file, "output\\temp\\entities.txt", ui))
+    if (!CommitList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
-    archive.AddFile(QStringLiteral("output\\temp\\entities.txt"), QStringLiteral("entities.txt"), 1);
+    archive.AddFile(EngineListPath(QStringLiteral("entities.txt")), QStringLiteral("entities.txt"), 1);
     return 1;
 }
 
-int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CUiPort& ui)
+int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\sheets.txt", ui))
+    if (!OpenList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
-    sheets.ReadTreeFile(QStringLiteral("sheets.txt"), QStringLiteral("Couldnt open sheets List"), ui);
+    sheets.ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
     for (const QString& name : sheets.Names()) {
         if (!Accept(name))
             continue;
         file.Line(name);
-        archive.AddFile(QStringLiteral("sprite sheets\\") + name + QStringLiteral(".spt"), name + QStringLiteral(".spt"), 1);
-        archive.AddFile(QStringLiteral("sprite sheets\\") + name + QStringLiteral(".bmp"), name + QStringLiteral(".bmp"), 0);
+        archive.AddFile(SheetFilePath(name), name + QStringLiteral(".spt"), 1);
+        archive.AddFile(SheetBitmapPath(name), name + QStringLiteral(".bmp"), 0);
     }
-    if (!CommitList(file, "output\\temp\\sheets.txt", ui))
+    if (!CommitList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
-    archive.AddFile(QStringLiteral("output\\temp\\sheets.txt"), QStringLiteral("sheets.txt"), 1);
+    archive.AddFile(EngineListPath(QStringLiteral("sheets.txt")), QStringLiteral("sheets.txt"), 1);
     return 1;
 }
 
-int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CUiPort& ui)
+int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui)
 {
     CTextWriter file;
-    if (!OpenList(file, "output\\temp\\soundlist.txt", ui))
+    if (!OpenList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))
         return 0;
-    sounds.ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), ui);
+    sounds.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
     if (includeSound) {
         for (const QString& name : sounds.Names()) {
             if (!Accept(name))
                 continue;
             file.Line(name);
-            archive.AddFile(QStringLiteral("sounds\\") + name, name, 1);
+            archive.AddFile(SoundPath(name), name, 1);
         }
     }
-    if (!CommitList(file, "output\\temp\\soundlist.txt", ui))
+    if (!CommitList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))
         return 0;
-    archive.AddFile(QStringLiteral("output\\temp\\soundlist.txt"), QStringLiteral("soundlist.txt"), 1);
+    archive.AddFile(EngineListPath(QStringLiteral("soundlist.txt")), QStringLiteral("soundlist.txt"), 1);
     return 1;
 }

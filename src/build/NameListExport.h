@@ -5,18 +5,18 @@
 
 class CCompileList;
 class CNameList;
-class CUiPort;
+class CMessagePort;
 class CVirtualArchive;
 
 // "entities.txt": every entity's name and flag; each entity script is brought
 // up to date and its compiled file added. 1, or 0 when the list cannot be
 // written or a script fails to compile.
-int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CUiPort& ui);
+int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui);
 // "sheets.txt": every sheet's name; each sheet's .spt and .bmp are added.
-int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CUiPort& ui);
+int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui);
 // "soundlist.txt": every sound's name and file when sound is included, else
 // an empty list.
-int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CUiPort& ui);
+int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui);
 
 // The entity's flag for the engine: 1 when its script opens and no piece of it
 // (read 63 characters at a time) holds "main()", else 0.

@@ -3,6 +3,7 @@
 #include "build/CompileList.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
+#include "support/QuestPaths.h"
 
 namespace {
 constexpr int kPieceBuffer = 512;
@@ -24,5 +25,5 @@ QStringList ReadScriptErrors(const QString& logicalPath)
 
 QStringList ReadScriptErrors()
 {
-    return ReadScriptErrors(QLatin1String(kCompilerErrorsPath));
+    return ReadScriptErrors(CompilerErrorFilePath());
 }

@@ -4,6 +4,7 @@
 #include "dialogs/GroupDimensionsDlg.h"
 #include "map/Group.h"
 #include "support/Globals.h"
+#include "support/QuestPaths.h"
 #include "support/LaunchEditor.h"
 
 #include <QComboBox>
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CGroupPropertiesDlg::CGroupPropertiesDlg(CGroup* group, CGroupList* groups, CNameList* soundList, CUiPort* ui,
+CGroupPropertiesDlg::CGroupPropertiesDlg(CGroup* group, CGroupList* groups, CNameList* soundList, CMessagePort* ui,
                                          QWidget* parent)
     : QDialog(parent), m_group(group), m_groups(groups), m_soundList(soundList), m_ui(ui)
 {
@@ -78,7 +79,7 @@ void CGroupPropertiesDlg::Initialise()
         return;
     music = m_group->music;
     if (m_ui)
-        m_soundList->ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), *m_ui);
+        m_soundList->ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), *m_ui);
     m_music->clear();
     m_music->addItems(m_soundList->MusicChoices());
     // The first entry that begins with the music name, in any case, as a
@@ -112,8 +113,7 @@ void CGroupPropertiesDlg::EditScript()
 {
     if (!m_group)
         return;
-    LaunchEditor(QStringLiteral("questdata\\") + g_questName + QStringLiteral("\\scripts\\group\\")
-                 + QString::number(m_group->id) + QStringLiteral(".ves"));
+    LaunchEditor(GroupScriptPath(m_group->id));
 }
 
 void CGroupPropertiesDlg::accept()

@@ -7,7 +7,7 @@
 class CGroup;
 class CGroupList;
 class CNameList;
-class CUiPort;
+class CMessagePort;
 class QComboBox;
 
 class CGroupPropertiesDlg : public QDialog {
@@ -16,7 +16,7 @@ public:
     // The sound list is read again from the quest's soundlist.txt on opening;
     // `ui` shows the message when that file cannot be opened. "Delete Group"
     // removes the group from `groups`.
-    CGroupPropertiesDlg(CGroup* group, CGroupList* groups, CNameList* soundList, CUiPort* ui,
+    CGroupPropertiesDlg(CGroup* group, CGroupList* groups, CNameList* soundList, CMessagePort* ui,
                         QWidget* parent = nullptr);
 
     // Without a group or a sound list the dialog ends at once with the cancel result.
@@ -38,7 +38,7 @@ private:
     CGroup* m_group;
     CGroupList* m_groups;
     CNameList* m_soundList;
-    CUiPort* m_ui;
+    CMessagePort* m_ui;
     QComboBox* m_music;
     bool m_initialised = false;
 };

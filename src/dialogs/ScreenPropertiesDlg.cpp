@@ -5,6 +5,7 @@
 #include "map/MapCell.h"
 #include "support/Globals.h"
 #include "support/LaunchEditor.h"
+#include "support/QuestPaths.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -79,10 +80,7 @@ void CScreenPropertiesDlg::EditScript()
 {
     if (!m_cell)
         return;
-    const QString file = QStringLiteral("questdata\\") + g_questName + QStringLiteral("\\scripts\\screen\\")
-                         + QStringLiteral("%1-%2").arg(m_cell->x / kCellWidth).arg(m_cell->y / kCellHeight)
-                         + QStringLiteral(".ves");
-    LaunchEditor(file, g_baseDirectory);
+    LaunchEditor(ScreenScriptPath(m_cell->Column(), m_cell->Row()), g_baseDirectory);
 }
 
 void CScreenPropertiesDlg::DeleteScreen()

@@ -1,11 +1,12 @@
 #pragma once
 // The menu commands: their ids, menus, labels, accelerator keys and the
 // designer that must be active for them to act.
+#include "common/MenuId.h"
+
 #include <QString>
 
 #include <vector>
 
-enum MenuId { kInitialMenu = 128, kScreenMenu = 133, kMapMenu = 134, kSheetMenu = 161 };
 
 enum CommandId {
     ID_SAVE_SCREEN = 32771,
@@ -50,7 +51,7 @@ enum class Guard { None, Map, Screen, Sheet, ScreenOrSheet };
 
 struct CommandInfo {
     int id;
-    int menu;         // the menu resource that holds it
+    MenuId menu;      // the menu resource that holds it
     QString popup;    // the drop-down it sits in
     QString label;    // with its "&" mnemonic and the key shown after a tab
     Guard guard;

@@ -2,7 +2,7 @@
 
 #include "support/Globals.h"
 #include "support/LaunchEditor.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/UiPort.h"
 
 CQuestDoc::CQuestDoc(CUiPort& port) : ui(port)
@@ -10,7 +10,7 @@ CQuestDoc::CQuestDoc(CUiPort& port) : ui(port)
     entityList = std::make_unique<CNameList>();
     soundList = std::make_unique<CNameList>();
     sheetList = std::make_unique<CNameList>();
-    mapDesigner = std::make_unique<CMapDesigner>(&ui);
+    mapDesigner = std::make_unique<CMapDesigner>(ui, this);
     screenDesigner = std::make_unique<CScreenDesigner>(&ui);
     sheetDesigner = std::make_unique<CSheetDesigner>(&ui);
     mapDesigner->document = this;
@@ -70,13 +70,13 @@ void CQuestDoc::OnCommand(int id)
         return;
     switch (id) {
     case ID_SAVE_MAP:
-        mapDesigner->SaveMapFile();
+        mapDesigner->files.SaveMapFile();
         break;
     case ID_OPEN_QUEST:
-        mapDesigner->OpenQuest(true);
+        mapDesigner->files.OpenQuest(true);
         break;
     case ID_NEW_QUEST:
-        mapDesigner->NewQuestCommand();
+        mapDesigner->files.NewQuestCommand();
         break;
     case ID_EDIT_MAIN_SCRIPT:
         EditMainScript();
@@ -94,19 +94,19 @@ void CQuestDoc::OnCommand(int id)
         BackToMap();
         break;
     case ID_WRITE_QUEST:
-        mapDesigner->BuildQuest(true);
+        mapDesigner->build.BuildQuest(true);
         break;
     case ID_RECOMPILE_ALL:
-        mapDesigner->RecompileAllScripts(GuardAllows(Guard::Map));
+        mapDesigner->build.RecompileAllScripts(GuardAllows(Guard::Map));
         break;
     case ID_TEST_QUEST:
-        mapDesigner->TestQuest(GuardAllows(Guard::Map));
+        mapDesigner->build.TestQuest(GuardAllows(Guard::Map));
         break;
     case ID_FIND_ENGINE:
-        mapDesigner->FindEngine();
+        mapDesigner->build.FindEngine();
         break;
     case ID_COPY_QUEST:
-        mapDesigner->CopyQuest();
+        mapDesigner->build.CopyQuest();
         break;
     case ID_APP_ABOUT:
         ui.ShowAbout();
@@ -118,34 +118,36 @@ void CQuestDoc::OnCommand(int id)
 
 bool CQuestDoc::StartCreateQuest()
 {
-    return mapDesigner->NewQuestCommand();
+    return mapDesigner->files.NewQuestCommand();
 }
 
 int CQuestDoc::StartOpenQuest()
 {
-    return mapDesigner->OpenQuest(false);
+    return mapDesigner->files.OpenQuest(false);
 }
 
 void CQuestDoc::OpenScreenDesigner(int column, int row)
 {
     activeDesigner = screenDesigner.get();
     screenDesigner->OpenScreen(column, row);
+    ui.RequestFrame();
 }
 
 void CQuestDoc::BackToMap()
 {
     activeDesigner = mapDesigner.get();
     mapDesigner->activate();
+    ui.RequestFrame();
 }
 
 void CQuestDoc::SaveOnExit()
 {
     // Without an open quest there is no map file to write (it would be "save\.qss").
     if (!g_questName.isEmpty())
-        mapDesigner->SaveMapFile();
+        mapDesigner->files.SaveMapFile();
 }
 
 void CQuestDoc::EditMainScript()
 {
-    LaunchEditor(QuestFilePath(QStringLiteral("scripts\\main\\main.ves")));
+    LaunchEditor(MainScriptPath());
 }

@@ -5,6 +5,7 @@
 #include "build/NameList.h"
 #include "document/Commands.h"
 #include "map/MapDesigner.h"
+#include "map/MapHost.h"
 #include "screens/ScreenDesigner.h"
 #include "sheets/SheetDesigner.h"
 
@@ -12,10 +13,10 @@
 
 class CUiPort;
 
-class CQuestDoc {
+class CQuestDoc : public CMapHost {
 public:
     explicit CQuestDoc(CUiPort& ui);
-    ~CQuestDoc();
+    ~CQuestDoc() override;
 
     // Runs a menu command (or an accelerator key's command).
     void OnCommand(int id);
@@ -28,9 +29,15 @@ public:
     bool StartCreateQuest();
     int StartOpenQuest();
 
-    // Mode switches.
-    void OpenScreenDesigner(int column, int row);
+    // Mode switches; each asks the view for a frame of the designer now active.
+    void OpenScreenDesigner(int column, int row) override;
     void BackToMap();
+
+    // What the map designer asks of the document.
+    bool MapDesignerActive() const override { return activeDesigner == mapDesigner.get(); }
+    CNameList& EntityList() override { return *entityList; }
+    CNameList& SoundList() override { return *soundList; }
+    CNameList& SheetList() override { return *sheetList; }
 
     // The map file is written on both ways out of the program.
     void SaveOnExit();

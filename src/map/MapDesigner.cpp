@@ -1,56 +1,54 @@
 #include "map/MapDesigner.h"
 
-#include "build/CompileList.h"
-#include "build/VirtualArchive.h"
+#include "common/DialogResults.h"
 #include "display/Display.h"
-#include "document/QuestDoc.h"
-#include "map/MapFile.h"
-#include "map/PreviewReader.h"
+#include "map/MapHost.h"
 #include "map/QuestFolder.h"
-#include "sheets/FieldLine.h"
-#include "support/Globals.h"
-#include "support/LineHelpers.h"
-#include "support/LogicalPath.h"
-#include "support/QuestFilePath.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
+#include "support/MapDialogPort.h"
+#include "support/MessagePort.h"
+#include "support/QuestPaths.h"
 #include "support/UiPort.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "support/WindowPort.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-QString WindowTitle()
+CMapDesigner::CMapDesigner(CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs, CMapHost* host)
+    : files(map, messages, window, dialogs), build(map, files, messages, host), m_messages(messages),
+      m_window(window), m_dialogs(dialogs), m_host(host)
 {
-    return g_questName + QStringLiteral(" - Tessellmancery");
 }
-} // namespace
 
-CMapDesigner::CMapDesigner(CUiPort* port) : ui(port)
-{
-    compileList = std::make_unique<CCompileList>(*port);
-}
+CMapDesigner::CMapDesigner(CUiPort& ui, CMapHost* host) : CMapDesigner(ui, ui, ui, host) {}
 
 CMapDesigner::~CMapDesigner() = default;
 
+bool CMapDesigner::IsActive() const
+{
+    return !m_host || m_host->MapDesignerActive();
+}
+
+void CMapDesigner::ScrollTo(int32_t x, int32_t y)
+{
+    m_scrollX = std::clamp(x, 0, kScrollLimitX);
+    m_scrollY = std::clamp(y, 0, kScrollLimitY);
+}
+
 void CMapDesigner::activate()
 {
-    ui->SetMenu(134);
+    m_window.SetMenu(kMapMenu);
 }
 
 void CMapDesigner::RebuildVisibleCells()
 {
-    visibleCells.fill(nullptr);
-    visibleCount = 0;
-    const int i0 = scrollX / kCellWidth - 1;
-    const int j0 = scrollY / kCellHeight - 1;
+    m_visibleCells.fill(nullptr);
+    m_visibleCount = 0;
+    const int i0 = m_scrollX / kCellWidth - 1;
+    const int j0 = m_scrollY / kCellHeight - 1;
     for (int j = j0; j <= j0 + 9; ++j)
         for (int i = i0; i <= i0 + 9; ++i)
             if (CQuestMap::ValidCellCoordinates(i, j))
-                visibleCells[size_t(visibleCount++)] = &map.Cell(i, j);
+                m_visibleCells[size_t(m_visibleCount++)] = &map.Cell(i, j);
 }
 
 void CMapDesigner::draw(CDisplay* target)
@@ -58,8 +56,8 @@ void CMapDesigner::draw(CDisplay* target)
     if (!target || !target->IsReady())
         return;
     RebuildVisibleCells();
-    for (int k = 0; k < visibleCount; ++k) {
-        const CMapCell& cell = *visibleCells[size_t(k)];
+    for (int k = 0; k < m_visibleCount; ++k) {
+        const CMapCell& cell = *m_visibleCells[size_t(k)];
         const int left = BlockLeft(cell);
         const int top = BlockTop(cell);
         // Blocks wholly outside the back buffer would leave no pixel.
@@ -76,9 +74,9 @@ void CMapDesigner::draw(CDisplay* target)
         target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
                      Rgb(255, 255, 255), Rgb(0, 0, 0));
     }
-    if (dragging) {
-        target->Outline(dragX1 + 4, dragY1 + 4, dragX2 - 4, dragY2 - 4, 255);
-        target->Outline(dragX1 + 5, dragY1 + 5, dragX2 - 5, dragY2 - 5, 255);
+    if (m_drag.dragging) {
+        target->Outline(m_drag.x1 + 4, m_drag.y1 + 4, m_drag.x2 - 4, m_drag.y2 - 4, 255);
+        target->Outline(m_drag.x1 + 5, m_drag.y1 + 5, m_drag.x2 - 5, m_drag.y2 - 5, 255);
     }
     for (CGroup* group : map.groups.groups)
         DrawGroupOutline(target, *group, 255);
@@ -93,10 +91,10 @@ void CMapDesigner::DrawGroupOutline(CDisplay* target, const CGroup& group, uint3
     // invisible ones (and without overflowing).
     auto held = [](int64_t v, int size) { return int(std::clamp<int64_t>(v, -1, int64_t(size) + 1)); };
     for (int inset : {2, 3}) {
-        const int64_t left = int64_t(group.left) - scrollX + inset;
-        const int64_t top = int64_t(group.top) - scrollY + inset;
-        const int64_t right = int64_t(group.right) - scrollX - inset;
-        const int64_t bottom = int64_t(group.bottom) - scrollY - inset;
+        const int64_t left = int64_t(group.left) - m_scrollX + inset;
+        const int64_t top = int64_t(group.top) - m_scrollY + inset;
+        const int64_t right = int64_t(group.right) - m_scrollX - inset;
+        const int64_t bottom = int64_t(group.bottom) - m_scrollY - inset;
         target->Outline(held(left, target->width), held(top, target->height), held(right, target->width),
                         held(bottom, target->height), value);
     }
@@ -106,7 +104,7 @@ void CMapDesigner::DrawAndPresent()
 {
     if (!display || !display->IsReady())
         return;
-    if (document && document->activeDesigner != this)
+    if (!IsActive())
         return;
     draw(display);
     display->Present();
@@ -118,8 +116,8 @@ void CMapDesigner::onMouseMove(uint32_t flags, int x, int y)
     const bool canDraw = display && display->IsReady();
     if (canDraw) {
         draw(display);
-        for (int k = 0; k < visibleCount; ++k) {
-            const CMapCell& cell = *visibleCells[size_t(k)];
+        for (int k = 0; k < m_visibleCount; ++k) {
+            const CMapCell& cell = *m_visibleCells[size_t(k)];
             const int left = BlockLeft(cell);
             const int top = BlockTop(cell);
             if (left < x && x < left + kCellWidth && top < y && y < top + kCellHeight) {
@@ -128,12 +126,12 @@ void CMapDesigner::onMouseMove(uint32_t flags, int x, int y)
             }
         }
     }
-    if (dragging) {
-        dragX2 = Snap(x, Horizontal);
-        dragY2 = Snap(y, Vertical);
+    if (m_drag.dragging) {
+        m_drag.x2 = Snap(x, Horizontal);
+        m_drag.y2 = Snap(y, Vertical);
     }
     // The highlight follows on the next frame.
-    map.SelectGroupAt(x, y, scrollX, scrollY);
+    map.SelectGroupAt(x, y, m_scrollX, m_scrollY);
     if (canDraw)
         display->Present();
 }
@@ -143,8 +141,8 @@ int CMapDesigner::Snap(int value, Axis axis)
     RebuildVisibleCells();
     int result = 0;
     int64_t nearest = 999; // only distances below this count
-    for (int k = 0; k < visibleCount; ++k) {
-        const CMapCell& cell = *visibleCells[size_t(k)];
+    for (int k = 0; k < m_visibleCount; ++k) {
+        const CMapCell& cell = *m_visibleCells[size_t(k)];
         const int edge = axis == Horizontal ? BlockLeft(cell) : BlockTop(cell);
         const int64_t distance = std::abs(int64_t(edge) - value);
         if (distance < nearest) {
@@ -158,14 +156,14 @@ int CMapDesigner::Snap(int value, Axis axis)
 void CMapDesigner::onRButtonDown(uint32_t flags, int x, int y)
 {
     (void)flags;
-    if (CGroup* group = map.FindGroupAt(x, y, scrollX, scrollY)) {
+    if (CGroup* group = map.FindGroupAt(x, y, m_scrollX, m_scrollY)) {
         OpenGroupProperties(*group);
         DrawAndPresent();
         return;
     }
-    dragX1 = dragX2 = Snap(x, Horizontal);
-    dragY1 = dragY2 = Snap(y, Vertical);
-    dragging = 1;
+    m_drag.x1 = m_drag.x2 = Snap(x, Horizontal);
+    m_drag.y1 = m_drag.y2 = Snap(y, Vertical);
+    m_drag.dragging = 1;
 }
 
 void CMapDesigner::onRButtonUp(uint32_t flags, int x, int y)
@@ -173,11 +171,11 @@ void CMapDesigner::onRButtonUp(uint32_t flags, int x, int y)
     (void)flags;
     (void)x;
     (void)y;
-    if (!dragging)
+    if (!m_drag.dragging)
         return;
-    dragging = 0;
-    if (AddGroup(dragX1, dragY1, dragX2, dragY2, scrollX, scrollY))
-        SaveMapFile();
+    m_drag.dragging = 0;
+    if (AddGroup(m_drag.x1, m_drag.y1, m_drag.x2, m_drag.y2, m_scrollX, m_scrollY))
+        files.SaveMapFile();
     DrawAndPresent();
 }
 
@@ -190,7 +188,7 @@ int CMapDesigner::AddGroup(int x1, int y1, int x2, int y2, int sx, int sy)
     const int right = std::max(x1, x2) + sx;
     const int bottom = std::max(y1, y2) + sy;
     if (map.RectangleOverlapsGroup(left, top, right, bottom)) {
-        ui->MessageBox(QStringLiteral("Groups may not overlap one another"), QStringLiteral("Error"));
+        m_messages.MessageBox(QStringLiteral("Groups may not overlap one another"), QStringLiteral("Error"));
         return 0;
     }
     auto group = std::make_unique<CGroup>();
@@ -199,28 +197,27 @@ int CMapDesigner::AddGroup(int x1, int y1, int x2, int y2, int sx, int sy)
     group->right = right;
     group->bottom = bottom;
     group->id = map.NextGroupId();
-    CopyFileReplacing(QStringLiteral("questdata\\standardscreen.ves"),
-                      QuestFilePath(QStringLiteral("scripts\\group\\%1.ves").arg(group->id)));
+    CopyFileReplacing(ScreenScriptTemplatePath(), GroupScriptPath(group->id));
     map.groups.Append(std::move(group));
     return 1;
 }
 
 void CMapDesigner::OpenGroupProperties(CGroup& group)
 {
-    // Without the document's sound list the dialog would end at once.
-    if (!document || !document->soundList)
+    // Without the quest's sound list the dialog would end at once.
+    if (!m_host)
         return;
-    ui->GroupPropertiesDialog(group, map.groups, *document->soundList);
+    m_dialogs.GroupPropertiesDialog(group, map.groups, m_host->SoundList());
 }
 
 void CMapDesigner::onLButtonDown(uint32_t flags, int x, int y)
 {
     (void)flags;
-    if (dragging)
+    if (m_drag.dragging)
         return;
     RebuildVisibleCells();
-    for (int k = 0; k < visibleCount; ++k) {
-        CMapCell& cell = *visibleCells[size_t(k)];
+    for (int k = 0; k < m_visibleCount; ++k) {
+        CMapCell& cell = *m_visibleCells[size_t(k)];
         const int left = BlockLeft(cell);
         const int top = BlockTop(cell);
         if (left < x && x < left + kCellWidth && top < y && y < top + kCellHeight) {
@@ -234,30 +231,30 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
 {
     const int column = cell.Column();
     const int row = cell.Row();
-    const int result = ui->ScreenPropertiesDialog(cell, column, row);
+    const int result = m_dialogs.ScreenPropertiesDialog(cell, column, row);
     switch (result) {
     case kEditScreen:
-        if (document)
-            document->OpenScreenDesigner(column, row);
+        if (m_host)
+            m_host->OpenScreenDesigner(column, row);
         return;
     case kDeleteScreen:
         // The dialog has asked its own question before ending with this code.
-        DeleteScreen(cell);
-        SaveMapFile();
+        files.DeleteScreen(cell);
+        files.SaveMapFile();
         break;
     case kEditGroup:
         if (CGroup* group = map.FindGroupAt(cell.x + 5, cell.y + 5))
             OpenGroupProperties(*group);
         else
-            ui->MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),
+            m_messages.MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),
                            QStringLiteral("Error"));
         break;
     case kMoveScreen:
     case kCopyScreen: {
         int destColumn = 0;
         int destRow = 0;
-        if (ui->MoveScreenDialog(destColumn, destRow))
-            MoveOrCopyScreen(cell, destColumn, destRow, result == kCopyScreen);
+        if (m_dialogs.MoveScreenDialog(destColumn, destRow))
+            files.MoveOrCopyScreen(cell, destColumn, destRow, result == kCopyScreen);
         break;
     }
     default:
@@ -268,12 +265,12 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
 
 void CMapDesigner::onHScroll(int code, int position)
 {
-    Scroll(code, position, scrollX, kScrollLimitX, HorizontalBar);
+    Scroll(code, position, m_scrollX, kScrollLimitX, HorizontalBar);
 }
 
 void CMapDesigner::onVScroll(int code, int position)
 {
-    Scroll(code, position, scrollY, kScrollLimitY, VerticalBar);
+    Scroll(code, position, m_scrollY, kScrollLimitY, VerticalBar);
 }
 
 void CMapDesigner::Scroll(int code, int position, int32_t& scroll, int32_t limit, ScrollBarKind bar)
@@ -301,242 +298,11 @@ void CMapDesigner::Scroll(int code, int position, int32_t& scroll, int32_t limit
     }
     // The bar follows the position it shows, so the two never part.
     scroll = int32_t(std::clamp<int64_t>(moved, 0, limit));
-    ui->SetScrollPosition(bar, scroll);
-    if (display && display->IsReady() && (!document || document->activeDesigner == this)) {
+    m_window.SetScrollPosition(bar, scroll);
+    if (display && display->IsReady() && IsActive()) {
         display->Clear(0);
         draw(display);
         display->Present();
     }
 }
 
-QString CMapDesigner::ScreenFilePath(int column, int row)
-{
-    return QuestFilePath(QStringLiteral("screens\\%1-%2.lnd").arg(column).arg(row));
-}
-
-QString CMapDesigner::ScreenScriptPath(int column, int row)
-{
-    return QuestFilePath(QStringLiteral("scripts\\screen\\%1-%2.ves").arg(column).arg(row));
-}
-
-void CMapDesigner::DeleteScreen(CMapCell& cell)
-{
-    cell.preview.reset();
-    const int column = cell.Column();
-    const int row = cell.Row();
-    for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
-        QFile file(NativePath(path));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty
-    }
-}
-
-int CMapDesigner::CopyScreenFiles(int sourceColumn, int sourceRow, int destColumn, int destRow, bool* complete)
-{
-    if (sourceColumn == destColumn && sourceRow == destRow)
-        return 0;
-    bool allCopied = true;
-    const std::pair<QString, QString> copies[] = {
-        {ScreenFilePath(sourceColumn, sourceRow), ScreenFilePath(destColumn, destRow)},
-        {PreviewPath(sourceColumn, sourceRow), PreviewPath(destColumn, destRow)},
-        {ScreenScriptPath(sourceColumn, sourceRow), ScreenScriptPath(destColumn, destRow)},
-    };
-    for (const auto& [from, to] : copies) {
-        // A file the screen does not have is passed over; one that exists and
-        // cannot be copied means the screen did not arrive whole.
-        if (!QFileInfo::exists(NativePath(from)))
-            continue;
-        if (!CopyFileReplacing(from, to))
-            allCopied = false;
-    }
-    if (complete)
-        *complete = allCopied;
-    return 1;
-}
-
-void CMapDesigner::MoveOrCopyScreen(CMapCell& cell, int destColumn, int destRow, bool copy)
-{
-    if (!CQuestMap::ValidCellCoordinates(destColumn, destRow))
-        return;
-    CMapCell& destination = map.Cell(destColumn, destRow);
-    if (destination.HoldsScreen()
-        && ui->MessageBox(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"),
-                          QStringLiteral("Moving Screen"), CUiPort::ButtonsYesNo)
-               != CUiPort::AnswerYes)
-        return;
-    bool complete = true;
-    if (!CopyScreenFiles(cell.Column(), cell.Row(), destColumn, destRow, &complete)) {
-        ui->MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
-        return;
-    }
-    // A move whose copy failed part-way keeps its source: emptying it would
-    // lose the screen.
-    if (!complete)
-        ui->MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
-    destination.inside = cell.inside;
-    LoadPreview(destination, destColumn, destRow);
-    if (!copy && complete)
-        DeleteScreen(cell);
-    DrawAndPresent();
-}
-
-void CMapDesigner::SaveMapFile()
-{
-    const QString path = QStringLiteral("save\\") + g_questName + QStringLiteral(".qss");
-    // Without an open quest there is no map file to write (it would be "save\.qss").
-    if (g_questName.isEmpty()) {
-        ui->MessageBox(QStringLiteral("Couldn't Open Save file"), path);
-        return;
-    }
-    // What is written is what will be read again: string fields the file cannot
-    // carry whole are cut in the model too.
-    map.properties.fullName = CutToBytes(map.properties.fullName, kMapStringFieldLimit);
-    for (CGroup* g : map.groups.groups)
-        g->music = CutToBytes(g->music, kMapStringFieldLimit);
-    CTextWriter file;
-    if (!file.Open(path)) {
-        ui->MessageBox(QStringLiteral("Couldn't Open Save file"), path);
-        return;
-    }
-    file.Raw(MapFileBytes(map));
-    if (!file.Commit())
-        ui->MessageBox(QStringLiteral("Couldn't Open Save file"), path);
-}
-
-namespace {
-// Map file lines are read into fixed buffers (32 bytes for a number, 64 for a
-// string). The rest of a hand-made overlong line is passed over, so that it
-// cannot shift every field after it into the wrong place.
-int32_t ReadMapInt(CTextReader& file)
-{
-    QByteArray line;
-    return ReadFieldLine(file, line, 32) ? ParseDecimalInt(line) : 0;
-}
-
-void ReadMapString(QString& text, CTextReader& file)
-{
-    QByteArray line;
-    if (ReadFieldLine(file, line, 64))
-        text = DecodeText(line);
-}
-} // namespace
-
-void CMapDesigner::LoadMapFile(const QString& path, const QString& questName)
-{
-    CTextReader file;
-    if (!file.Open(path)) {
-        ui->MessageBox(QStringLiteral("Couldn't Open Save file for reading"), path);
-        return;
-    }
-    QByteArray magic;
-    if (!ReadFieldLine(file, magic, 64) || magic != kMapFileMagic) {
-        ui->MessageBox(QStringLiteral("Invalid Map File"), path);
-        return;
-    }
-    g_questName = questName;
-    map.ResetGrid();
-    // A truncated file leaves the defaults rather than the last quest's values.
-    map.ResetProperties();
-    // Counts come from a file people edit: the records end with the file, not
-    // with the count.
-    const int32_t cells = ReadMapInt(file);
-    for (int32_t k = 0; k < cells && !file.AtEnd(); ++k) {
-        const int32_t column = ReadMapInt(file);
-        const int32_t row = ReadMapInt(file);
-        const int32_t inside = ReadMapInt(file);
-        if (!CQuestMap::ValidCellCoordinates(column, row))
-            continue;
-        CMapCell& cell = map.Cell(column, row);
-        LoadPreview(cell, column, row);
-        cell.inside = inside;
-    }
-    const int32_t groups = ReadMapInt(file);
-    for (int32_t k = 0; k < groups && !file.AtEnd(); ++k) {
-        auto group = std::make_unique<CGroup>();
-        group->id = ReadMapInt(file);
-        group->left = ReadMapInt(file);
-        group->top = ReadMapInt(file);
-        group->right = ReadMapInt(file);
-        group->bottom = ReadMapInt(file);
-        group->reserved = ReadMapInt(file);
-        ReadMapString(group->music, file);
-        map.groups.Append(std::move(group));
-    }
-    QuestProperties& p = map.properties;
-    p.startX = ReadMapInt(file);
-    p.startY = ReadMapInt(file);
-    ReadMapString(p.fullName, file);
-    p.finalVersion = ReadMapInt(file);
-    p.includeSound = ReadMapInt(file);
-    ui->SetWindowTitle(WindowTitle());
-}
-
-int CMapDesigner::OpenQuest(bool askToSave)
-{
-    const QString chosen = ui->ChooseOpenFile(QStringLiteral("*.qss"), QStringLiteral("save\\*.qss"),
-                                              QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||"));
-    if (chosen.isEmpty())
-        return 0;
-    if (askToSave) {
-        const int answer = ui->MessageBox(QStringLiteral("Do you want to save the current quest?"),
-                                          QStringLiteral("Attention"), CUiPort::ButtonsYesNoCancel);
-        if (answer == CUiPort::AnswerCancel)
-            return 0;
-        if (answer == CUiPort::AnswerYes)
-            SaveMapFile();
-    }
-    const QString fileName = QFileInfo(chosen).fileName();
-    const QString questName = fileName.section(QLatin1Char('.'), 0, 0);
-    if (questName.isEmpty() || !IsSafeFileName(questName)) {
-        ui->MessageBox(QStringLiteral("Invalid Map File"), chosen);
-        return 1;
-    }
-    LoadMapFile(chosen, questName);
-    return 1;
-}
-
-bool CMapDesigner::NewQuestCommand()
-{
-    QString name;
-    if (!ui->AskQuestName(name))
-        return false;
-    return NewQuestNamed(name);
-}
-
-bool CMapDesigner::NewQuestNamed(const QString& name)
-{
-    const QString problem = QuestNameProblem(name);
-    if (!problem.isEmpty()) {
-        ui->MessageBox(problem, QStringLiteral("Error"));
-        return false;
-    }
-    g_questName = name;
-    NewQuest();
-    return true;
-}
-
-void CMapDesigner::NewQuest()
-{
-    map.NewModel();
-    CreateQuestFolder(g_questName);
-    ui->SetWindowTitle(WindowTitle());
-    SaveMapFile();
-}
-
-QString CMapDesigner::PreviewPath(int column, int row)
-{
-    return QuestFilePath(QStringLiteral("screens\\%1-%2.bmp").arg(column).arg(row));
-}
-
-void CMapDesigner::LoadPreview(CMapCell& cell, int column, int row)
-{
-    cell.preview.reset();
-    const QString path = PreviewPath(column, row);
-    auto surface = std::make_unique<CSurface>();
-    surface->Create(kPreviewWidth, kPreviewHeight);
-    surface->SetColourKey(kKeyGreen);
-    if (!ReadPreviewFile(path, *surface)) {
-        ui->MessageBox(QStringLiteral("Couldn't open screen preview"), path);
-        return;
-    }
-    cell.preview = std::move(surface);
-}

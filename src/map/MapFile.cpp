@@ -1,7 +1,10 @@
 #include "map/MapFile.h"
 
 #include "map/QuestMap.h"
+#include "support/FieldLine.h"
+#include "support/LineHelpers.h"
 #include "support/TextCodec.h"
+#include "support/TextFile.h"
 
 const char kMapFileMagic[] = "Vantraglen Tessellmancery Map File";
 
@@ -54,4 +57,69 @@ QByteArray MapFileBytes(const CQuestMap& map)
     Put(out, p.finalVersion);
     Put(out, p.includeSound);
     return out;
+}
+
+namespace {
+// Map file lines are read into fixed buffers (32 bytes for a number, 64 for a
+// string). The rest of a hand-made overlong line is passed over, so that it
+// cannot shift every field after it into the wrong place.
+int32_t ReadMapInt(CTextReader& file)
+{
+    QByteArray line;
+    return ReadFieldLine(file, line, 32) ? ParseDecimalInt(line) : 0;
+}
+
+void ReadMapString(QString& text, CTextReader& file)
+{
+    QByteArray line;
+    if (ReadFieldLine(file, line, 64))
+        text = DecodeText(line);
+}
+} // namespace
+
+MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map)
+{
+    MapFileReading reading;
+    CTextReader file;
+    file.OpenBytes(bytes);
+    QByteArray magic;
+    if (!ReadFieldLine(file, magic, 64) || magic != kMapFileMagic)
+        return reading;
+    reading.isMapFile = true;
+    map.ResetGrid();
+    // A truncated file leaves the defaults rather than the last quest's values.
+    map.ResetProperties();
+    // Counts come from a file people edit: the records end with the file, not
+    // with the count.
+    const int32_t cells = ReadMapInt(file);
+    for (int32_t k = 0; k < cells && !file.AtEnd(); ++k) {
+        const int32_t column = ReadMapInt(file);
+        const int32_t row = ReadMapInt(file);
+        const int32_t inside = ReadMapInt(file);
+        if (!CQuestMap::ValidCellCoordinates(column, row)) {
+            ++reading.cellsOffGrid;
+            continue;
+        }
+        map.Cell(column, row).inside = inside;
+        reading.screens.push_back({column, row});
+    }
+    const int32_t groups = ReadMapInt(file);
+    for (int32_t k = 0; k < groups && !file.AtEnd(); ++k) {
+        auto group = std::make_unique<CGroup>();
+        group->id = ReadMapInt(file);
+        group->left = ReadMapInt(file);
+        group->top = ReadMapInt(file);
+        group->right = ReadMapInt(file);
+        group->bottom = ReadMapInt(file);
+        group->reserved = ReadMapInt(file);
+        ReadMapString(group->music, file);
+        map.groups.Append(std::move(group));
+    }
+    QuestProperties& p = map.properties;
+    p.startX = ReadMapInt(file);
+    p.startY = ReadMapInt(file);
+    ReadMapString(p.fullName, file);
+    p.finalVersion = ReadMapInt(file);
+    p.includeSound = ReadMapInt(file);
+    return reading;
 }

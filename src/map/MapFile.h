@@ -1,9 +1,12 @@
 #pragma once
 // The map file save\{quest}.qss: a line-oriented text file holding the cells
 // that hold a screen (in grid order), the groups (in list order) and the quest
-// properties.
+// properties. One writer and one reader, both over bytes; the editor, the
+// command-line tool and the fuzz target all go through them.
 #include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 class CQuestMap;
 
@@ -16,6 +19,27 @@ constexpr int kMapStringFieldLimit = 62;
 // The map file's bytes for the model. String fields longer than the file can
 // carry are cut (at a character boundary) to kMapStringFieldLimit bytes.
 QByteArray MapFileBytes(const CQuestMap& map);
+
+// What reading a map file found.
+struct MapFileReading {
+    // False when the bytes do not begin with the map file's first line; the
+    // model is then left as it was.
+    bool isMapFile = false;
+    struct Cell {
+        int column;
+        int row;
+    };
+    // The cells the file names that lie on the grid, in the file's order (a
+    // cell named twice is there twice).
+    std::vector<Cell> screens;
+    // Cell records whose coordinates lie off the grid; they were passed over.
+    int cellsOffGrid = 0;
+};
+
+// Reads a map file's bytes into the model: the grid and groups are emptied,
+// the properties reset, then filled from the file. Previews are not touched;
+// loading them is the caller's, as are the messages.
+MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map);
 
 // Cuts a string so that its UTF-8 form fits in `limit` bytes.
 QString CutToBytes(const QString& text, int limit);

@@ -1,11 +1,13 @@
 #include "map/PreviewReader.h"
 
 #include "display/Surface.h"
+#include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 
 namespace {
@@ -22,27 +24,6 @@ inline bool NextTextChar(const char*& p, const char* end, char& c)
         c = *p++;
     }
     return true;
-}
-
-inline bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The standard decimal conversion of one piece of at most 9 characters (so it
-// never leaves 32 bits).
-inline int32_t PieceValue(const char* piece, int length)
-{
-    int i = 0;
-    while (i < length && IsBlank(piece[i]))
-        ++i;
-    bool negative = false;
-    if (i < length && (piece[i] == '+' || piece[i] == '-'))
-        negative = piece[i++] == '-';
-    int32_t value = 0;
-    while (i < length && piece[i] >= '0' && piece[i] <= '9')
-        value = value * 10 + (piece[i++] - '0');
-    return negative ? -value : value;
 }
 
 } // namespace
@@ -63,10 +44,8 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
         uint16_t* row = surface.Row(j);
         for (int i = 0; i < kPreviewWidth; ++i) {
             // The usual line, digits and a line end, needs no buffer.
-            const char* d = p;
             uint32_t digits = 0;
-            while (d < end && d - p < 8 && *d >= '0' && *d <= '9')
-                digits = digits * 10 + uint32_t(*d++ - '0');
+            const char* const d = std::from_chars(p, p + std::min<ptrdiff_t>(8, end - p), digits).ptr;
             if (d > p && d < end && (*d == '\n' || (*d == '\r' && d + 1 < end && d[1] == '\n'))) {
                 p = d + (*d == '\n' ? 1 : 2);
                 if (i < columns)
@@ -84,7 +63,7 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
                     break;
             }
             if (i < columns)
-                row[i] = uint16_t(uint32_t(PieceValue(piece, length)));
+                row[i] = uint16_t(uint32_t(ParseDecimalInt(piece, size_t(length))));
         }
     }
     return true;

@@ -1,19 +1,20 @@
-// The quest build and the commands around it: Write Quest file, Recompile all
-// scripts, Find engine, Test Quest and the quest copy.
-#include "map/MapDesigner.h"
+#include "map/QuestBuild.h"
 
 #include "build/CompileList.h"
+#include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
-#include "document/QuestDoc.h"
+#include "map/MapHost.h"
+#include "map/QuestFiles.h"
 #include "map/QuestFolder.h"
+#include "map/QuestMap.h"
 #include "support/DiagnosticLog.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
+#include "support/MessagePort.h"
 #include "support/Processes.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/Settings.h"
-#include "support/UiPort.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -21,34 +22,24 @@
 #include <QFileInfo>
 
 namespace {
-
 const QString kErrorCaption = QStringLiteral("Error");
-
-QString CellName(int column, int row)
-{
-    return QStringLiteral("%1-%2").arg(column).arg(row);
-}
-
-// What a build walks through, so that a long build can tell how far it is.
-int BuildSteps(const CQuestMap& map, const CQuestDoc* doc)
-{
-    return map.ScreenCount() + map.groups.Count() + 1 + (doc ? doc->entityList->Names().size() : 0) + 4;
-}
-
+const QString kCouldNotWriteLnd = QStringLiteral("Couldn't Write LND file to the archive");
 } // namespace
 
-QString CMapDesigner::QuestArchivePath()
+CQuestBuild::CQuestBuild(CQuestMap& map, CQuestFiles& files, CMessagePort& messages, CMapHost* host)
+    : m_map(map), m_files(files), m_messages(messages), m_host(host),
+      m_compileList(std::make_unique<CCompileList>(messages))
 {
-    return QStringLiteral("output\\") + g_questName + QStringLiteral(".qst");
 }
 
-bool CMapDesigner::StartPositionOnScreen() const
+CQuestBuild::~CQuestBuild() = default;
+
+bool CQuestBuild::StartPositionOnScreen() const
 {
-    const int64_t sx = map.properties.startX;
-    const int64_t sy = map.properties.startY;
+    const int64_t sx = m_map.properties.startX;
+    const int64_t sy = m_map.properties.startY;
     for (int index = 0; index < kMapCellCount; ++index) {
-        const CMapCell& cell = map.CellAt(index);
-        if (!cell.HoldsScreen())
+        if (!m_map.CellAt(index).HoldsScreen())
             continue;
         const int64_t i = index % kMapColumns;
         const int64_t j = index / kMapColumns;
@@ -59,131 +50,165 @@ bool CMapDesigner::StartPositionOnScreen() const
     return false;
 }
 
-bool CMapDesigner::AllScreensInGroups() const
+bool CQuestBuild::AllScreensInGroups() const
 {
     for (int index = 0; index < kMapCellCount; ++index) {
-        const CMapCell& cell = map.CellAt(index);
-        if (cell.HoldsScreen() && !map.FindGroupAt(cell.x + kCellWidth / 2, cell.y + kCellHeight / 2))
+        const CMapCell& cell = m_map.CellAt(index);
+        if (cell.HoldsScreen() && !m_map.FindGroupAt(cell.x + kCellWidth / 2, cell.y + kCellHeight / 2))
             return false;
     }
     return true;
 }
 
-int CMapDesigner::BuildQuest(bool showSuccess)
+void CQuestBuild::Step(const QString& step)
+{
+    m_messages.Progress(step, m_stepsDone++, m_stepsTotal);
+}
+
+bool CQuestBuild::AddMapFile()
+{
+    // The map file goes in as it is now.
+    m_files.SaveMapFile();
+    if (!m_archive->AddFile(MapFilePath(), QStringLiteral("qss"), 1)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't Write QSS file to the archive"), kErrorCaption);
+        return false;
+    }
+    return true;
+}
+
+bool CQuestBuild::AddScreens()
+{
+    for (int index = 0; index < kMapCellCount; ++index) {
+        if (!m_map.CellAt(index).HoldsScreen())
+            continue;
+        const int column = index % kMapColumns;
+        const int row = index / kMapColumns;
+        const QString name = ScreenName(column, row);
+        Step(QStringLiteral("screen ") + name);
+        const QString lnd = ScreenFilePath(column, row);
+        if (!m_archive->AddFile(lnd, name + QStringLiteral(".lnd"), 1)) {
+            m_messages.MessageBox(kCouldNotWriteLnd, lnd);
+            return false;
+        }
+        if (!m_compileList->CompileIfChanged(ScreenScriptPath(column, row)))
+            return false;
+        const QString amx = CompiledScreenScriptPath(column, row);
+        if (!m_archive->AddFile(amx, QStringLiteral("LS") + name + QStringLiteral(".amx"), 0)) {
+            m_messages.MessageBox(kCouldNotWriteLnd, amx);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CQuestBuild::AddGroups()
+{
+    for (CGroup* group : m_map.groups.groups) {
+        const QString name = QString::number(group->id);
+        Step(QStringLiteral("group ") + name);
+        if (!m_compileList->CompileIfChanged(GroupScriptPath(group->id)))
+            return false;
+        const QString amx = CompiledGroupScriptPath(group->id);
+        if (!m_archive->AddFile(amx, QStringLiteral("GS") + name + QStringLiteral(".amx"), 0)) {
+            m_messages.MessageBox(kCouldNotWriteLnd, amx);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CQuestBuild::AddMainScript()
+{
+    Step(QStringLiteral("main script"));
+    if (!m_compileList->CompileIfChanged(MainScriptPath()))
+        return false;
+    const QString amx = CompiledMainScriptPath();
+    if (!m_archive->AddFile(amx, QStringLiteral("main.amx"), 0)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't Write main script to the archive"), amx);
+        return false;
+    }
+    return true;
+}
+
+// The parts go into the archive in the order the engine expects: the map file,
+// the entities, every screen, every group, the main script, the sheets, the sounds.
+bool CQuestBuild::CollectQuest()
+{
+    if (!AddMapFile())
+        return false;
+    Step(QStringLiteral("entities"));
+    if (!m_host || !ExportEntities(m_host->EntityList(), *m_archive, *m_compileList, m_messages))
+        return false;
+    if (!AddScreens() || !AddGroups() || !AddMainScript())
+        return false;
+    Step(QStringLiteral("sprite sheets"));
+    if (!ExportSheets(m_host->SheetList(), *m_archive, m_messages))
+        return false;
+    Step(QStringLiteral("sounds"));
+    return ExportSounds(m_host->SoundList(), *m_archive, m_map.properties.includeSound != 0, m_messages) > 0;
+}
+
+int CQuestBuild::BuildQuest(bool showSuccess)
 {
     const QString questFile = QuestArchivePath();
-    if (!compileList->LoadCompileList()) {
+    if (!m_compileList->LoadCompileList()) {
         LogLine(QStringLiteral("Can't build compile list!"));
         return 0;
     }
     if (!StartPositionOnScreen()) {
-        ui->MessageBox(QStringLiteral("The player's starting position has to be on\na screen, change this in the "
-                                      "quest properties\nOption screen"),
-                       QStringLiteral("Attention"));
+        m_messages.MessageBox(QStringLiteral("The player's starting position has to be on\na screen, change this in "
+                                             "the quest properties\nOption screen"),
+                              QStringLiteral("Attention"));
         return 0;
     }
     if (!AllScreensInGroups()) {
-        ui->MessageBox(QStringLiteral("One or more of your screens is not in a group, you can\ncreate a group by "
-                                      "right-clicking and dragging in the map\ndesigner, please put all you screens "
-                                      "in a group and try again."),
-                       QStringLiteral("Attention"));
+        m_messages.MessageBox(QStringLiteral("One or more of your screens is not in a group, you can\ncreate a group "
+                                             "by right-clicking and dragging in the map\ndesigner, please put all you "
+                                             "screens in a group and try again."),
+                              QStringLiteral("Attention"));
         return 0;
     }
-    archive = std::make_unique<CVirtualArchive>(questFile);
-
-    int done = 0;
-    const int total = BuildSteps(map, document);
-    auto progress = [&](const QString& step) { ui->Progress(step, done++, total); };
-    auto collect = [&]() -> bool {
-        // The map file goes in as it is now.
-        SaveMapFile();
-        const QString mapFile = QStringLiteral("save\\") + g_questName + QStringLiteral(".qss");
-        if (!archive->AddFile(mapFile, QStringLiteral("qss"), 1)) {
-            ui->MessageBox(QStringLiteral("Couldn't Write QSS file to the archive"), kErrorCaption);
-            return false;
-        }
-        progress(QStringLiteral("entities"));
-        if (!document || !ExportEntities(*document->entityList, *archive, *compileList, *ui))
-            return false;
-        for (int index = 0; index < kMapCellCount; ++index) {
-            const CMapCell& cell = map.CellAt(index);
-            if (!cell.HoldsScreen())
-                continue;
-            const QString n = CellName(index % kMapColumns, index / kMapColumns);
-            progress(QStringLiteral("screen ") + n);
-            const QString lnd = QuestFilePath(QStringLiteral("screens\\") + n + QStringLiteral(".lnd"));
-            if (!archive->AddFile(lnd, n + QStringLiteral(".lnd"), 1)) {
-                ui->MessageBox(QStringLiteral("Couldn't Write LND file to the archive"), lnd);
-                return false;
-            }
-            if (!compileList->CompileIfChanged(QuestFilePath(QStringLiteral("scripts\\screen\\") + n + QStringLiteral(".ves"))))
-                return false;
-            const QString amx = QuestFilePath(QStringLiteral("scripts\\screen\\amx\\") + n + QStringLiteral(".amx"));
-            if (!archive->AddFile(amx, QStringLiteral("LS") + n + QStringLiteral(".amx"), 0)) {
-                ui->MessageBox(QStringLiteral("Couldn't Write LND file to the archive"), amx);
-                return false;
-            }
-        }
-        for (CGroup* group : map.groups.groups) {
-            const QString n = QString::number(group->id);
-            progress(QStringLiteral("group ") + n);
-            if (!compileList->CompileIfChanged(QuestFilePath(QStringLiteral("scripts\\group\\") + n + QStringLiteral(".ves"))))
-                return false;
-            const QString amx = QuestFilePath(QStringLiteral("scripts\\group\\amx\\") + n + QStringLiteral(".amx"));
-            if (!archive->AddFile(amx, QStringLiteral("GS") + n + QStringLiteral(".amx"), 0)) {
-                ui->MessageBox(QStringLiteral("Couldn't Write LND file to the archive"), amx);
-                return false;
-            }
-        }
-        progress(QStringLiteral("main script"));
-        if (!compileList->CompileIfChanged(QuestFilePath(QStringLiteral("scripts\\main\\main.ves"))))
-            return false;
-        const QString mainAmx = QuestFilePath(QStringLiteral("scripts\\main\\amx\\main.amx"));
-        if (!archive->AddFile(mainAmx, QStringLiteral("main.amx"), 0)) {
-            ui->MessageBox(QStringLiteral("Couldn't Write main script to the archive"), mainAmx);
-            return false;
-        }
-        progress(QStringLiteral("sprite sheets"));
-        if (!ExportSheets(*document->sheetList, *archive, *ui))
-            return false;
-        progress(QStringLiteral("sounds"));
-        return ExportSounds(*document->soundList, *archive, map.properties.includeSound != 0, *ui) > 0;
-    };
-    const bool collected = collect();
+    m_archive = std::make_unique<CVirtualArchive>(questFile);
+    // What a build walks through, so that a long build can tell how far it is.
+    m_stepsDone = 0;
+    m_stepsTotal = m_map.ScreenCount() + m_map.groups.Count() + 1
+                   + (m_host ? int(m_host->EntityList().Names().size()) : 0) + 4;
+    const bool collected = CollectQuest();
     if (collected)
-        progress(QStringLiteral("writing ") + questFile);
-    ui->Progress(QString(), total, total); // the build is over either way
+        Step(QStringLiteral("writing ") + questFile);
+    m_messages.Progress(QString(), m_stepsTotal, m_stepsTotal); // the build is over either way
     if (!collected)
         return 0;
-    if (archive->Build() == CVirtualArchive::BuildOk) {
+    if (m_archive->Build() == CVirtualArchive::BuildOk) {
         if (showSuccess)
-            ui->MessageBox(QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen"), questFile);
+            m_messages.MessageBox(QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen"),
+                                  questFile);
         return 1;
     }
-    ui->MessageBox(QStringLiteral("Could not write QST file"), kErrorCaption);
+    m_messages.MessageBox(QStringLiteral("Could not write QST file"), kErrorCaption);
     return 0;
 }
 
-void CMapDesigner::RecompileAllScripts(bool mapDesignerActive)
+void CQuestBuild::RecompileAllScripts(bool mapDesignerActive)
 {
-    if (!compileList->RecompileAll())
+    if (!m_compileList->RecompileAll())
         return;
     if (mapDesignerActive)
         BuildQuest(false);
 }
 
-int CMapDesigner::FindEngine()
+int CQuestBuild::FindEngine()
 {
     // The engine need not be called ".exe" on every system, so all files are offered too.
-    const QString chosen = ui->ChooseOpenFile(QStringLiteral("*.exe"), QStringLiteral("Vantraglen.exe"),
-                                              QStringLiteral("Vantraglen.exe |*.exe|All Files (*)|*||"));
+    const QString chosen = m_messages.ChooseOpenFile(QStringLiteral("*.exe"), QStringLiteral("Vantraglen.exe"),
+                                                     QStringLiteral("Vantraglen.exe |*.exe|All Files (*)|*||"));
     if (chosen.isEmpty())
         return 0;
     WriteSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), chosen);
     return 1;
 }
 
-bool CMapDesigner::TestQuest(bool mapDesignerActive)
+bool CQuestBuild::TestQuest(bool mapDesignerActive)
 {
     QString engine = ReadSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), QStringLiteral("none")).toString();
     if (engine == QLatin1String("none")) {
@@ -199,25 +224,25 @@ bool CMapDesigner::TestQuest(bool mapDesignerActive)
     return StartDetached(engine, QStringLiteral("1"), {questFile}, engineFolder);
 }
 
-void CMapDesigner::CopyQuest()
+void CQuestBuild::CopyQuest()
 {
     QString name;
-    if (!ui->AskName(QStringLiteral("Enter name for Quest Copy"), QStringLiteral("Enter a name for the copied quest:"),
-                     name))
+    if (!m_messages.AskName(QStringLiteral("Enter name for Quest Copy"),
+                            QStringLiteral("Enter a name for the copied quest:"), name))
         return;
     if (g_questName.isEmpty()) {
-        ui->MessageBox(QStringLiteral("There is no open quest to copy"), kErrorCaption);
+        m_messages.MessageBox(QStringLiteral("There is no open quest to copy"), kErrorCaption);
         return;
     }
     // The copy must land in a folder of its own, never in "questdata\" itself or
     // over another quest.
     const QString problem = QuestNameProblem(name);
     if (!problem.isEmpty()) {
-        ui->MessageBox(problem, kErrorCaption);
+        m_messages.MessageBox(problem, kErrorCaption);
         return;
     }
-    const QString from = NativePath(QStringLiteral("questdata\\") + g_questName);
-    const QString to = NativePath(QStringLiteral("questdata\\") + name);
+    const QString from = NativePath(QuestFolderPath(g_questName));
+    const QString to = NativePath(QuestFolderPath(name));
     bool copied = QDir().mkpath(to);
     QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (copied && it.hasNext()) {
@@ -225,12 +250,10 @@ void CMapDesigner::CopyQuest()
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
         copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
     }
-    copied = copied
-             && QFile::copy(NativePath(QStringLiteral("save\\") + g_questName + QStringLiteral(".qss")),
-                            NativePath(QStringLiteral("save\\") + name + QStringLiteral(".qss")));
+    copied = copied && QFile::copy(NativePath(MapFilePath()), NativePath(MapFilePath(name)));
     if (!copied) {
-        ui->MessageBox(QStringLiteral("Couldn't copy the quest, not every file could be copied"), kErrorCaption);
+        m_messages.MessageBox(QStringLiteral("Couldn't copy the quest, not every file could be copied"), kErrorCaption);
         return;
     }
-    ui->MessageBox(QStringLiteral("Quest Copied!"), QStringLiteral("Complete"));
+    m_messages.MessageBox(QStringLiteral("Quest Copied!"), QStringLiteral("Complete"));
 }

@@ -2,6 +2,7 @@
 
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
+#include "support/QuestPaths.h"
 #include "support/TextFile.h"
 
 #include <QDir>
@@ -49,7 +50,7 @@ bool CopyFileReplacing(const QString& fromLogical, const QString& toLogical)
 
 int CreateQuestFolder(const QString& questName)
 {
-    const QString q = QStringLiteral("questdata\\") + questName;
+    const QString q = QuestFolderPath(questName);
     MakeFolder(q);
     CreateEmptyFile(q, QStringLiteral("sheets.txt"));
     CreateEmptyFile(q, QStringLiteral("entitylist.txt"));
@@ -73,11 +74,10 @@ int CreateQuestFolder(const QString& questName)
 
 void CopyTemplates(const QString& questName)
 {
-    const QString q = QStringLiteral("questdata\\") + questName;
-    CopyFileReplacing(QStringLiteral("questdata\\standardmain.ves"), q + QStringLiteral("\\scripts\\main\\main.ves"));
-    CopyFileReplacing(QStringLiteral("questdata\\entitylist.txt"), q + QStringLiteral("\\entitylist.txt"));
-    CopyFileReplacing(QStringLiteral("questdata\\soundlist.txt"), q + QStringLiteral("\\soundlist.txt"));
-    CopyFileReplacing(QStringLiteral("questdata\\sheets.txt"), q + QStringLiteral("\\sheets.txt"));
+    const QString q = QuestFolderPath(questName);
+    CopyFileReplacing(TemplatePath(QStringLiteral("standardmain.ves")), MainScriptPath(questName));
+    for (const char* list : {"entitylist.txt", "soundlist.txt", "sheets.txt"})
+        CopyFileReplacing(TemplatePath(QLatin1String(list)), q + QLatin1Char('\\') + QLatin1String(list));
 }
 
 QString QuestNameProblem(const QString& name)
@@ -89,8 +89,7 @@ QString QuestNameProblem(const QString& name)
     if (!IsSafeFileName(name) || name.contains(QLatin1Char('.')) || name.trimmed() != name)
         return QStringLiteral("A quest name may not hold \\ / : * ? \" < > | or a dot, control characters, "
                               "or begin or end with a blank");
-    if (QFileInfo::exists(NativePath(QStringLiteral("questdata\\") + name))
-        || QFileInfo::exists(NativePath(QStringLiteral("save\\") + name + QStringLiteral(".qss"))))
+    if (QFileInfo::exists(NativePath(QuestFolderPath(name))) || QFileInfo::exists(NativePath(MapFilePath(name))))
         return QStringLiteral("A quest called \"%1\" already exists, please choose another name").arg(name);
     return QString();
 }

@@ -4,7 +4,7 @@
 #include "support/DiagnosticLog.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 #include <QStandardItem>
 #include <QStandardItemModel>
@@ -58,7 +58,7 @@ QString TreePathLine(const CTreeEntry& entry)
     return line;
 }
 
-CTreeList::CTreeList(CUiPort& ui) : m_ui(ui), m_images(LoadTreeImages()) {}
+CTreeList::CTreeList(CMessagePort& ui) : m_ui(ui), m_images(LoadTreeImages()) {}
 
 CTreeList::~CTreeList() = default;
 

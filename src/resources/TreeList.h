@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-class CUiPort;
+class CMessagePort;
 class QStandardItem;
 class QStandardItemModel;
 
@@ -31,7 +31,7 @@ public:
     static constexpr int kMaxPathLine = 254;
     static constexpr int kMaxComponent = 127;
 
-    explicit CTreeList(CUiPort& ui);
+    explicit CTreeList(CMessagePort& ui);
     virtual ~CTreeList();
 
     // Reads the file (a logical path) and appends the root entry. 0, with the
@@ -75,7 +75,7 @@ private:
     QStandardItem* MakeItem(CTreeComponent& component, bool last);
     void ShowOpenFailure();
 
-    CUiPort& m_ui;
+    CMessagePort& m_ui;
     CTaggedList<CTreeEntry> m_entries;
     QStandardItemModel* m_tree = nullptr;
     CTreeEntry* m_rootEntry = nullptr;

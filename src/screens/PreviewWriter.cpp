@@ -2,7 +2,7 @@
 
 #include "display/Display.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 #include <memory>
 
@@ -37,7 +37,7 @@ QByteArray PreviewFileBytes(const CSurface& small)
     return out;
 }
 
-int WritePreviewFile(const CSurface& screenPreview, const QString& basePath, CDisplay* display, CUiPort& ui)
+int WritePreviewFile(const CSurface& screenPreview, const QString& basePath, CDisplay* display, CMessagePort& ui)
 {
     const QString path = basePath + QStringLiteral(".bmp");
     std::unique_ptr<CSurface> small;

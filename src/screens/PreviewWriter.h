@@ -7,7 +7,7 @@
 
 class CDisplay;
 class CSurface;
-class CUiPort;
+class CMessagePort;
 
 // The lines of a 128 x 96 surface.
 QByteArray PreviewFileBytes(const CSurface& small);
@@ -16,4 +16,4 @@ QByteArray PreviewFileBytes(const CSurface& small);
 // temporary surface cannot be made (nothing written, no message) or the file
 // cannot be written ("Couldn't Open Image Preview file for saving", caption
 // the path); 1 when written.
-int WritePreviewFile(const CSurface& screenPreview, const QString& basePath, CDisplay* display, CUiPort& ui);
+int WritePreviewFile(const CSurface& screenPreview, const QString& basePath, CDisplay* display, CMessagePort& ui);

@@ -6,9 +6,9 @@
 #include "screens/ScreenScript.h"
 #include "sheets/SheetLibrary.h"
 #include "support/Globals.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +27,7 @@ QPen DashedPen(const QColor& colour)
 
 } // namespace
 
-CScreen::CScreen(CDisplay* display, CUiPort* ui, const CSheetLibrary* sheetLibrary)
+CScreen::CScreen(CDisplay* display, CMessagePort* ui, const CSheetLibrary* sheetLibrary)
     : library(sheetLibrary), m_display(display), m_ui(ui)
 {
 }
@@ -61,7 +61,7 @@ HResult CScreen::Create()
 
 QString CScreen::BasePath(int column, int row)
 {
-    return QuestFilePath(QStringLiteral("screens\\%1-%2").arg(column).arg(row));
+    return ScreenBasePath(column, row);
 }
 
 QString CScreen::BasePath() const

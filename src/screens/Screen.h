@@ -18,12 +18,12 @@
 
 class CDisplay;
 class CSheetLibrary;
-class CUiPort;
+class CMessagePort;
 
 class CScreen {
 public:
     // The display makes the preview surface; the library resolves codes.
-    CScreen(CDisplay* display, CUiPort* ui, const CSheetLibrary* library);
+    CScreen(CDisplay* display, CMessagePort* ui, const CSheetLibrary* library);
     virtual ~CScreen();
 
     // Makes the pens and the 320 x 240 preview surface keyed on green. 0 or the
@@ -86,7 +86,7 @@ private:
     void DrawHoles();
 
     CDisplay* m_display;
-    CUiPort* m_ui;
+    CMessagePort* m_ui;
 };
 
 constexpr int kScreenSurfaceWidth = 320;

@@ -1,13 +1,13 @@
 #include "screens/ScreenDesigner.h"
 
 #include "display/Display.h"
-#include "support/UiPort.h"
+#include "support/WindowPort.h"
 
 void CScreenDesigner::OpenScreen(int c, int r)
 {
     column = c;
     row = r;
-    ui->SetMenu(133);
+    window->SetMenu(kScreenMenu);
 }
 
 void CScreenDesigner::draw(CDisplay* target)

@@ -6,13 +6,13 @@
 
 #include <cstdint>
 
-class CUiPort;
+class CWindowPort;
 
 class CScreenDesigner : public CDesigner {
 public:
-    explicit CScreenDesigner(CUiPort* ui) : ui(ui) {}
+    explicit CScreenDesigner(CWindowPort* window) : window(window) {}
 
-    // Opens the screen of this cell and sets the screen menu (133).
+    // Opens the screen of this cell and sets the screen menu.
     void OpenScreen(int column, int row);
     void draw(CDisplay* display) override;
 
@@ -22,5 +22,5 @@ public:
     int32_t snapToWidth = 0;
     int32_t stackAtBottom = 0;
     int32_t doubleSize = 0;
-    CUiPort* ui;
+    CWindowPort* window;
 };

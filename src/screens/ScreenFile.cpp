@@ -1,7 +1,7 @@
 #include "screens/ScreenFile.h"
 
 #include "screens/Screen.h"
-#include "sheets/FieldLine.h"
+#include "support/FieldLine.h"
 #include "sheets/SheetLibrary.h"
 #include "support/LineHelpers.h"
 #include "support/TextFile.h"

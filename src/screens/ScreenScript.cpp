@@ -1,24 +1,15 @@
 #include "screens/ScreenScript.h"
 
 #include "support/LogicalPath.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-const char kTemplate[] = "questdata\\standardscreen.ves";
-} // namespace
-
-QString ScreenScriptPath(int column, int row)
-{
-    return QuestFilePath(QStringLiteral("scripts\\screen\\%1-%2.ves").arg(column).arg(row));
-}
-
 int EnsureScreenScript(int column, int row)
 {
     const QString script = NativePath(ScreenScriptPath(column, row));
-    const QString templatePath = NativePath(QLatin1String(kTemplate));
+    const QString templatePath = NativePath(ScreenScriptTemplatePath());
     QFile existing(script);
     if (!existing.open(QIODevice::ReadOnly)) {
         // Never over a file that is there but unreadable.

@@ -7,5 +7,3 @@
 // 1 when the screen has a script with content afterwards. A missing template
 // fails quietly.
 int EnsureScreenScript(int column, int row);
-
-QString ScreenScriptPath(int column, int row);

@@ -3,10 +3,10 @@
 // "Back to map Layout".
 #include "common/Designer.h"
 
-class CUiPort;
+class CMessagePort;
 
 class CSheetDesigner : public CDesigner {
 public:
-    explicit CSheetDesigner(CUiPort* ui) : ui(ui) {}
-    CUiPort* ui;
+    explicit CSheetDesigner(CMessagePort* ui) : ui(ui) {}
+    CMessagePort* ui;
 };

@@ -1,6 +1,6 @@
 #include "sheets/SheetFileReader.h"
 
-#include "sheets/FieldLine.h"
+#include "support/FieldLine.h"
 #include "support/LineHelpers.h"
 #include "support/TextFile.h"
 

@@ -1,10 +1,11 @@
 #include "sheets/SheetFileWriter.h"
 
-#include "sheets/FieldLine.h"
+#include "support/FieldLine.h"
 #include "support/LogicalPath.h"
+#include "support/QuestPaths.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
 #include <cstdio>
 
@@ -80,11 +81,11 @@ QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprit
 }
 
 int WriteSheetFile(const QString& sheetName, const QString& title, const std::vector<SheetFileSprite>& sprites,
-                   CUiPort& ui)
+                   CMessagePort& ui)
 {
     if (sprites.empty())
         return 0;
-    const QString path = QStringLiteral("sprite sheets\\") + sheetName + QStringLiteral(".spt");
+    const QString path = SheetFilePath(sheetName);
     CTextWriter file;
     if (!IsSafeFileName(sheetName) || !file.Open(path)) {
         ui.MessageBox(QStringLiteral("Couldn't open SPT file for writing"), path);

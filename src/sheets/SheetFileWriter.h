@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-class CUiPort;
+class CMessagePort;
 
 struct SheetFileFrame {
     int32_t x = 0;
@@ -46,7 +46,7 @@ QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprit
 // written (the old file stays) and gives 0. When the file cannot be created:
 // "Couldn't open SPT file for writing", caption the path, and 0. 1 on success.
 int WriteSheetFile(const QString& sheetName, const QString& title, const std::vector<SheetFileSprite>& sprites,
-                   CUiPort& ui);
+                   CMessagePort& ui);
 
 // The longest title a reader takes whole (one 64-byte line buffer).
 constexpr int kSheetTitleLength = 63;

@@ -1,13 +1,13 @@
 #include "sheets/SheetLibrary.h"
 
-#include "sheets/FieldLine.h"
+#include "support/FieldLine.h"
 #include "support/LogicalPath.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
-CSheetLibrary::CSheetLibrary(CDisplay* display, CUiPort& ui) : m_display(display), m_ui(ui)
+CSheetLibrary::CSheetLibrary(CDisplay* display, CMessagePort& ui) : m_display(display), m_ui(ui)
 {
     LoadAllSheets();
     SelectSheet(0);
@@ -23,7 +23,7 @@ CSheetLibrary::~CSheetLibrary()
 void CSheetLibrary::LoadAllSheets()
 {
     CTextReader file;
-    if (!file.Open(QuestFilePath(QStringLiteral("sheets.txt")))) {
+    if (!file.Open(SheetListPath())) {
         m_ui.MessageBox(QStringLiteral("Couldn't Open Sprite Sheet File!"), QStringLiteral("Error"));
         return;
     }
@@ -38,9 +38,9 @@ void CSheetLibrary::LoadAllSheets()
         // A name that would leave "sprite sheets\" is never opened: the sheet
         // stays listed, empty, as one whose bitmap is missing.
         if (IsSafeFileName(entry))
-            sheet->Load(QStringLiteral("sprite sheets\\") + entry, m_display, m_ui);
+            sheet->Load(SheetFolderPath(entry), m_display, m_ui);
         else
-            sheet->name = QStringLiteral("sprite sheets\\") + entry;
+            sheet->name = SheetFolderPath(entry);
         sheets.Append(std::move(sheet), "ssheet");
     }
     RebuildFillList();

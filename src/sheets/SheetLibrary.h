@@ -10,12 +10,12 @@
 #include <cstdint>
 
 class CDisplay;
-class CUiPort;
+class CMessagePort;
 
 class CSheetLibrary {
 public:
     // Loads every listed sheet, then selects with step 0.
-    CSheetLibrary(CDisplay* display, CUiPort& ui);
+    CSheetLibrary(CDisplay* display, CMessagePort& ui);
     virtual ~CSheetLibrary();
 
     // Reads "questdata\{quest}\sheets.txt" (name lines only, folders skipped)
@@ -39,7 +39,7 @@ public:
 
 private:
     CDisplay* m_display;
-    CUiPort& m_ui;
+    CMessagePort& m_ui;
 };
 
 // The library reads sheets.txt with lines of at most 127 characters.

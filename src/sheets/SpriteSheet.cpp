@@ -5,9 +5,9 @@
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
-#include "support/UiPort.h"
+#include "support/MessagePort.h"
 
-int CSpriteSheet::Load(const QString& sheetName, CDisplay* display, CUiPort& ui)
+int CSpriteSheet::Load(const QString& sheetName, CDisplay* display, CMessagePort& ui)
 {
     name = sheetName;
     if (!display || !display->IsReady())

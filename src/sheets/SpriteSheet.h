@@ -10,7 +10,7 @@
 #include <memory>
 
 class CDisplay;
-class CUiPort;
+class CMessagePort;
 
 class CSpriteSheet {
 public:
@@ -20,7 +20,7 @@ public:
     // and then name + ".spt". 0 when the display is not ready, the bitmap cannot
     // be loaded or keyed, or the sheet file is missing ("SPT file not found!",
     // caption the path); an empty sheet file counts as success.
-    int Load(const QString& sheetName, CDisplay* display, CUiPort& ui);
+    int Load(const QString& sheetName, CDisplay* display, CMessagePort& ui);
 
     bool ContainsSprite(const CSheetSprite* sprite) const { return sprite && sprites.Contains(sprite); }
     // The first sprite whose code equals `code` byte for byte, or none.

@@ -3,7 +3,9 @@
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,30 +28,32 @@ void WriteTextLine(const QString& text, CTextWriter& file)
     file.Line(text);
 }
 
+int32_t ParseDecimalInt(const char* text, size_t length)
+{
+    const char* p = text;
+    const char* const end = text + length;
+    while (p < end && std::isspace(static_cast<unsigned char>(*p)))
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-'))
+        negative = *p++ == '-';
+    // The digits as one unsigned number; a run too long for it is held at the
+    // largest value, which the clamp below brings into 32 bits.
+    uint64_t magnitude = 0;
+    const std::from_chars_result read = std::from_chars(p, end, magnitude);
+    if (read.ptr == p)
+        return 0;
+    if (read.ec == std::errc::result_out_of_range)
+        magnitude = std::numeric_limits<uint64_t>::max();
+    const uint64_t limit = negative ? uint64_t(std::numeric_limits<int32_t>::max()) + 1
+                                    : uint64_t(std::numeric_limits<int32_t>::max());
+    const int64_t value = int64_t(std::min(magnitude, limit));
+    return int32_t(negative ? -value : value);
+}
+
 int32_t ParseDecimalInt(const QByteArray& text)
 {
-    int i = 0;
-    const int n = int(text.size());
-    while (i < n && std::isspace(static_cast<unsigned char>(text.at(i))))
-        ++i;
-    bool negative = false;
-    if (i < n && (text.at(i) == '+' || text.at(i) == '-')) {
-        negative = text.at(i) == '-';
-        ++i;
-    }
-    int64_t value = 0;
-    const int64_t cap = int64_t(std::numeric_limits<int32_t>::max()) + 1;
-    while (i < n && text.at(i) >= '0' && text.at(i) <= '9') {
-        value = value * 10 + (text.at(i) - '0');
-        if (value > cap)
-            value = cap;
-        ++i;
-    }
-    if (negative)
-        value = -value;
-    if (value > std::numeric_limits<int32_t>::max())
-        value = std::numeric_limits<int32_t>::max();
-    return int32_t(value);
+    return ParseDecimalInt(text.constData(), size_t(text.size()));
 }
 
 int32_t ReadIntLine(CTextReader& file)

@@ -34,3 +34,4 @@ int ReadByteLine(QByteArray& text, CTextReader& file, int bufferSize = 64);
 // space, an optional sign, digits up to the first other character; 0 without
 // digits. Values beyond 32 bits are held at the nearest 32-bit limit.
 int32_t ParseDecimalInt(const QByteArray& text);
+int32_t ParseDecimalInt(const char* text, size_t length);

@@ -10,18 +10,21 @@ public:
     {
         return buttons == ButtonsYesNo ? AnswerNo : buttons == ButtonsYesNoCancel ? AnswerCancel : AnswerOk;
     }
-    void SetWindowTitle(const QString&) override {}
-    void SetMenu(int) override {}
-    void SetScrollPosition(ScrollBarKind, int) override {}
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return QString(); }
-    bool AskQuestName(QString&) override { return false; }
     bool AskName(const QString&, const QString&, QString&) override { return false; }
+    int ScriptErrorsDialog() override { return AnswerOk; }
+    void Progress(const QString&, int, int) override {}
+
+    void SetWindowTitle(const QString&) override {}
+    void SetMenu(MenuId) override {}
+    void SetScrollPosition(ScrollBarKind, int) override {}
+    void RequestFrame() override {}
     void ShowAbout() override {}
     void Quit(int) override {}
+
+    bool AskQuestName(QString&) override { return false; }
     int ScreenPropertiesDialog(CMapCell&, int, int) override { return AnswerCancel; }
     int GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&) override { return AnswerCancel; }
     bool MoveScreenDialog(int&, int&) override { return false; }
     bool QuestPropertiesDialog(QuestProperties&) override { return false; }
-    int ScriptErrorsDialog() override { return AnswerOk; }
-    void Progress(const QString&, int, int) override {}
 };

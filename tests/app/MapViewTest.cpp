@@ -51,15 +51,15 @@ TEST_F(EditorFixture, ScrollBarArrowsReachTheDesignerAndTheBarFollowsIt)
     QScrollBar* bar = frame.View()->horizontalScrollBar();
     EXPECT_EQ(5, bar->singleStep());
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(5, Map().scrollX);
+    EXPECT_EQ(5, Map().ScrollX());
     EXPECT_EQ(5, bar->value());
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(505, Map().scrollX);
+    EXPECT_EQ(505, Map().ScrollX());
     EXPECT_EQ(505, bar->value());
     bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(500, bar->value());
     frame.View()->verticalScrollBar()->setSliderPosition(960); // the thumb dragged
-    EXPECT_EQ(960, Map().scrollY);
+    EXPECT_EQ(960, Map().ScrollY());
 }
 
 TEST_F(EditorFixture, AFrameTheDesignerPresentsIsShownWithItsHoverMarker)

@@ -11,6 +11,7 @@
 #include "build/NameList.h"
 #include "build/ScriptErrors.h"
 #include "support/Globals.h"
+#include "support/QuestPaths.h"
 
 #include <QDir>
 
@@ -68,7 +69,7 @@ TEST(CompileListBadInputTest, EveryRowGivesItsEntriesAndSavesThemBackTheSame)
     CFakeUi ui;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        base.Write(QLatin1String(kCompileListPath), row.file);
+        base.Write(CompileListPath(), row.file);
         CCompileList list(ui);
         ASSERT_EQ(list.LoadCompileList(), 1);
         EXPECT_EQ(Entries(list), row.entries);
@@ -85,13 +86,13 @@ TEST(CompileListBadInputTest, AFolderInPlaceOfTheListStopsTheBuildWithTheMessage
 {
     CTempBase base;
     CFakeUi ui;
-    QDir().mkpath(base.Path(QLatin1String(kCompileListPath)));
+    QDir().mkpath(base.Path(CompileListPath()));
     CCompileList list(ui);
     EXPECT_EQ(list.LoadCompileList(), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Create compilelist.txt"));
     EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Error"));
-    EXPECT_TRUE(QFileInfo(base.Path(QLatin1String(kCompileListPath))).isDir()); // nothing was replaced
+    EXPECT_TRUE(QFileInfo(base.Path(CompileListPath())).isDir()); // nothing was replaced
 }
 
 // ---- name lists ----------------------------------------------------------
@@ -126,7 +127,7 @@ TEST(NameListBadInputTest, EveryRowGivesItsNames)
         base.Write(QStringLiteral("questdata\\Forest\\soundlist.txt"), row.file);
         CNameList list;
         list.Append(QStringLiteral("old"));
-        list.ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), ui);
+        list.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
         EXPECT_EQ(list.Names(), row.names);
     }
     EXPECT_TRUE(ui.messages.empty());
@@ -136,7 +137,7 @@ TEST(NameListBadInputTest, EveryRowGivesItsNames)
     QDir().mkpath(base.Path(QStringLiteral("questdata\\Forest\\soundlist.txt")));
     CNameList list;
     list.Append(QStringLiteral("old"));
-    list.ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), ui);
+    list.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
     EXPECT_EQ(list.Names(), QStringList{"old"});
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldnt open sound List"));
@@ -170,12 +171,12 @@ TEST(ScriptErrorsBadInputTest, EveryRowGivesItsListedLines)
     CTempBase base;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        base.Write(QLatin1String(kCompilerErrorsPath), row.file);
+        base.Write(CompilerErrorFilePath(), row.file);
         EXPECT_EQ(ReadScriptErrors(), row.listed);
     }
-    QFile::remove(base.Path(QLatin1String(kCompilerErrorsPath)));
+    QFile::remove(base.Path(CompilerErrorFilePath()));
     EXPECT_EQ(ReadScriptErrors(), QStringList());
-    QDir().mkpath(base.Path(QLatin1String(kCompilerErrorsPath)));
+    QDir().mkpath(base.Path(CompilerErrorFilePath()));
     EXPECT_EQ(ReadScriptErrors(), QStringList());
 }
 

@@ -10,6 +10,7 @@
 #include "build/VirtualArchive.h"
 #include "support/Globals.h"
 #include "support/TextFile.h"
+#include "support/QuestPaths.h"
 
 #include <QDir>
 
@@ -29,22 +30,22 @@ TEST(BuildWriteFailureTest, TheCompileListStaysWholeAndTheMessageIsShownAndLogge
         SCOPED_TRACE(mode);
         CTempBase base;
         CFakeUi ui;
-        base.Write(QLatin1String(kCompileListPath), old);
+        base.Write(CompileListPath(), old);
         CCompileList list(ui);
         ASSERT_EQ(list.LoadCompileList(), 1);
         list.RecordCompiled(QStringLiteral("entities\\rat.ves"));
         if (QLatin1String(mode) == QLatin1String("half-way")) {
             FullDisk disk(10);
             EXPECT_EQ(list.SaveCompileList(), 0);
-            EXPECT_EQ(base.Read(QLatin1String(kCompileListPath)), old);
+            EXPECT_EQ(base.Read(CompileListPath()), old);
         } else if (QLatin1String(mode) == QLatin1String("missing folder")) {
             QDir(base.Path(QStringLiteral("compiler"))).removeRecursively();
             EXPECT_EQ(list.SaveCompileList(), 0);
         } else {
-            QFile::remove(base.Path(QLatin1String(kCompileListPath)));
-            base.Write(QLatin1String(kCompileListPath) + QStringLiteral("\\inside"), old);
+            QFile::remove(base.Path(CompileListPath()));
+            base.Write(CompileListPath() + QStringLiteral("\\inside"), old);
             EXPECT_EQ(list.SaveCompileList(), 0);
-            EXPECT_EQ(base.Read(QLatin1String(kCompileListPath) + QStringLiteral("\\inside")), old);
+            EXPECT_EQ(base.Read(CompileListPath() + QStringLiteral("\\inside")), old);
         }
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Create compilelist.txt"));

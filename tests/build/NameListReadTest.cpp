@@ -3,6 +3,7 @@
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
 #include "support/Globals.h"
+#include "support/QuestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ struct NameListFixture : ::testing::Test {
     CNameList list;
     NameListFixture() { g_questName = QStringLiteral("Forest"); }
     void WriteSounds(const QByteArray& bytes) const { base.Write(QStringLiteral("questdata\\Forest\\soundlist.txt"), bytes); }
-    void ReadSounds() { list.ReadTreeFile(QStringLiteral("soundlist.txt"), QStringLiteral("Couldnt open sound List"), ui); }
+    void ReadSounds() { list.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui); }
 };
 } // namespace
 

@@ -136,3 +136,22 @@ TEST(AcceleratorTable, HoldsExactlyFourteenKeys)
     EXPECT_EQ(ID_DELETE_LAST_SPRITE, commandOf("T"));
     EXPECT_EQ(ID_SNAP_TO_WIDTH, commandOf("Ins"));
 }
+
+// A quest opened from the start dialog and every mode switch are followed by
+// no frame of a designer's own: the view must be asked for one.
+TEST_F(DocFixture, OpeningAQuestAndSwitchingModesAskForAFrame)
+{
+    ui.framesRequested = 0;
+    ui.fileAnswers = {base.Path(QStringLiteral("save\\Forest.qss"))};
+    EXPECT_EQ(1, doc.StartOpenQuest());
+    EXPECT_EQ(1, ui.framesRequested);
+    doc.OpenScreenDesigner(1, 1);
+    EXPECT_EQ(2, ui.framesRequested);
+    doc.OnCommand(ID_BACK_TO_MAP);
+    EXPECT_EQ(3, ui.framesRequested);
+    // A map file that cannot be read changes nothing on the screen.
+    base.Write(QStringLiteral("save\\Broken.qss"), "not a map file\r\n");
+    ui.fileAnswers = {base.Path(QStringLiteral("save\\Broken.qss"))};
+    EXPECT_EQ(1, doc.StartOpenQuest());
+    EXPECT_EQ(3, ui.framesRequested);
+}

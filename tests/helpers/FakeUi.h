@@ -20,7 +20,8 @@ class CFakeUi : public CUiPort {
 public:
     int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
     void SetWindowTitle(const QString& title) override { windowTitle = title; }
-    void SetMenu(int menuId) override { menus.push_back(menuId); }
+    void SetMenu(MenuId menu) override { menus.push_back(menu); }
+    void RequestFrame() override { ++framesRequested; }
     void SetScrollPosition(ScrollBarKind bar, int position) override
     {
         (bar == HorizontalBar ? horizontalPosition : verticalPosition) = position;
@@ -46,6 +47,7 @@ public:
     std::vector<int> quitCodes;
     int horizontalPosition = 0;
     int verticalPosition = 0;
+    int framesRequested = 0;
 
     // Answers, taken from the front; an empty queue gives the cancel answer.
     std::deque<int> messageAnswers;    // for message boxes with more than OK

@@ -1,3 +1,4 @@
+#include "common/DialogResults.h"
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
@@ -33,7 +34,7 @@ struct DesignerFixture : ::testing::Test {
 
     DesignerFixture()
     {
-        EXPECT_TRUE(designer.NewQuestNamed(QStringLiteral("Forest")));
+        EXPECT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
         display.Initialise(nullptr, 1024, 768);
         designer.display = &display;
         ui.menus.clear();
@@ -52,7 +53,7 @@ struct DesignerFixture : ::testing::Test {
         base.Write(Screen(c, r, "lnd"), QStringLiteral("screen %1-%2").arg(c).arg(r).toLatin1());
         base.Write(Screen(c, r, "bmp"), PreviewBytes(colour));
         base.Write(Script(c, r), QStringLiteral("script %1-%2").arg(c).arg(r).toLatin1());
-        designer.LoadPreview(designer.map.Cell(c, r), c, r);
+        designer.files.LoadPreview(designer.map.Cell(c, r), c, r);
         ASSERT_TRUE(designer.map.Cell(c, r).HoldsScreen());
     }
 
@@ -75,8 +76,8 @@ std::vector<std::pair<int, int>> VisibleCoordinates(CMapDesigner& designer)
 {
     designer.RebuildVisibleCells();
     std::vector<std::pair<int, int>> cells;
-    for (int k = 0; k < designer.visibleCount; ++k)
-        cells.emplace_back(designer.visibleCells[size_t(k)]->Column(), designer.visibleCells[size_t(k)]->Row());
+    for (int k = 0; k < designer.VisibleCount(); ++k)
+        cells.emplace_back(designer.VisibleCells()[size_t(k)]->Column(), designer.VisibleCells()[size_t(k)]->Row());
     return cells;
 }
 } // namespace
@@ -90,50 +91,49 @@ TEST_F(DesignerFixture, VisibleCellsAtTheOriginAreTheFirstNineColumnsAndRowsInRo
     EXPECT_EQ(std::make_pair(0, 1), cells[9]);
     EXPECT_EQ(std::make_pair(8, 8), cells.back());
     for (size_t k = 81; k < CMapDesigner::kVisibleSlots; ++k)
-        EXPECT_EQ(nullptr, designer.visibleCells[k]);
+        EXPECT_EQ(nullptr, designer.VisibleCells()[k]);
 
-    designer.scrollX = 300; // columns 1 to 10
-    designer.scrollY = 200; // rows 1 to 10
+    designer.ScrollTo(300, designer.ScrollY()); // columns 1 to 10
+    designer.ScrollTo(designer.ScrollX(), 200); // rows 1 to 10
     const auto moved = VisibleCoordinates(designer);
     ASSERT_EQ(100u, moved.size());
     EXPECT_EQ(std::make_pair(1, 1), moved.front());
     EXPECT_EQ(std::make_pair(10, 10), moved.back());
 
-    designer.scrollX = 32768;
-    designer.scrollY = 24576;
+    designer.ScrollTo(32768, 24576);
     EXPECT_EQ((std::vector<std::pair<int, int>>{{255, 255}}), VisibleCoordinates(designer));
 }
 
 TEST_F(DesignerFixture, ScrollingMovesByLineAndPageAndHoldsTheLimits)
 {
-    designer.scrollX = 3;
+    designer.ScrollTo(3, designer.ScrollY());
     designer.onHScroll(SB_LINELEFT, 0);
-    EXPECT_EQ(0, designer.scrollX); // not -2
+    EXPECT_EQ(0, designer.ScrollX()); // not -2
     EXPECT_EQ(0, ui.horizontalPosition);
     designer.onHScroll(SB_LINERIGHT, 0);
-    EXPECT_EQ(5, designer.scrollX);
+    EXPECT_EQ(5, designer.ScrollX());
     designer.onHScroll(SB_PAGERIGHT, 0);
-    EXPECT_EQ(505, designer.scrollX);
+    EXPECT_EQ(505, designer.ScrollX());
     EXPECT_EQ(505, ui.horizontalPosition);
     designer.onHScroll(SB_PAGELEFT, 0);
-    EXPECT_EQ(5, designer.scrollX);
+    EXPECT_EQ(5, designer.ScrollX());
     designer.onHScroll(SB_THUMBTRACK, 1234);
-    EXPECT_EQ(1234, designer.scrollX);
+    EXPECT_EQ(1234, designer.ScrollX());
     designer.onHScroll(SB_THUMBPOSITION, 40000);
-    EXPECT_EQ(32768, designer.scrollX);
+    EXPECT_EQ(32768, designer.ScrollX());
     designer.onHScroll(SB_PAGERIGHT, 0);
-    EXPECT_EQ(32768, designer.scrollX);
+    EXPECT_EQ(32768, designer.ScrollX());
     EXPECT_EQ(32768, ui.horizontalPosition);
     designer.onHScroll(8, 77); // a code the designer does not know
-    EXPECT_EQ(32768, designer.scrollX);
+    EXPECT_EQ(32768, designer.ScrollX());
 
     designer.onVScroll(SB_THUMBTRACK, 24300);
     designer.onVScroll(SB_PAGERIGHT, 0);
-    EXPECT_EQ(24576, designer.scrollY);
+    EXPECT_EQ(24576, designer.ScrollY());
     EXPECT_EQ(24576, ui.verticalPosition);
     designer.onVScroll(SB_LINELEFT, 0);
-    EXPECT_EQ(24571, designer.scrollY);
-    EXPECT_EQ(32768, designer.scrollX); // the other bar is left alone
+    EXPECT_EQ(24571, designer.ScrollY());
+    EXPECT_EQ(32768, designer.ScrollX()); // the other bar is left alone
 }
 
 TEST_F(DesignerFixture, EveryScrollClearsDrawsAndPresentsAFrame)
@@ -206,8 +206,7 @@ TEST_F(DesignerFixture, GroupsAreTwoOutlinesAndTheSelectedOneIsDrawnAgainInItsOw
     EXPECT_EQ(255, Pixel(514, 150));
 
     // Scrolled: drawn where the map position lands in the view.
-    designer.scrollX = 100;
-    designer.scrollY = 50;
+    designer.ScrollTo(100, 50);
     designer.draw(&display);
     EXPECT_EQ(65280, Pixel(30, 48));
 }
@@ -228,7 +227,7 @@ TEST_F(DesignerFixture, SnapTakesTheNearestVisibleCellEdgeAndTheFirstOnATie)
     EXPECT_EQ(128, designer.Snap(65, CMapDesigner::Horizontal));
     EXPECT_EQ(96, designer.Snap(140, CMapDesigner::Vertical));
     EXPECT_EQ(1024, designer.Snap(1023, CMapDesigner::Horizontal));
-    designer.scrollX = 10;
+    designer.ScrollTo(10, designer.ScrollY());
     EXPECT_EQ(-10, designer.Snap(0, CMapDesigner::Horizontal));
     EXPECT_EQ(0, designer.Snap(5000, CMapDesigner::Horizontal)); // every edge is 999 or more away
 }
@@ -236,18 +235,18 @@ TEST_F(DesignerFixture, SnapTakesTheNearestVisibleCellEdgeAndTheFirstOnATie)
 TEST_F(DesignerFixture, ARightDragSnapsToCellEdgesMakesTheGroupAndItsScriptAndSavesTheMap)
 {
     designer.onRButtonDown(0, 150, 110); // inside cell (1, 1)
-    EXPECT_EQ(1, designer.dragging);
-    EXPECT_EQ(128, designer.dragX1);
-    EXPECT_EQ(96, designer.dragY1);
+    EXPECT_EQ(1, designer.Drag().dragging);
+    EXPECT_EQ(128, designer.Drag().x1);
+    EXPECT_EQ(96, designer.Drag().y1);
     designer.onMouseMove(0, 300, 200); // inside cell (2, 2): nearest edges 256 and 192
-    EXPECT_EQ(256, designer.dragX2);
-    EXPECT_EQ(192, designer.dragY2);
+    EXPECT_EQ(256, designer.Drag().x2);
+    EXPECT_EQ(192, designer.Drag().y2);
     designer.onMouseMove(0, 300, 200); // a frame shows the rectangle as the last move left it
     EXPECT_EQ(255, Pixel(128 + 4, 150)); // the drag rectangle
     EXPECT_EQ(255, Pixel(128 + 5, 150));
     designer.onMouseMove(0, 370, 270); // nearest edges 384 and 288
     designer.onRButtonUp(0, 370, 270);
-    EXPECT_EQ(0, designer.dragging);
+    EXPECT_EQ(0, designer.Drag().dragging);
     ASSERT_EQ(1, designer.map.groups.Count());
     const CGroup* group = *designer.map.groups.groups.begin();
     EXPECT_EQ((std::vector<int>{128, 96, 384, 288, 0}),
@@ -260,8 +259,7 @@ TEST_F(DesignerFixture, ARightDragSnapsToCellEdgesMakesTheGroupAndItsScriptAndSa
 
 TEST_F(DesignerFixture, ADragWhileScrolledStoresMapUnits)
 {
-    designer.scrollX = 1000;
-    designer.scrollY = 500;
+    designer.ScrollTo(1000, 500);
     designer.onRButtonDown(0, 30, 80); // edges at 24 and 76 in the view
     designer.onMouseMove(0, 280, 170);
     designer.onRButtonUp(0, 280, 170);
@@ -301,9 +299,9 @@ TEST_F(DesignerFixture, ARightClickInsideAGroupOpensItsPropertiesWithoutADrag)
 {
     AddGroupAt(0, 0, 128, 96);
     AddGroupAt(256, 96, 512, 288);
-    designer.scrollX = 100;
+    designer.ScrollTo(100, designer.ScrollY());
     designer.onRButtonDown(0, 300, 150); // map point (400, 150)
-    EXPECT_EQ(0, designer.dragging);
+    EXPECT_EQ(0, designer.Drag().dragging);
     EXPECT_EQ(QStringList{QStringLiteral("GroupProperties(1)")}, ui.calls);
     designer.onRButtonUp(0, 300, 150);
     EXPECT_EQ(2, designer.map.groups.Count());
@@ -318,7 +316,7 @@ TEST_F(DesignerFixture, DeletingAGroupFromItsDialogForgetsIt)
     EXPECT_EQ(0, designer.map.groups.Count());
     EXPECT_EQ(nullptr, designer.map.groups.selected);
     EXPECT_EQ(0xFFFF, Pixel(2 + 10, 2 + 10)); // the next frame has no trace of it
-    EXPECT_EQ(0, designer.dragging);
+    EXPECT_EQ(0, designer.Drag().dragging);
 }
 
 TEST_F(DesignerFixture, MouseMovesMarkTheHoveredCellAndSelectTheGroupForTheNextFrame)
@@ -347,7 +345,7 @@ TEST_F(DesignerFixture, MouseMovesMarkTheHoveredCellAndSelectTheGroupForTheNextF
 
 TEST_F(DesignerFixture, ALeftClickOpensTheScreenPropertiesOfAnyCellAndEditScreenHandsOver)
 {
-    designer.scrollX = 128;
+    designer.ScrollTo(128, designer.ScrollY());
     designer.onLButtonDown(0, 300, 100); // map (428, 100): cell (3, 1), empty
     EXPECT_EQ(QStringList{QStringLiteral("ScreenProperties(3,1)")}, ui.calls);
     EXPECT_EQ(doc.mapDesigner.get(), doc.activeDesigner);
@@ -372,7 +370,7 @@ TEST_F(DesignerFixture, TheLeftButtonDoesNothingWhileADragIsUnderWay)
 TEST_F(DesignerFixture, DeleteScreenEmptiesTheCellAndItsThreeFilesAndSavesTheMap)
 {
     MakeScreen(2, 1, 0x1234);
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     ui.dialogResults = {kDeleteScreen};
     designer.onLButtonDown(0, 300, 100);
     EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
@@ -386,7 +384,7 @@ TEST_F(DesignerFixture, DeleteScreenEmptiesTheCellAndItsThreeFilesAndSavesTheMap
 
 TEST_F(DesignerFixture, DeletingAnEmptyCellMakesItsFilesEmpty)
 {
-    designer.DeleteScreen(designer.map.Cell(7, 7));
+    designer.files.DeleteScreen(designer.map.Cell(7, 7));
     EXPECT_EQ(QByteArray(), base.Read(Screen(7, 7, "lnd")));
     EXPECT_EQ(QByteArray(), base.Read(Screen(7, 7, "bmp")));
     EXPECT_EQ(QByteArray(), base.Read(Script(7, 7)));
@@ -451,7 +449,7 @@ TEST_F(DesignerFixture, MovingOntoAnOccupiedCellAsksFirstAndNoChangesNothing)
 {
     MakeScreen(2, 1, 0x1234);
     MakeScreen(3, 1, 0x4321);
-    designer.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
+    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("Moving Screen"), ui.messages[0].caption);
@@ -462,7 +460,7 @@ TEST_F(DesignerFixture, MovingOntoAnOccupiedCellAsksFirstAndNoChangesNothing)
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(2, 1, "lnd")));
 
     ui.messageAnswers = {CUiPort::AnswerYes};
-    designer.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
+    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
     EXPECT_EQ(0x1234, designer.map.Cell(3, 1).preview->Pixel(0, 0));
     EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(3, 1, "lnd")));
@@ -471,11 +469,11 @@ TEST_F(DesignerFixture, MovingOntoAnOccupiedCellAsksFirstAndNoChangesNothing)
 TEST_F(DesignerFixture, MovingOrCopyingAScreenOntoItselfCannotCopyItsFiles)
 {
     MakeScreen(2, 1, 0x1234);
-    EXPECT_EQ(0, designer.CopyScreenFiles(2, 1, 2, 1));
+    EXPECT_EQ(0, designer.files.CopyScreenFiles(2, 1, 2, 1));
     for (bool copy : {false, true}) {
         ui.messages.clear();
         ui.messageAnswers = {CUiPort::AnswerYes};
-        designer.MoveOrCopyScreen(designer.map.Cell(2, 1), 2, 1, copy);
+        designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 2, 1, copy);
         ASSERT_EQ(2u, ui.messages.size());
         EXPECT_EQ(QStringLiteral("Couldn't copy screen files"), ui.messages[1].text);
         EXPECT_EQ(QStringLiteral("Error"), ui.messages[1].caption);
@@ -489,7 +487,7 @@ TEST_F(DesignerFixture, AMoveWhoseCopyFailsHalfWayKeepsItsSource)
     MakeScreen(2, 1, 0x1234);
     // The destination's script cannot be written: a folder stands in its place.
     QDir().mkpath(base.Path(Script(4, 4)));
-    designer.MoveOrCopyScreen(designer.map.Cell(2, 1), 4, 4, false);
+    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 4, 4, false);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't copy screen files"), ui.messages[0].text);
     EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
@@ -504,7 +502,7 @@ TEST_F(DesignerFixture, FilesAScreenDoesNotHaveArePassedOver)
     MakeScreen(2, 1, 0x1234);
     QFile::remove(base.Path(Script(2, 1)));
     bool complete = false;
-    EXPECT_EQ(1, designer.CopyScreenFiles(2, 1, 6, 6, &complete));
+    EXPECT_EQ(1, designer.files.CopyScreenFiles(2, 1, 6, 6, &complete));
     EXPECT_TRUE(complete);
     EXPECT_FALSE(base.Exists(Script(6, 6)));
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(6, 6, "lnd")));
@@ -527,28 +525,28 @@ TEST_F(DesignerFixture, LoadPreviewReadsRowsInOrderAndAMissingFileLeavesTheCellE
         bytes += QByteArray::number(i % 65536) + "\n"; // LF alone is read too
     base.Write(Screen(9, 9, "bmp"), bytes);
     CMapCell& cell = designer.map.Cell(9, 9);
-    designer.LoadPreview(cell, 9, 9);
+    designer.files.LoadPreview(cell, 9, 9);
     ASSERT_TRUE(cell.HoldsScreen());
     EXPECT_EQ(5, cell.preview->Pixel(5, 0));
     EXPECT_EQ(128 * 3 + 7, cell.preview->Pixel(7, 3));
     EXPECT_TRUE(cell.preview->colourKeyed);
     EXPECT_EQ(0x07E0, cell.preview->KeyValue());
 
-    designer.LoadPreview(designer.map.Cell(9, 10), 9, 10);
+    designer.files.LoadPreview(designer.map.Cell(9, 10), 9, 10);
     EXPECT_FALSE(designer.map.Cell(9, 10).HoldsScreen());
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't open screen preview"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("questdata\\Forest\\screens\\9-10.bmp"), ui.messages[0].caption);
 
     QFile::remove(base.Path(Screen(9, 9, "bmp")));
-    designer.LoadPreview(cell, 9, 9); // a reload that fails drops the old preview
+    designer.files.LoadPreview(cell, 9, 9); // a reload that fails drops the old preview
     EXPECT_FALSE(cell.HoldsScreen());
 }
 
 TEST_F(DesignerFixture, SavingWithNoQuestOpenWritesNoFile)
 {
     g_questName.clear();
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_FALSE(base.Exists(QStringLiteral("save\\.qss")));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), ui.messages[0].text);
@@ -559,6 +557,6 @@ TEST_F(DesignerFixture, NothingIsDrawnWhileAnotherDesignerIsActive)
     doc.OpenScreenDesigner(0, 0);
     const int presented = display.PresentCount();
     designer.onHScroll(SB_LINERIGHT, 0);
-    EXPECT_EQ(5, designer.scrollX);
+    EXPECT_EQ(5, designer.ScrollX());
     EXPECT_EQ(presented, display.PresentCount());
 }

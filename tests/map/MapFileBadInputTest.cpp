@@ -120,15 +120,15 @@ TEST(MapFileBadInputTest, EveryRowGivesItsModelAndMessages)
     for (const BadMapRow& row : Rows()) {
         SCOPED_TRACE(row.name);
         CFakeUi ui;
-        CMapDesigner designer(&ui);
+        CMapDesigner designer(ui);
         base.Write(kPath, good);
-        designer.LoadMapFile(kPath, QStringLiteral("Forest"));
+        designer.files.LoadMapFile(kPath, QStringLiteral("Forest"));
         ASSERT_EQ(Summary(designer), kBefore);
         g_questName = QStringLiteral("Before");
         ui.messages.clear();
 
         base.Write(kPath, row.file);
-        designer.LoadMapFile(kPath, QStringLiteral("Forest"));
+        designer.files.LoadMapFile(kPath, QStringLiteral("Forest"));
         QStringList messages;
         for (const RecordedMessage& m : ui.messages)
             messages << m.text + QLatin1Char('|') + m.caption;
@@ -145,12 +145,12 @@ TEST(MapFileBadInputTest, ANonUtf8NameIsSavedAsUtf8AndReadsBackTheSame)
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     base.Write(kPath, Lines({M, "0", "0", "1", "2", "For\xeat", "0", "1"}));
-    designer.LoadMapFile(kPath, QStringLiteral("Forest"));
-    designer.SaveMapFile();
+    designer.files.LoadMapFile(kPath, QStringLiteral("Forest"));
+    designer.files.SaveMapFile();
     EXPECT_EQ(base.Read(kPath), Lines({M, "0", "0", "1", "2", "For\xc3\xaat", "0", "1"}));
-    designer.LoadMapFile(kPath, QStringLiteral("Forest"));
+    designer.files.LoadMapFile(kPath, QStringLiteral("Forest"));
     EXPECT_EQ(designer.map.properties.fullName, QStringLiteral("For\u00eat"));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -217,9 +217,9 @@ TEST(PreviewFileBadInputTest, AHugeFileIsReadOnlyAsFarAsAPreviewGoes)
     bytes += QByteArray(4 << 20, '7');
     base.Write(path, bytes);
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     CMapCell& cell = designer.map.Cell(0, 0);
-    designer.LoadPreview(cell, 0, 0);
+    designer.files.LoadPreview(cell, 0, 0);
     ASSERT_TRUE(cell.HoldsScreen());
     EXPECT_EQ(cell.preview->Pixel(0, 0), 65535);
     EXPECT_EQ(cell.preview->Pixel(127, 95), 65535);
@@ -231,11 +231,11 @@ TEST(PreviewFileBadInputTest, AMissingOrFolderPreviewLeavesTheCellEmptyWithTheMe
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     QDir().mkpath(base.Path(QStringLiteral("questdata\\Forest\\screens\\1-1.bmp"))); // a folder in its place
     for (int column : {0, 1}) {
         CMapCell& cell = designer.map.Cell(column, 1);
-        designer.LoadPreview(cell, column, 1);
+        designer.files.LoadPreview(cell, column, 1);
         EXPECT_FALSE(cell.HoldsScreen());
     }
     ASSERT_EQ(ui.messages.size(), 2u);
@@ -253,11 +253,11 @@ TEST(MapFileBadInputTest, TheLargestGroupIdThereIsLeavesTheNextGroupAnUnusedId)
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     QDir().mkpath(base.Path(QStringLiteral("questdata\\Forest\\scripts\\group")));
     base.Write(kPath, Lines({M, "0", "3", "2147483647", "0", "0", "128", "96", "0", "", "0", "128", "0", "256", "96", "0",
                              "", "2", "256", "0", "384", "96", "0", "", "1", "2", "N", "0", "1"}));
-    designer.LoadMapFile(kPath, QStringLiteral("Forest"));
+    designer.files.LoadMapFile(kPath, QStringLiteral("Forest"));
     ASSERT_EQ(designer.map.groups.Count(), 3);
     EXPECT_EQ(designer.map.NextGroupId(), 1);
     // The group dragged out next gets it, and its script file is named by it.

@@ -32,14 +32,14 @@ void WritePreview(const CTempBase& base, const QString& quest, int column, int r
 struct MapFixture : ::testing::Test {
     CTempBase base;
     CFakeUi ui;
-    CMapDesigner designer{&ui};
+    CMapDesigner designer{ui};
     MapFixture() { g_questName = QStringLiteral("Forest"); }
 };
 } // namespace
 
 TEST_F(MapFixture, AnEmptyModelWritesTheMagicTwoZerosAndTheProperties)
 {
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_EQ(QByteArray("Vantraglen Tessellmancery Map File\r\n0\r\n0\r\n160\r\n120\r\nUntitled Quest\r\n0\r\n1\r\n"),
               base.Read(QStringLiteral("save\\Forest.qss")));
     EXPECT_TRUE(ui.messages.empty());
@@ -49,7 +49,7 @@ TEST_F(MapFixture, TheExampleFileRoundTripsByteForByte)
 {
     WritePreview(base, QStringLiteral("Forest"), 2, 1);
     base.Write(QStringLiteral("save\\Forest.qss"), kExample);
-    designer.LoadMapFile(base.Path(QStringLiteral("save\\Forest.qss")), QStringLiteral("Forest"));
+    designer.files.LoadMapFile(base.Path(QStringLiteral("save\\Forest.qss")), QStringLiteral("Forest"));
     ASSERT_TRUE(ui.messages.empty());
     EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(1, designer.map.Cell(2, 1).inside);
@@ -57,7 +57,7 @@ TEST_F(MapFixture, TheExampleFileRoundTripsByteForByte)
     ASSERT_EQ(1, designer.map.groups.Count());
     EXPECT_EQ(QStringLiteral("Forest - Tessellmancery"), ui.windowTitle);
     base.Write(QStringLiteral("save\\Forest.qss"), "");
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_EQ(kExample, base.Read(QStringLiteral("save\\Forest.qss")));
 }
 
@@ -79,10 +79,10 @@ TEST_F(MapFixture, SaveThenLoadGivesBackCellsGroupsAndProperties)
     g2->left = -5; g2->top = 10; g2->right = 20; g2->bottom = 30;
     designer.map.groups.Append(std::move(g2));
     designer.map.properties = {-320, 480, QStringLiteral("The Long Road"), 1, 0};
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
 
-    CMapDesigner other(&ui);
-    other.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    CMapDesigner other(ui);
+    other.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     ASSERT_TRUE(ui.messages.empty());
     EXPECT_EQ(2, other.map.ScreenCount());
     EXPECT_EQ(0, other.map.Cell(0, 0).inside);
@@ -103,9 +103,9 @@ TEST_F(MapFixture, SaveThenLoadGivesBackCellsGroupsAndProperties)
 TEST_F(MapFixture, LongStringFieldsAreCutSoThatWhatIsSavedIsWhatLoads)
 {
     designer.map.properties.fullName = QString(62, QLatin1Char('n'));
-    designer.SaveMapFile();
-    CMapDesigner other(&ui);
-    other.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    designer.files.SaveMapFile();
+    CMapDesigner other(ui);
+    other.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     EXPECT_EQ(QString(62, QLatin1Char('n')), other.map.properties.fullName);
     EXPECT_EQ(1, other.map.properties.includeSound);
 
@@ -114,15 +114,15 @@ TEST_F(MapFixture, LongStringFieldsAreCutSoThatWhatIsSavedIsWhatLoads)
     auto group = std::make_unique<CGroup>();
     group->music = QString(70, QLatin1Char('q'));
     designer.map.groups.Append(std::move(group));
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_EQ(QString(62, QLatin1Char('m')), designer.map.properties.fullName);
-    other.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    other.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     EXPECT_EQ(designer.map.properties, other.map.properties);
     EXPECT_EQ(QString(62, QLatin1Char('q')), other.map.groups.groups.At(0)->music);
 
     // A name of many-byte characters is cut at a character boundary.
     designer.map.properties.fullName = QString(40, QChar(0x00E9));
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_EQ(QString(31, QChar(0x00E9)), designer.map.properties.fullName);
 }
 
@@ -130,7 +130,7 @@ TEST_F(MapFixture, AMagicLineWithATrailingBlankIsRefused)
 {
     GiveScreen(designer.map.Cell(4, 4));
     base.Write(QStringLiteral("save\\Bad.qss"), "Vantraglen Tessellmancery Map File \r\n0\r\n0\r\n");
-    designer.LoadMapFile(QStringLiteral("save\\Bad.qss"), QStringLiteral("Bad"));
+    designer.files.LoadMapFile(QStringLiteral("save\\Bad.qss"), QStringLiteral("Bad"));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Invalid Map File"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("save\\Bad.qss"), ui.messages[0].caption);
@@ -140,7 +140,7 @@ TEST_F(MapFixture, AMagicLineWithATrailingBlankIsRefused)
 
 TEST_F(MapFixture, AMissingFileIsReportedWithItsPath)
 {
-    designer.LoadMapFile(QStringLiteral("save\\Nowhere.qss"), QStringLiteral("Nowhere"));
+    designer.files.LoadMapFile(QStringLiteral("save\\Nowhere.qss"), QStringLiteral("Nowhere"));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Save file for reading"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("save\\Nowhere.qss"), ui.messages[0].caption);
@@ -149,13 +149,13 @@ TEST_F(MapFixture, AMissingFileIsReportedWithItsPath)
 TEST_F(MapFixture, AScreenWithoutPreviewDropsOutOfTheMap)
 {
     base.Write(QStringLiteral("save\\Forest.qss"), kExample);
-    designer.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    designer.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't open screen preview"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("questdata\\Forest\\screens\\2-1.bmp"), ui.messages[0].caption);
     EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(1, designer.map.groups.Count());
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     EXPECT_TRUE(base.Read(QStringLiteral("save\\Forest.qss")).startsWith("Vantraglen Tessellmancery Map File\r\n0\r\n1\r\n"));
 }
 
@@ -165,7 +165,7 @@ TEST_F(MapFixture, HandEditedCountsAndCellsCannotRunWild)
     // A cell outside the grid is skipped; a huge count ends with the file.
     base.Write(QStringLiteral("save\\Forest.qss"),
                "Vantraglen Tessellmancery Map File\r\n2000000000\r\n300\r\n1\r\n0\r\n1\r\n1\r\n1\r\n");
-    designer.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    designer.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     EXPECT_EQ(1, designer.map.ScreenCount());
     EXPECT_EQ(1, designer.map.Cell(1, 1).inside);
     EXPECT_EQ(0, designer.map.groups.Count());
@@ -173,7 +173,7 @@ TEST_F(MapFixture, HandEditedCountsAndCellsCannotRunWild)
 
     base.Write(QStringLiteral("save\\Forest.qss"),
                "Vantraglen Tessellmancery Map File\r\n-1\r\n-5\r\n10\r\n20\r\nName\r\n1\r\n0\r\n");
-    designer.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
+    designer.files.LoadMapFile(QStringLiteral("save\\Forest.qss"), QStringLiteral("Forest"));
     EXPECT_EQ(0, designer.map.ScreenCount());
     EXPECT_EQ(0, designer.map.groups.Count());
     EXPECT_EQ(10, designer.map.properties.startX); // the two counts were -1 and -5
@@ -185,7 +185,7 @@ TEST_F(MapFixture, AFailedSaveLeavesTheOldFileAndSaysSo)
 {
     base.Write(QStringLiteral("save\\Forest.qss"), kExample);
     CTextWriter::FailWritesAfter(20); // the disk fills up half-way
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     CTextWriter::FailWritesAfter(-1);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), ui.messages[0].text);
@@ -194,7 +194,7 @@ TEST_F(MapFixture, AFailedSaveLeavesTheOldFileAndSaysSo)
 
     ui.messages.clear();
     QDir(base.Path(QStringLiteral("save"))).removeRecursively(); // the folder is gone
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), ui.messages[0].text);
 }
@@ -203,14 +203,14 @@ TEST_F(MapFixture, OpenQuestAsksToSaveAndTakesTheNameBeforeTheFirstDot)
 {
     WritePreview(base, QStringLiteral("Meadow"), 2, 1);
     base.Write(QStringLiteral("save\\Meadow.qss"), kExample);
-    EXPECT_EQ(0, designer.OpenQuest(true)); // cancelled file dialog
+    EXPECT_EQ(0, designer.files.OpenQuest(true)); // cancelled file dialog
     ASSERT_EQ(1, ui.calls.size());
     EXPECT_EQ(QStringLiteral("ChooseOpenFile(*.qss|save\\*.qss|QSS files (*.qss)|*.qss|All Files (*.*)|*.*||)"),
               ui.calls[0]);
 
     ui.fileAnswers = {base.Path(QStringLiteral("save\\Meadow.qss"))};
     ui.messageAnswers = {CUiPort::AnswerCancel};
-    EXPECT_EQ(0, designer.OpenQuest(true));
+    EXPECT_EQ(0, designer.files.OpenQuest(true));
     EXPECT_EQ(QStringLiteral("Forest"), g_questName);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Do you want to save the current quest?"), ui.messages[0].text);
@@ -219,14 +219,14 @@ TEST_F(MapFixture, OpenQuestAsksToSaveAndTakesTheNameBeforeTheFirstDot)
 
     ui.fileAnswers = {base.Path(QStringLiteral("save\\Meadow.qss"))};
     ui.messageAnswers = {CUiPort::AnswerYes};
-    EXPECT_EQ(1, designer.OpenQuest(true));
+    EXPECT_EQ(1, designer.files.OpenQuest(true));
     EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss"))); // Yes saved the current quest first
     EXPECT_EQ(QStringLiteral("Meadow"), g_questName);
     EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
 
     ui.messages.clear();
     ui.fileAnswers = {base.Path(QStringLiteral("save\\Meadow.qss"))};
-    EXPECT_EQ(1, designer.OpenQuest(false)); // the start dialog's way: no question
+    EXPECT_EQ(1, designer.files.OpenQuest(false)); // the start dialog's way: no question
     EXPECT_TRUE(ui.messages.empty());
 }
 

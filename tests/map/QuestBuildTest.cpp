@@ -42,7 +42,7 @@ struct BuildFixture : ::testing::Test {
         EXPECT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
         for (const char* cell : {"0-0", "1-0"})
             base.Write(QStringLiteral("questdata\\Trail\\screens\\%1.bmp").arg(QLatin1String(cell)), WhitePreview());
-        designer.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));
+        designer.files.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));
         EXPECT_TRUE(ui.messages.empty());
         WriteSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), QStringLiteral("none"));
         ui.calls.clear();
@@ -77,7 +77,7 @@ struct BuildFixture : ::testing::Test {
 
 TEST_F(BuildFixture, AQuestBuildsIntoAnArchiveInTheBuildsOrder)
 {
-    ASSERT_EQ(1, designer.BuildQuest(true));
+    ASSERT_EQ(1, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("output\\Trail.qst"), ui.messages[0].caption);
@@ -116,33 +116,33 @@ TEST_F(BuildFixture, AQuestBuildsIntoAnArchiveInTheBuildsOrder)
     EXPECT_EQ(QByteArray("bat\r\n1\r\nguard\r\n0\r\n"), base.Read(QStringLiteral("output\\temp\\entities.txt")));
     EXPECT_EQ(QByteArray("forest\r\n"), base.Read(QStringLiteral("output\\temp\\sheets.txt")));
     EXPECT_EQ(QByteArray("theme.mid\r\nhit.wav\r\n"), base.Read(QStringLiteral("output\\temp\\soundlist.txt")));
-    EXPECT_EQ(7, designer.compileList->CompilerRuns());
+    EXPECT_EQ(7, designer.build.CompileList().CompilerRuns());
     EXPECT_TRUE(ui.calls.filter(QStringLiteral("Progress")).size() >= 7); // a long build tells how far it is
 }
 
 TEST_F(BuildFixture, OnlyChangedScriptsAreCompiledAgain)
 {
-    ASSERT_EQ(1, designer.BuildQuest(false));
-    const int first = designer.compileList->CompilerRuns();
-    ASSERT_EQ(1, designer.BuildQuest(false));
-    EXPECT_EQ(first, designer.compileList->CompilerRuns()); // nothing changed: no compiler run
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
+    const int first = designer.build.CompileList().CompilerRuns();
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
+    EXPECT_EQ(first, designer.build.CompileList().CompilerRuns()); // nothing changed: no compiler run
     Touch(QStringLiteral("questdata\\Trail\\scripts\\screen\\1-0.ves"), 120);
-    ASSERT_EQ(1, designer.BuildQuest(false));
-    EXPECT_EQ(first + 1, designer.compileList->CompilerRuns());
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
+    EXPECT_EQ(first + 1, designer.build.CompileList().CompilerRuns());
     EXPECT_TRUE(ui.messages.empty()); // no success message without asking for it
 
     doc.OnCommand(ID_RECOMPILE_ALL);
-    EXPECT_EQ(first + 1 + 7, designer.compileList->CompilerRuns());
+    EXPECT_EQ(first + 1 + 7, designer.build.CompileList().CompilerRuns());
 }
 
 TEST_F(BuildFixture, AScriptWithErrorsStopsTheBuildAndKeepsTheOldQuestFile)
 {
-    ASSERT_EQ(1, designer.BuildQuest(false));
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
     const QByteArray previous = base.Read(QStringLiteral("output\\Trail.qst"));
     base.Write(QStringLiteral("questdata\\Trail\\scripts\\group\\1.ves"), "main()\r\n{\r\n    b = 2;\r\n}\r\n");
     Touch(QStringLiteral("questdata\\Trail\\scripts\\group\\1.ves"), 300);
     ui.dialogResults = {CUiPort::AnswerOk};
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     EXPECT_TRUE(ui.calls.contains(QStringLiteral("ScriptErrors")));
     EXPECT_TRUE(ui.messages.empty()); // neither success nor another message
     EXPECT_EQ(previous, base.Read(QStringLiteral("output\\Trail.qst")));
@@ -152,7 +152,7 @@ TEST_F(BuildFixture, AScriptWithErrorsStopsTheBuildAndKeepsTheOldQuestFile)
 TEST_F(BuildFixture, IncludeSoundOffLeavesTheSoundsOut)
 {
     designer.map.properties.includeSound = 0;
-    ASSERT_EQ(1, designer.BuildQuest(false));
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
     const QStringList names = Names();
     EXPECT_EQ(QStringLiteral("soundlist.txt:1"), names.last());
     EXPECT_FALSE(names.contains(QStringLiteral("theme.mid:1")));
@@ -166,12 +166,12 @@ TEST_F(BuildFixture, TheStartPositionMustLieOnAScreen)
 {
     designer.map.properties.startX = 320; // the border between (0,0) and (1,0)
     designer.map.properties.startY = 120;
-    EXPECT_TRUE(designer.StartPositionOnScreen());
+    EXPECT_TRUE(designer.build.StartPositionOnScreen());
     designer.map.Cell(1, 0).preview.reset();
-    EXPECT_TRUE(designer.StartPositionOnScreen()); // through (0,0) alone
+    EXPECT_TRUE(designer.build.StartPositionOnScreen()); // through (0,0) alone
     designer.map.properties.startX = 641;
-    EXPECT_FALSE(designer.StartPositionOnScreen());
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_FALSE(designer.build.StartPositionOnScreen());
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("The player's starting position has to be on\na screen, change this in the quest "
                              "properties\nOption screen"),
@@ -184,8 +184,8 @@ TEST_F(BuildFixture, AQuestWithoutScreensFailsTheStartCheck)
 {
     designer.map.Cell(0, 0).preview.reset();
     designer.map.Cell(1, 0).preview.reset();
-    EXPECT_FALSE(designer.StartPositionOnScreen());
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_FALSE(designer.build.StartPositionOnScreen());
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Attention"), ui.messages[0].caption);
 }
@@ -194,10 +194,10 @@ TEST_F(BuildFixture, EveryScreenMustLieInAGroup)
 {
     CGroup* group = designer.map.groups.groups.At(0);
     group->right = 192; // exactly the centre of cell (1,0): still inside
-    EXPECT_TRUE(designer.AllScreensInGroups());
+    EXPECT_TRUE(designer.build.AllScreensInGroups());
     group->right = 191;
-    EXPECT_FALSE(designer.AllScreensInGroups());
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_FALSE(designer.build.AllScreensInGroups());
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("One or more of your screens is not in a group, you can\ncreate a group by right-clicking "
                              "and dragging in the map\ndesigner, please put all you screens in a group and try again."),
@@ -208,7 +208,7 @@ TEST_F(BuildFixture, EveryScreenMustLieInAGroup)
 TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
 {
     QFile::remove(base.Path(QStringLiteral("questdata\\Trail\\screens\\1-0.lnd")));
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Write LND file to the archive"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("questdata\\Trail\\screens\\1-0.lnd"), ui.messages[0].caption);
@@ -216,7 +216,7 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
     ui.messages.clear();
     base.Write(QStringLiteral("questdata\\Trail\\screens\\1-0.lnd"), "0\r\n0\r\n");
     QDir(base.Path(QStringLiteral("output\\temp"))).removeRecursively(); // the lists cannot be written
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size()); // a failed build always says why
     EXPECT_EQ(QStringLiteral("Couldn't create the list file for the engine"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("output\\temp\\entities.txt"), ui.messages[0].caption);
@@ -224,7 +224,7 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
     ui.messages.clear();
     QDir().mkpath(base.Path(QStringLiteral("output\\temp")));
     QDir(base.Path(QStringLiteral("output"))).mkdir(QStringLiteral("Trail.qst")); // a folder where the file goes
-    EXPECT_EQ(0, designer.BuildQuest(true));
+    EXPECT_EQ(0, designer.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Could not write QST file"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption);
@@ -237,7 +237,7 @@ TEST_F(BuildFixture, NamesThatWouldLeaveTheirFolderAreLeftOut)
                "..\\secret.wav\r\n..\\secret.wav\r\n/etc/passwd\r\n/etc/passwd\r\nhit.wav\r\nhit.wav\r\n");
     // A tree list cannot hold a backslash inside a name, but a hand-edited one can.
     base.Write(QStringLiteral("questdata\\Trail\\entitylist.txt"), "x\r\n..\r\nbat\r\nbat\r\n");
-    ASSERT_EQ(1, designer.BuildQuest(false));
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
     const QStringList names = Names();
     EXPECT_TRUE(names.contains(QStringLiteral("hit.wav:1")));
     EXPECT_FALSE(names.contains(QStringLiteral("/etc/passwd:1")));
@@ -321,13 +321,13 @@ TEST_F(BuildFixture, TestQuestNeverStartsTheEngineAfterAFailedBuild)
 
 TEST_F(BuildFixture, RecompileAllFromAnotherDesignerOnlyEmptiesTheList)
 {
-    ASSERT_EQ(1, designer.BuildQuest(false));
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
     EXPECT_NE(QByteArray(), base.Read(QStringLiteral("compiler\\compilelist.txt")));
-    const int runs = designer.compileList->CompilerRuns();
+    const int runs = designer.build.CompileList().CompilerRuns();
     doc.OpenScreenDesigner(0, 0);
     doc.OnCommand(ID_RECOMPILE_ALL);
     EXPECT_EQ(QByteArray(), base.Read(QStringLiteral("compiler\\compilelist.txt")));
-    EXPECT_EQ(runs, designer.compileList->CompilerRuns());
+    EXPECT_EQ(runs, designer.build.CompileList().CompilerRuns());
 }
 
 TEST_F(BuildFixture, CopyQuestCopiesTheFolderAndTheMapFile)

@@ -45,9 +45,9 @@ TEST(NewQuest, MakesTheQuestFolderFromTheTemplatesAndAnEmptyMapFile)
     CTempBase base;
     base.Write(QStringLiteral("questdata\\entitylist.txt"), "bat\r\nbat\r\n");
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     const QStringList before = base.Listing();
-    ASSERT_TRUE(designer.NewQuestNamed(QStringLiteral("Forest")));
+    ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(QStringLiteral("Forest"), g_questName);
     EXPECT_EQ(QStringLiteral("Forest - Tessellmancery"), ui.windowTitle);
@@ -74,8 +74,8 @@ TEST(NewQuest, AMissingTemplateLeavesTheEmptyFile)
     QFile::remove(base.Path(QStringLiteral("questdata\\standardmain.ves")));
     QFile::remove(base.Path(QStringLiteral("questdata\\soundlist.txt")));
     CFakeUi ui;
-    CMapDesigner designer(&ui);
-    ASSERT_TRUE(designer.NewQuestNamed(QStringLiteral("Forest")));
+    CMapDesigner designer(ui);
+    ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
     EXPECT_EQ(QByteArray(), base.Read(QStringLiteral("questdata\\Forest\\scripts\\main\\main.ves")));
     EXPECT_EQ(QByteArray(), base.Read(QStringLiteral("questdata\\Forest\\soundlist.txt")));
 }
@@ -84,15 +84,15 @@ TEST(NewQuest, AnotherOpenQuestIsLeftUntouched)
 {
     CTempBase base;
     CFakeUi ui;
-    CMapDesigner designer(&ui);
-    ASSERT_TRUE(designer.NewQuestNamed(QStringLiteral("Forest")));
+    CMapDesigner designer(ui);
+    ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
     designer.map.properties.fullName = QStringLiteral("Deep Forest");
     designer.map.Cell(1, 1).preview = std::make_unique<CSurface>();
-    designer.SaveMapFile();
+    designer.files.SaveMapFile();
     const QByteArray forestMap = base.Read(QStringLiteral("save\\Forest.qss"));
     const QStringList forestFiles = Below(base.Listing(), QStringLiteral("questdata/Forest/"));
 
-    ASSERT_TRUE(designer.NewQuestNamed(QStringLiteral("Meadow")));
+    ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Meadow")));
     EXPECT_EQ(forestMap, base.Read(QStringLiteral("save\\Forest.qss")));
     EXPECT_EQ(forestFiles, Below(base.Listing(), QStringLiteral("questdata/Forest/")));
     EXPECT_EQ(0, designer.map.ScreenCount());
@@ -103,12 +103,12 @@ TEST(NewQuest, RefusesExistingAndUnsafeNamesBeforeTouchingAnything)
 {
     CTempBase base;
     CFakeUi ui;
-    CMapDesigner designer(&ui);
-    ASSERT_TRUE(designer.NewQuestNamed(QStringLiteral("Forest")));
+    CMapDesigner designer(ui);
+    ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
     base.Write(QStringLiteral("questdata\\Forest\\scripts\\main\\main.ves"), "edited");
     const QStringList before = base.Listing();
 
-    EXPECT_FALSE(designer.NewQuestNamed(QStringLiteral("Forest")));
+    EXPECT_FALSE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("A quest called \"Forest\" already exists, please choose another name"),
               ui.messages[0].text);
@@ -117,7 +117,7 @@ TEST(NewQuest, RefusesExistingAndUnsafeNamesBeforeTouchingAnything)
 
     for (const char* bad : {"", "..", "../escape", "a\\b", "a/b", "c:", "x.y", " lead", "tab\tname"}) {
         ui.messages.clear();
-        EXPECT_FALSE(designer.NewQuestNamed(QString::fromLatin1(bad))) << bad;
+        EXPECT_FALSE(designer.files.NewQuestNamed(QString::fromLatin1(bad))) << bad;
         ASSERT_EQ(1u, ui.messages.size()) << bad;
         EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption);
     }

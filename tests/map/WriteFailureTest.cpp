@@ -41,21 +41,21 @@ TEST(MapWriteFailureTest, TheMapFileStaysWholeAndTheMessageIsShown)
         CTempBase base;
         g_questName = QStringLiteral("Forest");
         CFakeUi ui;
-        CMapDesigner designer(&ui);
+        CMapDesigner designer(ui);
         designer.map.properties.fullName = QStringLiteral("A new name that makes the file longer");
         const QByteArray old = "Vantraglen Tessellmancery Map File\r\n0\r\n0\r\n1\r\n2\r\nOld\r\n0\r\n1\r\n";
         if (QLatin1String(mode) == QLatin1String("half-way")) {
             base.Write(kMapFile, old);
             FullDisk disk(40);
-            designer.SaveMapFile();
+            designer.files.SaveMapFile();
             EXPECT_EQ(base.Read(kMapFile), old);
         } else if (QLatin1String(mode) == QLatin1String("missing folder")) {
             QDir(base.Path(QStringLiteral("save"))).removeRecursively();
-            designer.SaveMapFile();
+            designer.files.SaveMapFile();
             EXPECT_FALSE(base.Exists(QStringLiteral("save")));
         } else {
             base.Write(kMapFile + QStringLiteral("\\inside"), old);
-            designer.SaveMapFile();
+            designer.files.SaveMapFile();
             EXPECT_EQ(base.Read(kMapFile + QStringLiteral("\\inside")), old);
         }
         ASSERT_EQ(ui.messages.size(), 1u);
@@ -72,7 +72,7 @@ TEST(MapWriteFailureTest, AScreenCopiedOverAnotherCellReplacesNoFileHalfWay)
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     CFakeUi ui;
-    CMapDesigner designer(&ui);
+    CMapDesigner designer(ui);
     const QString screens = QStringLiteral("questdata\\Forest\\screens\\");
     const QString scripts = QStringLiteral("questdata\\Forest\\scripts\\screen\\");
     for (const char* cell : {"0-0", "1-0"}) {
@@ -81,12 +81,12 @@ TEST(MapWriteFailureTest, AScreenCopiedOverAnotherCellReplacesNoFileHalfWay)
         base.Write(screens + c + QStringLiteral(".bmp"), WhitePreview());
         base.Write(scripts + c + QStringLiteral(".ves"), QByteArray("// the script of ") + cell + "\r\n");
     }
-    designer.LoadPreview(designer.map.Cell(0, 0), 0, 0);
-    designer.LoadPreview(designer.map.Cell(1, 0), 1, 0);
+    designer.files.LoadPreview(designer.map.Cell(0, 0), 0, 0);
+    designer.files.LoadPreview(designer.map.Cell(1, 0), 1, 0);
     ui.messageAnswers.push_back(CUiPort::AnswerYes); // overwrite the used cell
     {
         FullDisk disk(5);
-        designer.MoveOrCopyScreen(designer.map.Cell(0, 0), 1, 0, false);
+        designer.files.MoveOrCopyScreen(designer.map.Cell(0, 0), 1, 0, false);
     }
     EXPECT_EQ(base.Read(screens + QStringLiteral("1-0.lnd")), QByteArray("1\r\n0\r\n0\r\nsprite of 1-0\r\n\r\n0\r\n"));
     EXPECT_EQ(base.Read(screens + QStringLiteral("1-0.bmp")), WhitePreview());
@@ -115,9 +115,9 @@ struct BuiltQuest : ::testing::Test {
         EXPECT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
         for (const char* cell : {"0-0", "1-0"})
             base.Write(QStringLiteral("questdata\\Trail\\screens\\%1.bmp").arg(QLatin1String(cell)), WhitePreview());
-        designer.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));
+        designer.files.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));
         WriteSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), QStringLiteral("none"));
-        EXPECT_EQ(designer.BuildQuest(false), 1);
+        EXPECT_EQ(designer.build.BuildQuest(false), 1);
         EXPECT_TRUE(ui.messages.empty());
         // The next build changes the map file and recompiles an entity.
         designer.map.properties.fullName = QStringLiteral("The Trail, renamed");
@@ -140,7 +140,7 @@ TEST_F(BuiltQuest, ABuildOnAFullDiskLeavesEveryFileItWritesAsItWas)
     const std::vector<QByteArray> before = Files();
     {
         FullDisk disk(10);
-        EXPECT_EQ(designer.BuildQuest(true), 0);
+        EXPECT_EQ(designer.build.BuildQuest(true), 0);
     }
     EXPECT_TRUE(Files() == before);
     // The map file, the compile list and the entity list each say so.
@@ -157,7 +157,7 @@ TEST_F(BuiltQuest, AFolderInPlaceOfTheQuestFileFailsTheBuildWithItsMessage)
 {
     QFile::remove(base.Path(QStringLiteral("output\\Trail.qst")));
     base.Write(QStringLiteral("output\\Trail.qst\\keep"), "kept");
-    EXPECT_EQ(designer.BuildQuest(true), 0);
+    EXPECT_EQ(designer.build.BuildQuest(true), 0);
     EXPECT_EQ(base.Read(QStringLiteral("output\\Trail.qst\\keep")), QByteArray("kept"));
     EXPECT_FALSE(base.Exists(QStringLiteral("tempQST")));
     ASSERT_EQ(ui.messages.size(), 1u);

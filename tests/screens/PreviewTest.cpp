@@ -104,11 +104,11 @@ TEST_F(ScreenTest, WithoutADisplayNoPreviewIsWritten)
 
 TEST_F(ScreenTest, SavingAsksTheMapToReloadTheCellsPreview)
 {
-    CMapDesigner map(&ui);
+    CMapDesigner map(ui);
     std::vector<std::pair<int, int>> asked;
     screen->previewSaved = [&](int column, int row) {
         asked.emplace_back(column, row);
-        map.LoadPreview(map.map.Cell(column, row), column, row);
+        map.files.LoadPreview(map.map.Cell(column, row), column, row);
     };
     screen->AddFill(Item("red"), 0, 0, 320, 240);
     ASSERT_EQ(1, screen->Save());

@@ -4,7 +4,7 @@
 #include "support/LaunchEditor.h"
 #include "support/LogicalPath.h"
 #include "support/Processes.h"
-#include "support/QuestFilePath.h"
+#include "support/QuestPaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>

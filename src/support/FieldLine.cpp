@@ -1,4 +1,4 @@
-#include "sheets/FieldLine.h"
+#include "support/FieldLine.h"
 
 #include "support/TextFile.h"
 

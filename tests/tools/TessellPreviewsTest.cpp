@@ -1,0 +1,49 @@
+// tessell previews reads the map file with the editor's own reader, so it
+// renders exactly the cells the editor loads, whatever the file holds.
+#include "helpers/FakeUi.h"
+#include "helpers/TempBase.h"
+
+#include "map/MapDesigner.h"
+#include "support/Globals.h"
+#include "support/QuestPaths.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+TEST(TessellPreviews, RendersTheCellsTheEditorLoads)
+{
+    CTempBase base;
+    {
+        CFakeUi ui;
+        CMapDesigner designer(ui);
+        ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
+    }
+    // The first cell record's column line is longer than its 32-byte buffer:
+    // the rest of that line is passed over, not taken for the row.
+    const QByteArray overlong = "3" + QByteArray(40, ' ') + "7\r\n";
+    base.Write(QStringLiteral("save\\Forest.qss"),
+               "Vantraglen Tessellmancery Map File\r\n2\r\n" + overlong + "1\r\n0\r\n5\r\n6\r\n0\r\n0\r\n0\r\n0\r\n"
+               "The Forest\r\n0\r\n1\r\n");
+    // A cell shows a screen once its preview loads; a short one will do.
+    for (const auto& [column, row] : {std::pair{3, 1}, std::pair{5, 6}})
+        base.Write(PreviewPath(column, row), "0\r\n");
+    CFakeUi ui;
+    CMapDesigner designer(ui);
+    designer.files.LoadMapFile(MapFilePath(QStringLiteral("Forest")), QStringLiteral("Forest"));
+    ASSERT_TRUE(designer.map.Cell(3, 1).HoldsScreen());
+    ASSERT_TRUE(designer.map.Cell(5, 6).HoldsScreen());
+    EXPECT_EQ(2, designer.map.ScreenCount());
+
+    QProcess process;
+    process.setWorkingDirectory(base.root);
+    process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"),
+                  {QStringLiteral("previews"), QStringLiteral("Forest")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(errors.contains(QStringLiteral("Rewrote 2 preview(s)"))) << errors.toStdString();
+    for (const auto& [column, row] : {std::pair{3, 1}, std::pair{5, 6}})
+        EXPECT_EQ(128 * 96, base.Read(PreviewPath(column, row)).count('\n')) << column << "," << row;
+    EXPECT_FALSE(QFileInfo::exists(base.Path(PreviewPath(3, 7))));
+}
