@@ -1,12 +1,11 @@
 #include "sheets/SheetFileWriter.h"
 
 #include "sheets/FieldLine.h"
+#include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/UiPort.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -29,13 +28,6 @@ void Frame(QByteArray& out, const SheetFileFrame& f)
     Number(out, f.h);
 }
 
-QByteArray Speed(float speed)
-{
-    char text[512];
-    std::snprintf(text, sizeof text, "%f", double(speed));
-    return QByteArray(text);
-}
-
 void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimation* animation)
 {
     if (sprite.entity)
@@ -46,7 +38,7 @@ void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimat
     if (animation) {
         Line(out, "ANIMATED");
         Number(out, int32_t(animation->frames.size()));
-        Line(out, Speed(animation->speed));
+        Line(out, FloatText(animation->speed));
         for (const SheetFileFrame& f : animation->frames)
             Frame(out, f);
     } else {
