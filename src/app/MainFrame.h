@@ -4,10 +4,12 @@
 #include <QMainWindow>
 
 #include <map>
+#include <vector>
 
 class CQuestDoc;
 class CQuestView;
 class QAction;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -27,4 +29,5 @@ private:
     CQuestView* m_view;
     int m_menuId = 0;
     std::map<int, QAction*> m_actions;
+    std::vector<QMenu*> m_menus; // the menu bar's menus, owned by it
 };
