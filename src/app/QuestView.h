@@ -51,5 +51,7 @@ private:
 
 // The platform's mouse-key flags for a Qt event's buttons and modifiers.
 uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-// The platform's virtual-key code for a Qt key.
-uint32_t VirtualKey(int qtKey);
+// The platform's virtual-key code (common/VirtualKeys.h) for a Qt key, or 0
+// for a key that has none. The keypad's digits and * + - . / have codes of
+// their own when the modifiers hold Qt::KeypadModifier.
+uint32_t VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -129,6 +129,7 @@ TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)
     EXPECT_EQ(0x0001u, MouseKeyFlags(Qt::LeftButton, Qt::NoModifier));
     EXPECT_EQ(0x000Au, MouseKeyFlags(Qt::RightButton, Qt::ControlModifier));
     EXPECT_EQ(uint32_t('T'), VirtualKey(Qt::Key_T));
+    EXPECT_EQ(0u, VirtualKey(Qt::Key_Period));
     EXPECT_EQ(0x2Du, VirtualKey(Qt::Key_Insert));
     EXPECT_EQ(0x26u, VirtualKey(Qt::Key_Up));
 }
