@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <cstring>
@@ -16,10 +17,18 @@ CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollAr
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(HorizontalBar, action); });
-    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(VerticalBar, action); });
+    // Every move of a bar reaches the designer: its arrows, pages, thumb and
+    // the wheel as actions, and a value set without one (the bar's own
+    // context menu: "Scroll here") as the value.
+    for (ScrollBarKind kind : {HorizontalBar, VerticalBar}) {
+        connect(Bar(kind), &QScrollBar::actionTriggered, this, [this, kind](int action) { OnScrollAction(kind, action); });
+        connect(Bar(kind), &QScrollBar::valueChanged, this, [this, kind](int value) { OnScrollValue(kind, value); });
+    }
+}
+
+QScrollBar* CQuestView::Bar(ScrollBarKind bar) const
+{
+    return bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
 }
 
 CQuestView::~CQuestView()
@@ -64,27 +73,43 @@ void CQuestView::InitialUpdate()
 
 void CQuestView::SetScrollPosition(ScrollBarKind bar, int position)
 {
-    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
-    scrollBar->setSliderPosition(position);
+    const QScopedValueRollback<bool> echo(m_settingBar, true);
+    Bar(bar)->setSliderPosition(position);
+    m_barPosition[bar] = Bar(bar)->sliderPosition();
 }
 
 void CQuestView::OnScrollAction(ScrollBarKind bar, int action)
 {
-    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
-    const int previous = scrollBar->value();
+    if (m_settingBar)
+        return;
     int code = -1;
     switch (action) {
     case QAbstractSlider::SliderSingleStepSub: code = SB_LINELEFT; break;
     case QAbstractSlider::SliderSingleStepAdd: code = SB_LINERIGHT; break;
     case QAbstractSlider::SliderPageStepSub: code = SB_PAGELEFT; break;
     case QAbstractSlider::SliderPageStepAdd: code = SB_PAGERIGHT; break;
-    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break; // the thumb dragged, the wheel
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum: code = SB_THUMBPOSITION; break; // the menu's edges
     default: return;
     }
-    const int position = scrollBar->sliderPosition();
-    // The designer decides where the bar goes; until it says, it stays put.
-    if (code != SB_THUMBTRACK)
-        scrollBar->setSliderPosition(previous);
+    ForwardScroll(bar, code, Bar(bar)->sliderPosition());
+}
+
+void CQuestView::OnScrollValue(ScrollBarKind bar, int value)
+{
+    // An action's own value arrives here too, after the designer has spoken.
+    if (m_settingBar || value == m_barPosition[bar])
+        return;
+    ForwardScroll(bar, SB_THUMBPOSITION, value);
+}
+
+void CQuestView::ForwardScroll(ScrollBarKind bar, int code, int position)
+{
+    // The designer decides where the bar goes; until it says, it stays where
+    // the designer last put it, so bar and map never part (a designer that
+    // does not scroll keeps the bar still).
+    SetScrollPosition(bar, m_barPosition[bar]);
     CDesigner* designer = m_document.activeDesigner;
     if (bar == HorizontalBar)
         designer->onHScroll(code, position);

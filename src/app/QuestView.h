@@ -10,6 +10,7 @@
 
 class CDisplay;
 class CQuestDoc;
+class QScrollBar;
 
 class CQuestView : public QAbstractScrollArea {
     Q_OBJECT
@@ -41,8 +42,15 @@ protected:
     void scrollContentsBy(int, int) override {}
 
 private:
+    QScrollBar* Bar(ScrollBarKind bar) const;
     void OnScrollAction(ScrollBarKind bar, int action);
+    void OnScrollValue(ScrollBarKind bar, int value);
+    void ForwardScroll(ScrollBarKind bar, int code, int position);
     CQuestDoc& m_document;
+    // Where the designer last put each bar; any other position is a move the
+    // designer has yet to hear of.
+    int m_barPosition[2] = {0, 0};
+    bool m_settingBar = false; // the bar's signals now echo SetScrollPosition
     std::unique_ptr<CDisplay> m_display;
     QImage m_frame;
     bool m_painting = false;

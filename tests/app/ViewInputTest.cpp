@@ -10,9 +10,13 @@
 #include "support/Globals.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +64,22 @@ struct ViewFixture : ::testing::Test {
         return kind == HorizontalBar ? View().horizontalScrollBar() : View().verticalScrollBar();
     }
 };
+
+// Picks an item of the scroll bar's own context menu, as a person would.
+void ChooseFromBarMenu(QScrollBar* bar, QPoint at, const QString& item)
+{
+    QTimer::singleShot(0, [item] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(nullptr, menu);
+        for (QAction* a : menu->actions())
+            if (a->text() == item)
+                menu->setActiveAction(a);
+        ASSERT_NE(nullptr, menu->activeAction()) << item.toStdString();
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &event);
+}
 
 } // namespace
 
@@ -121,4 +141,50 @@ TEST_F(ViewFixture, KeysDoNotScrollTheMap)
     EXPECT_EQ(0, Map().scrollY);
     EXPECT_EQ(0, Bar(HorizontalBar)->value());
     EXPECT_EQ(0, Bar(VerticalBar)->value());
+}
+
+TEST_F(ViewFixture, EveryMoveOfABarMovesTheMapWithIt)
+{
+    QScrollBar* across = Bar(HorizontalBar);
+    QScrollBar* down = Bar(VerticalBar);
+    across->setValue(1234); // what the menu's "Scroll here" does
+    EXPECT_EQ(1234, Map().scrollX);
+    across->triggerAction(QAbstractSlider::SliderToMaximum);
+    EXPECT_EQ(32767, Map().scrollX);
+    EXPECT_EQ(32767, across->value());
+    across->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(0, Map().scrollX);
+
+    ChooseFromBarMenu(down, QPoint(down->width() / 2, down->height() / 2), QStringLiteral("Bottom"));
+    EXPECT_EQ(24576, Map().scrollY);
+    EXPECT_EQ(24576, down->value());
+    ChooseFromBarMenu(down, QPoint(down->width() / 2, down->height() / 2), QStringLiteral("Scroll here"));
+    EXPECT_GT(Map().scrollY, 0);
+    EXPECT_LT(Map().scrollY, 24576);
+    EXPECT_EQ(Map().scrollY, down->value());
+    ChooseFromBarMenu(across, QPoint(across->width() / 2, across->height() / 2), QStringLiteral("Right edge"));
+    EXPECT_EQ(32767, Map().scrollX);
+
+    // The wheel scrolls through the designer: three lines of 5.
+    down->setValue(0);
+    QWheelEvent wheel(QPointF(100, 100), View().viewport()->mapToGlobal(QPointF(100, 100)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(View().viewport(), &wheel);
+    EXPECT_EQ(15, Map().scrollY);
+    EXPECT_EQ(15, down->value());
+}
+
+TEST_F(ViewFixture, EachMoveReachesTheDesignerOnceAndTheBarStaysWhereTheDesignerHasIt)
+{
+    doc.activeDesigner = &recorder;
+    QScrollBar* across = Bar(HorizontalBar);
+    across->setValue(700);
+    across->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    across->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    across->setSliderPosition(300); // the thumb dragged
+    EXPECT_EQ((std::vector<std::pair<int, int>>{
+                  {SB_THUMBPOSITION, 700}, {SB_PAGERIGHT, 500}, {SB_LINELEFT, 0}, {SB_THUMBTRACK, 300}}),
+              recorder.scrolls[HorizontalBar]);
+    EXPECT_TRUE(recorder.scrolls[VerticalBar].empty());
+    EXPECT_EQ(0, across->value()); // this designer scrolls nothing
 }
