@@ -31,11 +31,12 @@ bool OpenArchive(CArchiveReader& reader, const QString& path)
     return false;
 }
 
+// Lists every entry that can be read, then names the damage, if any, as
+// verify does.
 int List(const QString& path)
 {
     CArchiveReader reader;
-    if (!OpenArchive(reader, path))
-        return 1;
+    const bool read = reader.Open(path);
     for (const ArchiveEntry& e : reader.Entries())
         PrintOut(QStringLiteral("%1\t%2\t%3\t%4\t%5")
                      .arg(QFile::decodeName(e.name))
@@ -43,6 +44,10 @@ int List(const QString& path)
                      .arg(e.start)
                      .arg(e.end)
                      .arg(e.Size()));
+    if (!read || !reader.Verify()) {
+        PrintError(path + QStringLiteral(": ") + reader.Error());
+        return 1;
+    }
     return 0;
 }
 

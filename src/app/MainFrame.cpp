@@ -31,6 +31,11 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
 void CMainFrame::SetMenu(MenuId menuId)
 {
     m_menuId = menuId;
+    // clear() only takes the menus off the bar. They go once control is back
+    // in the event loop: this may run inside one of their own items' handlers.
+    for (QMenu* old : m_menus)
+        old->deleteLater();
+    m_menus.clear();
     menuBar()->clear();
     m_actions.clear();
     std::map<QString, QMenu*> popups;
@@ -40,6 +45,7 @@ void CMainFrame::SetMenu(MenuId menuId)
         QMenu*& popup = popups[c.popup];
         if (!popup) {
             popup = menuBar()->addMenu(c.popup);
+            m_menus.push_back(popup);
             connect(popup, &QMenu::aboutToShow, this, &CMainFrame::RefreshChecks);
         }
         // Qt shows the text after the tab as the key, without making it one.

@@ -6,10 +6,12 @@
 #include <QMainWindow>
 
 #include <map>
+#include <vector>
 
 class CQuestDoc;
 class CQuestView;
 class QAction;
+class QMenu;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -28,4 +30,5 @@ private:
     CQuestView* m_view;
     int m_menuId = 0;
     std::map<int, QAction*> m_actions;
+    std::vector<QMenu*> m_menus; // the menu bar's menus, owned by it
 };

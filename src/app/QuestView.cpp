@@ -1,11 +1,13 @@
 #include "app/QuestView.h"
 
+#include "common/VirtualKeys.h"
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include <cstring>
@@ -15,10 +17,18 @@ CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollAr
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(HorizontalBar, action); });
-    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this](int action) { OnScrollAction(VerticalBar, action); });
+    // Every move of a bar reaches the designer: its arrows, pages, thumb and
+    // the wheel as actions, and a value set without one (the bar's own
+    // context menu: "Scroll here") as the value.
+    for (ScrollBarKind kind : {HorizontalBar, VerticalBar}) {
+        connect(Bar(kind), &QScrollBar::actionTriggered, this, [this, kind](int action) { OnScrollAction(kind, action); });
+        connect(Bar(kind), &QScrollBar::valueChanged, this, [this, kind](int value) { OnScrollValue(kind, value); });
+    }
+}
+
+QScrollBar* CQuestView::Bar(ScrollBarKind bar) const
+{
+    return bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
 }
 
 CQuestView::~CQuestView()
@@ -63,27 +73,43 @@ void CQuestView::InitialUpdate()
 
 void CQuestView::SetScrollPosition(ScrollBarKind bar, int position)
 {
-    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
-    scrollBar->setSliderPosition(position);
+    const QScopedValueRollback<bool> echo(m_settingBar, true);
+    Bar(bar)->setSliderPosition(position);
+    m_barPosition[bar] = Bar(bar)->sliderPosition();
 }
 
 void CQuestView::OnScrollAction(ScrollBarKind bar, int action)
 {
-    QScrollBar* scrollBar = bar == HorizontalBar ? horizontalScrollBar() : verticalScrollBar();
-    const int previous = scrollBar->value();
+    if (m_settingBar)
+        return;
     int code = -1;
     switch (action) {
     case QAbstractSlider::SliderSingleStepSub: code = SB_LINELEFT; break;
     case QAbstractSlider::SliderSingleStepAdd: code = SB_LINERIGHT; break;
     case QAbstractSlider::SliderPageStepSub: code = SB_PAGELEFT; break;
     case QAbstractSlider::SliderPageStepAdd: code = SB_PAGERIGHT; break;
-    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
+    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break; // the thumb dragged, the wheel
+    case QAbstractSlider::SliderToMinimum:
+    case QAbstractSlider::SliderToMaximum: code = SB_THUMBPOSITION; break; // the menu's edges
     default: return;
     }
-    const int position = scrollBar->sliderPosition();
-    // The designer decides where the bar goes; until it says, it stays put.
-    if (code != SB_THUMBTRACK)
-        scrollBar->setSliderPosition(previous);
+    ForwardScroll(bar, code, Bar(bar)->sliderPosition());
+}
+
+void CQuestView::OnScrollValue(ScrollBarKind bar, int value)
+{
+    // An action's own value arrives here too, after the designer has spoken.
+    if (m_settingBar || value == m_barPosition[bar])
+        return;
+    ForwardScroll(bar, SB_THUMBPOSITION, value);
+}
+
+void CQuestView::ForwardScroll(ScrollBarKind bar, int code, int position)
+{
+    // The designer decides where the bar goes; until it says, it stays where
+    // the designer last put it, so bar and map never part (a designer that
+    // does not scroll keeps the bar still).
+    SetScrollPosition(bar, m_barPosition[bar]);
     CDesigner* designer = m_document.activeDesigner;
     if (bar == HorizontalBar)
         designer->onHScroll(code, position);
@@ -117,30 +143,42 @@ uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers
     return flags;
 }
 
-uint32_t VirtualKey(int key)
+uint32_t VirtualKey(int key, Qt::KeyboardModifiers modifiers)
 {
+    struct Entry {
+        int qtKey;
+        uint32_t code;
+    };
+    // The keypad's own keys; its arrows, Enter and the rest are the ordinary ones.
+    static constexpr Entry kKeypad[] = {
+        {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},      {Qt::Key_Minus, VK_SUBTRACT},
+        {Qt::Key_Period, VK_DECIMAL},    {Qt::Key_Comma, VK_DECIMAL}, {Qt::Key_Slash, VK_DIVIDE},
+    };
+    static constexpr Entry kNamed[] = {
+        {Qt::Key_Backspace, VK_BACK},   {Qt::Key_Tab, VK_TAB},         {Qt::Key_Backtab, VK_TAB},
+        {Qt::Key_Return, VK_RETURN},    {Qt::Key_Enter, VK_RETURN},    {Qt::Key_Shift, VK_SHIFT},
+        {Qt::Key_Control, VK_CONTROL},  {Qt::Key_Alt, VK_MENU},        {Qt::Key_Escape, VK_ESCAPE},
+        {Qt::Key_Space, VK_SPACE},      {Qt::Key_PageUp, VK_PRIOR},    {Qt::Key_PageDown, VK_NEXT},
+        {Qt::Key_End, VK_END},          {Qt::Key_Home, VK_HOME},       {Qt::Key_Left, VK_LEFT},
+        {Qt::Key_Up, VK_UP},            {Qt::Key_Right, VK_RIGHT},     {Qt::Key_Down, VK_DOWN},
+        {Qt::Key_Insert, VK_INSERT},    {Qt::Key_Delete, VK_DELETE},
+    };
+    if (modifiers & Qt::KeypadModifier) {
+        if (key >= Qt::Key_0 && key <= Qt::Key_9)
+            return VK_NUMPAD0 + uint32_t(key - Qt::Key_0);
+        for (const Entry& e : kKeypad)
+            if (e.qtKey == key)
+                return e.code;
+    }
+    // Qt's codes of the letters and digits are the platform's.
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return uint32_t(key);
-    switch (key) {
-    case Qt::Key_Backspace: return 0x08;
-    case Qt::Key_Tab: return 0x09;
-    case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
-    case Qt::Key_Shift: return 0x10;
-    case Qt::Key_Control: return 0x11;
-    case Qt::Key_Escape: return 0x1B;
-    case Qt::Key_Space: return 0x20;
-    case Qt::Key_PageUp: return 0x21;
-    case Qt::Key_PageDown: return 0x22;
-    case Qt::Key_End: return 0x23;
-    case Qt::Key_Home: return 0x24;
-    case Qt::Key_Left: return 0x25;
-    case Qt::Key_Up: return 0x26;
-    case Qt::Key_Right: return 0x27;
-    case Qt::Key_Down: return 0x28;
-    case Qt::Key_Insert: return 0x2D;
-    case Qt::Key_Delete: return 0x2E;
-    default: return uint32_t(key & 0xFFFF);
-    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return VK_F1 + uint32_t(key - Qt::Key_F1);
+    for (const Entry& e : kNamed)
+        if (e.qtKey == key)
+            return e.code;
+    return 0;
 }
 
 void CQuestView::mouseMoveEvent(QMouseEvent* event)
@@ -172,16 +210,30 @@ void CQuestView::mouseReleaseEvent(QMouseEvent* event)
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
+// Keys are the designer's alone: the scroll area's own handling would move the
+// bars on the arrows and pages.
 void CQuestView::keyPressEvent(QKeyEvent* event)
 {
-    m_document.activeDesigner->onKeyDown(VirtualKey(event->key()), 1, 0);
-    QAbstractScrollArea::keyPressEvent(event);
+    const uint32_t key = VirtualKey(event->key(), event->modifiers());
+    if (key == 0) {
+        event->ignore();
+        return;
+    }
+    // One key-down per event; an auto-repeat says the key was down already.
+    m_document.activeDesigner->onKeyDown(key, 1, event->isAutoRepeat() ? kKeyWasDown : 0);
 }
 
 void CQuestView::keyReleaseEvent(QKeyEvent* event)
 {
-    m_document.activeDesigner->onKeyUp(VirtualKey(event->key()), 1, 0);
-    QAbstractScrollArea::keyReleaseEvent(event);
+    const uint32_t key = VirtualKey(event->key(), event->modifiers());
+    if (key == 0) {
+        event->ignore();
+        return;
+    }
+    // Qt sends an auto-repeat as a release and a press; the platform repeats
+    // the key-down alone, and the key goes up once, when it is let go.
+    if (!event->isAutoRepeat())
+        m_document.activeDesigner->onKeyUp(key, 1, kKeyWasDown | kKeyReleased);
 }
 
 void CQuestView::focusInEvent(QFocusEvent* event)

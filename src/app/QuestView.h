@@ -10,6 +10,7 @@
 
 class CDisplay;
 class CQuestDoc;
+class QScrollBar;
 
 class CQuestView : public QAbstractScrollArea {
     Q_OBJECT
@@ -41,8 +42,15 @@ protected:
     void scrollContentsBy(int, int) override {}
 
 private:
+    QScrollBar* Bar(ScrollBarKind bar) const;
     void OnScrollAction(ScrollBarKind bar, int action);
+    void OnScrollValue(ScrollBarKind bar, int value);
+    void ForwardScroll(ScrollBarKind bar, int code, int position);
     CQuestDoc& m_document;
+    // Where the designer last put each bar; any other position is a move the
+    // designer has yet to hear of.
+    int m_barPosition[2] = {0, 0};
+    bool m_settingBar = false; // the bar's signals now echo SetScrollPosition
     std::unique_ptr<CDisplay> m_display;
     QImage m_frame;
     bool m_painting = false;
@@ -51,5 +59,7 @@ private:
 
 // The platform's mouse-key flags for a Qt event's buttons and modifiers.
 uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-// The platform's virtual-key code for a Qt key.
-uint32_t VirtualKey(int qtKey);
+// The platform's virtual-key code (common/VirtualKeys.h) for a Qt key, or 0
+// for a key that has none. The keypad's digits and * + - . / have codes of
+// their own when the modifiers hold Qt::KeypadModifier.
+uint32_t VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -24,7 +24,8 @@ class CArchiveReader {
 public:
     explicit CArchiveReader(const ScrambleKey& key = kScrambleKey) : m_key(key) {}
 
-    // Opens a file (native path) and reads its directory. False with Error().
+    // Opens a file (native path) and reads its directory. False with Error();
+    // the entries read before the damage then stay in Entries().
     bool Open(const QString& nativePath);
     // Checks that the offsets run on from 0 without gaps and that the data area
     // is exactly as long as the last end. False with Error().

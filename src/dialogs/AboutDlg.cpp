@@ -10,6 +10,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Tessellmancery for Vantraglen"));
     auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
     icon->setPixmap(QPixmap(QStringLiteral(":/icons/app.png")));
     auto* text = new QLabel(QStringLiteral("Tessellmancery v2.0"), this);
     text->setObjectName(QStringLiteral("version"));

@@ -1,13 +1,12 @@
 #include "sheets/SheetFileWriter.h"
 
 #include "support/FieldLine.h"
+#include "support/LineHelpers.h"
 #include "support/LogicalPath.h"
 #include "support/QuestPaths.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -30,13 +29,6 @@ void Frame(QByteArray& out, const SheetFileFrame& f)
     Number(out, f.h);
 }
 
-QByteArray Speed(float speed)
-{
-    char text[512];
-    std::snprintf(text, sizeof text, "%f", double(speed));
-    return QByteArray(text);
-}
-
 void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimation* animation)
 {
     if (sprite.entity)
@@ -47,7 +39,7 @@ void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimat
     if (animation) {
         Line(out, "ANIMATED");
         Number(out, int32_t(animation->frames.size()));
-        Line(out, Speed(animation->speed));
+        Line(out, FloatText(animation->speed));
         for (const SheetFileFrame& f : animation->frames)
             Frame(out, f);
     } else {

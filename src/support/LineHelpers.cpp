@@ -4,10 +4,8 @@
 #include "support/TextFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -18,9 +16,15 @@ void WriteIntLine(int32_t value, CTextWriter& file)
 
 void WriteFloatLine(float value, CTextWriter& file)
 {
-    char text[512];
-    std::snprintf(text, sizeof text, "%f", double(value));
-    file.Line(QByteArray(text));
+    file.Line(FloatText(value));
+}
+
+QByteArray FloatText(float value)
+{
+    // What "%f" prints in the C locale; std::to_chars never looks at the locale.
+    char text[400]; // the longest float, 3.4e38, has 39 digits before the point
+    const std::to_chars_result r = std::to_chars(text, text + sizeof text, double(value), std::chars_format::fixed, 6);
+    return QByteArray(text, int(r.ptr - text));
 }
 
 void WriteTextLine(const QString& text, CTextWriter& file)
@@ -28,11 +32,21 @@ void WriteTextLine(const QString& text, CTextWriter& file)
     file.Line(text);
 }
 
+namespace {
+
+// White space as the C locale has it, whatever the user's locale says.
+bool IsCSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+} // namespace
+
 int32_t ParseDecimalInt(const char* text, size_t length)
 {
     const char* p = text;
     const char* const end = text + length;
-    while (p < end && std::isspace(static_cast<unsigned char>(*p)))
+    while (p < end && IsCSpace(*p))
         ++p;
     bool negative = false;
     if (p < end && (*p == '+' || *p == '-'))
@@ -64,12 +78,43 @@ int32_t ReadIntLine(CTextReader& file)
     return ParseDecimalInt(piece);
 }
 
+float ParseDecimalFloat(const QByteArray& text)
+{
+    const char* p = text.constData();
+    const char* end = p + text.size();
+    while (p < end && IsCSpace(*p))
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    if (p == end || *p == '+' || *p == '-')
+        return 0.0f;
+    float value = 0.0f;
+    const std::from_chars_result r = std::from_chars(p, end, value, std::chars_format::general);
+    if (r.ec == std::errc::invalid_argument)
+        return 0.0f;
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large gives infinity, too small zero, as the standard conversion does.
+        double wide = 0.0;
+        const std::from_chars_result w = std::from_chars(p, end, wide, std::chars_format::general);
+        bool large = w.ec == std::errc() ? std::fabs(wide) >= 1.0 : false;
+        if (w.ec == std::errc::result_out_of_range) {
+            const char* e = std::find_if(p, w.ptr, [](char c) { return c == 'e' || c == 'E'; });
+            large = e + 1 < w.ptr && e[1] != '-';
+        }
+        value = large ? std::numeric_limits<float>::infinity() : float(wide);
+    }
+    return negative ? -value : value;
+}
+
 float ReadFloatLine(CTextReader& file)
 {
     QByteArray piece;
     if (!file.GetLine(piece, 32))
         return 0.0f;
-    return std::strtof(piece.constData(), nullptr);
+    return ParseDecimalFloat(piece);
 }
 
 int ReadTextLine(char* buffer, int size, CTextReader& file)

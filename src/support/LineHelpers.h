@@ -1,6 +1,7 @@
 #pragma once
 // The line-oriented helpers every text format of the program is read and
-// written with: one value per line, integers "%d", floats "%f".
+// written with: one value per line, integers "%d", floats "%f", always in the
+// C form (a point before six decimals) whatever the user's locale.
 #include <QByteArray>
 #include <QString>
 
@@ -35,3 +36,9 @@ int ReadByteLine(QByteArray& text, CTextReader& file, int bufferSize = 64);
 // digits. Values beyond 32 bits are held at the nearest 32-bit limit.
 int32_t ParseDecimalInt(const QByteArray& text);
 int32_t ParseDecimalInt(const char* text, size_t length);
+// The same for a floating-point number: leading white space, an optional sign,
+// a decimal number with a point and an optional exponent, up to the first other
+// character; 0 without one. Too large a value gives infinity.
+float ParseDecimalFloat(const QByteArray& text);
+// A float as "%f" writes it in the C locale: "5.000000", "-0.250000".
+QByteArray FloatText(float value);

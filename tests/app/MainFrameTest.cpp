@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "app/QuestView.h"
 #include "app/WidgetUi.h"
+#include "dialogs/AboutDlg.h"
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
@@ -9,6 +10,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QShortcut>
@@ -69,6 +72,29 @@ TEST_F(FrameFixture, MenusAreBuiltFromTheirCommands)
     EXPECT_EQ(QStringLiteral("&Up\tCtrl+up"), frame.MenuAction(ID_MOVE_SCREEN_UP)->text());
 }
 
+TEST_F(FrameFixture, SwitchingMenusLeavesOnlyTheCurrentMenusAlive)
+{
+    frame.SetMenu(kMapMenu);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const qsizetype once = frame.findChildren<QMenu*>().size();
+    for (int i = 0; i < 200; ++i)
+        frame.SetMenu(i % 2 ? kScreenMenu : kSheetMenu);
+    frame.SetMenu(kMapMenu);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(once, frame.findChildren<QMenu*>().size());
+    EXPECT_GE(once, 4); // &File, &Quest, &Resources, &Help
+}
+
+TEST_F(FrameFixture, TheWindowAndTheAboutBoxShowTheProgramIcon)
+{
+    EXPECT_FALSE(frame.windowIcon().isNull());
+    EXPECT_FALSE(frame.windowIcon().availableSizes().isEmpty());
+    CAboutDlg about(&frame);
+    const QLabel* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
+    ASSERT_NE(nullptr, icon);
+    EXPECT_FALSE(icon->pixmap().isNull());
+}
+
 TEST_F(FrameFixture, CtrlOReachesTheSoundManagerCommandNotOpen)
 {
     const auto shortcuts = frame.findChildren<QShortcut*>();
@@ -103,6 +129,7 @@ TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)
     EXPECT_EQ(0x0001u, MouseKeyFlags(Qt::LeftButton, Qt::NoModifier));
     EXPECT_EQ(0x000Au, MouseKeyFlags(Qt::RightButton, Qt::ControlModifier));
     EXPECT_EQ(uint32_t('T'), VirtualKey(Qt::Key_T));
+    EXPECT_EQ(0u, VirtualKey(Qt::Key_Period));
     EXPECT_EQ(0x2Du, VirtualKey(Qt::Key_Insert));
     EXPECT_EQ(0x26u, VirtualKey(Qt::Key_Up));
 }

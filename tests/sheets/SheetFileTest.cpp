@@ -1,3 +1,4 @@
+#include "helpers/DecimalCommaLocale.h"
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 #include "sheets/SheetFileReader.h"
@@ -78,6 +79,22 @@ TEST(SheetFileWriter, WritesTheTwentyEightLinesOfTheForestExample)
                                        "80", "0", "16", "16", "", "TRUE", "255", "[EE]"});
     EXPECT_EQ(expected, SheetFileBytes(QStringLiteral("Forest"), forest.sprites));
     EXPECT_EQ(28, expected.count("\r\n"));
+}
+
+TEST(SheetFileWriter, WritesTheSpeedWithAPointUnderADecimalCommaLocale)
+{
+    ForestSheet forest;
+    forest.bat.speed = 12.5f;
+    const QByteArray inC = SheetFileBytes(QStringLiteral("Forest"), forest.sprites);
+    ASSERT_TRUE(CDecimalCommaLocale::Get().Ready()) << CDecimalCommaLocale::Get().Error().toStdString();
+    CDecimalCommaScope comma;
+    ASSERT_TRUE(comma.Active());
+    const QByteArray inComma = SheetFileBytes(QStringLiteral("Forest"), forest.sprites);
+    EXPECT_EQ(inC, inComma);
+    EXPECT_TRUE(inComma.contains("\r\n2\r\n12.500000\r\n64\r\n"));
+    auto read = ReadBytes(inComma);
+    ASSERT_TRUE(read->ok);
+    EXPECT_EQ((std::vector<CRect>{{64, 0, 80, 16}, {80, 0, 96, 16}}), Rects(*read->sprites.At(1)));
 }
 
 TEST(SheetFileWriter, TheForestExampleReadsBackToTheSameCodesRectanglesAndFlags)

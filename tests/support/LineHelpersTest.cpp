@@ -1,9 +1,13 @@
+#include "helpers/DecimalCommaLocale.h"
+#include "helpers/TempBase.h"
 #include "support/LineHelpers.h"
 #include "support/TextFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <optional>
 
 namespace {
 CTextReader Reader(const QByteArray& bytes)
@@ -81,6 +85,44 @@ TEST(ReadFloatLine, ReadsAFloatAndZeroAtTheEnd)
     CTextReader file = Reader("5.000000\r\n");
     EXPECT_FLOAT_EQ(5.0f, ReadFloatLine(file));
     EXPECT_FLOAT_EQ(0.0f, ReadFloatLine(file));
+}
+
+// Numbers in files are in the C form under any locale: the application object
+// sets the user's locale, and a decimal-comma one must change nothing.
+TEST(FloatLines, AreInTheCFormUnderADecimalCommaLocaleToo)
+{
+    const struct {
+        float value;
+        const char* text;
+    } written[] = {{5.0f, "5.000000"}, {1.5f, "1.500000"}, {-0.25f, "-0.250000"}, {0.0f, "0.000000"},
+                   {4.0000005f, "4.000000"}, {1234567.0f, "1234567.000000"}};
+    const struct {
+        const char* line;
+        float value;
+    } read[] = {{"1.500000", 1.5f}, {"  -2.5e1", -25.0f}, {"+4.25x", 4.25f}, {"1,5", 1.0f},
+                {"abc", 0.0f},      {"", 0.0f},          {"+-1", 0.0f},      {".5", 0.5f},
+                {"1e999", std::numeric_limits<float>::infinity()}, {"-1e-999", 0.0f}};
+    for (bool comma : {false, true}) {
+        std::optional<CDecimalCommaScope> scope;
+        if (comma) {
+            ASSERT_TRUE(CDecimalCommaLocale::Get().Ready()) << CDecimalCommaLocale::Get().Error().toStdString();
+            scope.emplace();
+            ASSERT_TRUE(scope->Active());
+        }
+        for (const auto& w : written) {
+            EXPECT_EQ(QByteArray(w.text), FloatText(w.value)) << w.text << (comma ? " (comma locale)" : "");
+            CTempBase base(true);
+            CTextWriter file;
+            ASSERT_TRUE(file.Open(QStringLiteral("speed.txt")));
+            WriteFloatLine(w.value, file);
+            ASSERT_TRUE(file.Commit());
+            EXPECT_EQ(QByteArray(w.text) + "\r\n", base.Read(QStringLiteral("speed.txt")));
+        }
+        for (const auto& r : read) {
+            CTextReader file = Reader(QByteArray(r.line) + "\r\n");
+            EXPECT_EQ(r.value, ReadFloatLine(file)) << r.line << (comma ? " (comma locale)" : "");
+        }
+    }
 }
 
 TEST(TextReader, GivesPiecesOfTheBufferSizeAndKeepsLineEnds)

@@ -111,6 +111,31 @@ TEST_F(QstCommandTest, DamagedArchivesGetOneMessageAndFail)
     EXPECT_TRUE(missing.error.startsWith(QStringLiteral("nothing.qst: cannot open nothing.qst")));
 }
 
+TEST_F(QstCommandTest, ListPrintsWhatItCanReadThenNamesTheDamageAndFails)
+{
+    const QByteArray good = base.Read(QStringLiteral("output\\Forest.qst"));
+    const struct {
+        QByteArray bytes;
+        QString out;
+        QString message;
+    } cases[] = {
+        {good.left(good.size() - 3), "qss\t1\t0\t10\t10\nmain.amx\t0\t10\t10\t0\nentities list.txt\t1\t10\t18\t8\n",
+         "damaged archive: the data area holds 15 bytes, the directory describes 18"},
+        {"Virtual Archive File~2~a~0~0~4~b~0~2~6~abcdef", "a\t0\t0\t4\t4\nb\t0\t2\t6\t4\n",
+         "damaged archive: entry 2 (\"b\") starts at 2, not at 4 where the previous one ends"},
+        {"Virtual Archive File~2~a~0~0~1~bbbbbbb~0~1", "a\t0\t0\t1\t1\n",
+         "damaged archive: entry 2: the file ends inside the start"},
+        {"PK\x03\x04", "", "not a quest archive: it does not begin with \"Virtual Archive File~\""},
+    };
+    for (const auto& c : cases) {
+        base.Write(QStringLiteral("bad.qst"), c.bytes);
+        const QstRun run = Qst(base, {QStringLiteral("list"), QStringLiteral("bad.qst")});
+        EXPECT_EQ(run.exitCode, 1) << c.bytes.toStdString();
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.error, QStringLiteral("bad.qst: ") + c.message + QLatin1Char('\n'));
+    }
+}
+
 TEST_F(QstCommandTest, BadUsageExitsTwo)
 {
     EXPECT_EQ(Qst(base, {}).exitCode, 2);
