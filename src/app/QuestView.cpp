@@ -239,4 +239,12 @@ void CQuestView::keyReleaseEvent(QKeyEvent* event)
 void CQuestView::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    m_document.ViewFocusGained();
+}
+
+void CQuestView::ShowScrollBars(bool shown)
+{
+    const Qt::ScrollBarPolicy policy = shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    setHorizontalScrollBarPolicy(policy);
+    setVerticalScrollBarPolicy(policy);
 }

@@ -22,6 +22,8 @@ public:
     // scroll ranges and activates the map designer.
     void InitialUpdate();
     void SetScrollPosition(ScrollBarKind bar, int position);
+    // The screen designer hides the scroll bars while it is open.
+    void ShowScrollBars(bool shown);
     // Asks for a new frame from the active designer.
     void Redraw()
     {

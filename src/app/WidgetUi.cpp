@@ -5,6 +5,7 @@
 #include "common/DialogResults.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/DialogMessage.h"
+#include "dialogs/EntityInfoDlg.h"
 #include "dialogs/GroupPropertiesDlg.h"
 #include "dialogs/MoveScreenDlg.h"
 #include "dialogs/NameEntryDlg.h"
@@ -16,13 +17,17 @@
 #include "support/LogicalPath.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QFileDialog>
 #include <QProgressDialog>
 #include <QScrollBar>
 
 CWidgetUi::CWidgetUi(CMainFrame* frame) : m_frame(frame) {}
 
-CWidgetUi::~CWidgetUi() = default;
+CWidgetUi::~CWidgetUi()
+{
+    CloseEntityWindow();
+}
 
 QWidget* CWidgetUi::Owner() const
 {
@@ -194,4 +199,58 @@ void CWidgetUi::Progress(const QString& step, int done, int total)
     m_progress->setLabelText(QStringLiteral("Building the quest file: %1").arg(step));
     m_progress->setValue(done);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CWidgetUi::ShowScrollBars(bool shown)
+{
+    if (m_frame && m_frame->View())
+        m_frame->View()->ShowScrollBars(shown);
+}
+
+void CWidgetUi::ResizeMainFrame(int width, int height)
+{
+    if (m_frame)
+        m_frame->resize(width, height); // a resize leaves the window where it is
+}
+
+int CWidgetUi::ScreenWidth()
+{
+    const QScreen* screen = m_frame ? m_frame->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().width() : 0;
+}
+
+void CWidgetUi::FocusMainWindow()
+{
+    if (!m_frame)
+        return;
+    m_frame->activateWindow();
+    if (m_frame->View())
+        m_frame->View()->setFocus();
+}
+
+void CWidgetUi::CreateEntityWindow(int clientX, int clientY)
+{
+    CloseEntityWindow();
+    m_entityWindow = new CEntityInfoDlg(m_frame);
+    m_entityWindow->adjustSize();
+    QWidget* client = m_frame ? (m_frame->View() ? static_cast<QWidget*>(m_frame->View()) : m_frame) : nullptr;
+    m_entityWindow->move(client ? client->mapToGlobal(QPoint(clientX, clientY)) : QPoint(clientX, clientY));
+}
+
+void CWidgetUi::SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
+                          std::function<void()> nameChanged)
+{
+    if (m_entityWindow)
+        m_entityWindow->SetEntity(entity, worldX, worldY, type, std::move(nameChanged));
+}
+
+void CWidgetUi::ShowEntityWindow(bool shown)
+{
+    if (m_entityWindow)
+        m_entityWindow->Show(shown);
+}
+
+void CWidgetUi::CloseEntityWindow()
+{
+    delete m_entityWindow.data(); // nothing when the main window took it already
 }

@@ -1,7 +1,10 @@
 #pragma once
 // The Ui port with real windows: message boxes, file dialogs and the program's
 // dialogs, owned by the main window.
+#include "dialogs/EntityInfoDlg.h"
 #include "support/UiPort.h"
+
+#include <QPointer>
 
 #include <memory>
 
@@ -33,10 +36,23 @@ public:
     int ScriptErrorsDialog() override;
     void Progress(const QString& step, int done, int total) override;
 
+    void ShowScrollBars(bool shown) override;
+    void ResizeMainFrame(int width, int height) override;
+    int ScreenWidth() override;
+    void FocusMainWindow() override;
+    void CreateEntityWindow(int clientX, int clientY) override;
+    void SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
+                   std::function<void()> nameChanged) override;
+    void ShowEntityWindow(bool shown) override;
+    void CloseEntityWindow() override;
+    CEntityInfoDlg* EntityWindow() const { return m_entityWindow.data(); }
+
 private:
     QWidget* Owner() const;
     CMainFrame* m_frame;
     std::unique_ptr<QProgressDialog> m_progress;
+    // A child of the main window, which may delete it first.
+    QPointer<CEntityInfoDlg> m_entityWindow;
 };
 
 // Turns a filter of the "Name|*.ext|Name|*.ext||" form into Qt's form.

@@ -11,7 +11,7 @@ CQuestDoc::CQuestDoc(CUiPort& port) : ui(port)
     soundList = std::make_unique<CNameList>();
     sheetList = std::make_unique<CNameList>();
     mapDesigner = std::make_unique<CMapDesigner>(ui, this);
-    screenDesigner = std::make_unique<CScreenDesigner>(&ui);
+    screenDesigner = std::make_unique<CScreenDesigner>(ui, this);
     sheetDesigner = std::make_unique<CSheetDesigner>(&ui);
     mapDesigner->document = this;
     screenDesigner->document = this;
@@ -91,7 +91,25 @@ void CQuestDoc::OnCommand(int id)
         break;
     case ID_BACK_TO_MAP:
     case ID_BACK_TO_MAP_SHEET:
-        BackToMap();
+        // The screen designer asks about its screen before it leaves.
+        if (activeDesigner == screenDesigner.get())
+            screenDesigner->BackToMap();
+        else
+            BackToMap();
+        break;
+    case ID_SAVE_SCREEN:
+    case ID_DELETE_LAST_SPRITE:
+    case ID_DELETE_LAST_FILL:
+    case ID_CLEAR_SCREEN:
+    case ID_SNAP_TO_WIDTH:
+    case ID_STACK_AT_BOTTOM:
+    case ID_DOUBLE_SIZE:
+    case ID_MOVE_SCREEN_UP:
+    case ID_MOVE_SCREEN_LEFT:
+    case ID_MOVE_SCREEN_RIGHT:
+    case ID_MOVE_SCREEN_DOWN:
+    case ID_EDIT_SCREEN_SCRIPT:
+        ScreenCommand(id);
         break;
     case ID_WRITE_QUEST:
         mapDesigner->build.BuildQuest(true);
@@ -129,7 +147,7 @@ int CQuestDoc::StartOpenQuest()
 void CQuestDoc::OpenScreenDesigner(int column, int row)
 {
     activeDesigner = screenDesigner.get();
-    screenDesigner->OpenScreen(column, row);
+    screenDesigner->OpenAtCell(column, row);
     ui.RequestFrame();
 }
 
@@ -150,4 +168,66 @@ void CQuestDoc::SaveOnExit()
 void CQuestDoc::EditMainScript()
 {
     LaunchEditor(MainScriptPath());
+}
+
+void CQuestDoc::ScreenCommand(int id)
+{
+    CScreenDesigner& d = *screenDesigner;
+    switch (id) {
+    case ID_SAVE_SCREEN:
+        d.SaveScreen();
+        break;
+    case ID_DELETE_LAST_SPRITE:
+        d.DeleteLastSprite();
+        break;
+    case ID_DELETE_LAST_FILL:
+        d.DeleteLastFill();
+        break;
+    case ID_CLEAR_SCREEN:
+        d.ClearScreen();
+        break;
+    case ID_SNAP_TO_WIDTH:
+        d.ToggleSnap();
+        break;
+    case ID_STACK_AT_BOTTOM:
+        d.ToggleStack();
+        break;
+    case ID_DOUBLE_SIZE:
+        d.ToggleDoubleSize();
+        break;
+    case ID_MOVE_SCREEN_UP:
+        d.GoToNeighbour(0, -1);
+        break;
+    case ID_MOVE_SCREEN_LEFT:
+        d.GoToNeighbour(-1, 0);
+        break;
+    case ID_MOVE_SCREEN_RIGHT:
+        d.GoToNeighbour(1, 0);
+        break;
+    case ID_MOVE_SCREEN_DOWN:
+        d.GoToNeighbour(0, 1);
+        break;
+    case ID_EDIT_SCREEN_SCRIPT:
+        d.EditScript();
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuestDoc::ReloadEntityList()
+{
+    entityList->ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
+}
+
+void CQuestDoc::ScreenSaved(int column, int row)
+{
+    if (CQuestMap::ValidCellCoordinates(column, row))
+        mapDesigner->files.LoadPreview(mapDesigner->map.Cell(column, row), column, row);
+}
+
+void CQuestDoc::ViewFocusGained()
+{
+    if (activeDesigner == screenDesigner.get())
+        screenDesigner->FocusGained();
 }

@@ -7,13 +7,14 @@
 #include "map/MapDesigner.h"
 #include "map/MapHost.h"
 #include "screens/ScreenDesigner.h"
+#include "screens/ScreenHost.h"
 #include "sheets/SheetDesigner.h"
 
 #include <memory>
 
 class CUiPort;
 
-class CQuestDoc : public CMapHost {
+class CQuestDoc : public CMapHost, public CScreenHost {
 public:
     explicit CQuestDoc(CUiPort& ui);
     ~CQuestDoc() override;
@@ -39,6 +40,13 @@ public:
     CNameList& SoundList() override { return *soundList; }
     CNameList& SheetList() override { return *sheetList; }
 
+    // What the screen designer asks of the document.
+    void ReturnToMap() override { BackToMap(); }
+    void ReloadEntityList() override;
+    void ScreenSaved(int column, int row) override;
+    // The view gained the keyboard focus.
+    void ViewFocusGained();
+
     // The map file is written on both ways out of the program.
     void SaveOnExit();
 
@@ -53,4 +61,6 @@ public:
 
 private:
     void EditMainScript();
+    // The screen menu's commands, for the screen designer.
+    void ScreenCommand(int id);
 };

@@ -1,26 +1,138 @@
 #pragma once
-// The screen designer's mode: opened on one map cell from the map designer,
-// left again with "Back to Map layout". Painting screens is not built yet; this
-// mode only shows which screen is open.
+// The screen designer: the mode in which one screen of the map is painted. It
+// shows the current screen with 15-pixel strips of its eight neighbours, a
+// strip of the selected sheet's sprites to pick from and a grid of fill tiles.
+// A carried sprite is stamped with the left button, fills are dragged with the
+// right, the last sprite is repeated by keyboard, entity sprites are named in
+// the entity window, and the neighbouring screens are a key away.
 #include "common/Designer.h"
+#include "common/Rect.h"
+#include "display/Surface.h"
+#include "screens/Palettes.h"
+#include "screens/Screen.h"
 
-#include <cstdint>
+#include <QString>
 
+#include <array>
+#include <memory>
+
+class CMessagePort;
+class CScreenDesignerPort;
+class CScreenHost;
+class CSheetLibrary;
+class CUiPort;
 class CWindowPort;
 
 class CScreenDesigner : public CDesigner {
 public:
-    explicit CScreenDesigner(CWindowPort* window) : window(window) {}
+    CScreenDesigner(CMessagePort& messages, CWindowPort& window, CScreenDesignerPort& port,
+                    CScreenHost* host = nullptr);
+    // The same with the whole Ui port.
+    explicit CScreenDesigner(CUiPort& ui, CScreenHost* host = nullptr);
+    ~CScreenDesigner() override;
 
-    // Opens the screen of this cell and sets the screen menu.
-    void OpenScreen(int column, int row);
     void draw(CDisplay* display) override;
+    void onMouseMove(uint32_t flags, int x, int y) override;
+    void onLButtonDown(uint32_t flags, int x, int y) override;
+    void onKeyDown(uint32_t character, uint32_t repeat, uint32_t flags) override;
+    void onKeyUp(uint32_t character, uint32_t repeat, uint32_t flags) override;
+    void onRButtonDown(uint32_t flags, int x, int y) override;
+    void onRButtonUp(uint32_t flags, int x, int y) override;
 
-    int column = 0;
-    int row = 0;
-    // The flags shown as check marks in the screen menu.
-    int32_t snapToWidth = 0;
-    int32_t stackAtBottom = 0;
-    int32_t doubleSize = 0;
-    CWindowPort* window;
+    // Reads "Zoom" and "Stack" from the settings; double size stays off on a
+    // screen narrower than 900 pixels (the setting is left as it is).
+    void ReadSettings();
+    // Opens the designer on a map cell: the library, the palettes, the nine
+    // screens around the cell, the screen menu and the entity window.
+    void OpenAtCell(int column, int row);
+    // Copies the nine screens' previews into the composite and that onto the
+    // work surface.
+    void Compose();
+
+    // The screen menu's commands.
+    void SaveScreen();
+    // False when the user chose to stay.
+    bool BackToMap();
+    void DeleteLastSprite();
+    void DeleteLastFill();
+    void ClearScreen();
+    void EditScript();
+    void ToggleSnap();
+    void ToggleStack();
+    void ToggleDoubleSize();
+    // Goes to the neighbouring cell, asking to save a modified screen first.
+    void GoToNeighbour(int dx, int dy);
+    // The view's focus message.
+    void FocusGained() { ctrlHeld = 0; }
+
+    // A view coordinate snapped as the designer snaps: to the smallest multiple
+    // of the step at least v, minus 1 (minus 2 in double size). The step is the
+    // given one (8, or 16 in double size, when 0) with snap on, 2 (4) with it off.
+    int Snap(int v, int step = 0) const;
+    // 2 in double size, 1 otherwise.
+    int Scale() const { return doubleSize ? 2 : 1; }
+    CScreen* Screen(int column, int row) const { return screens[size_t(row * 3 + column)].get(); }
+
+    // The state of the table of fields.
+    std::unique_ptr<CSheetLibrary> library;
+    std::unique_ptr<CSpritePalette> spritePalette;
+    std::unique_ptr<CFillPalette> fillPalette;
+    std::array<std::unique_ptr<CScreen>, 9> screens;
+    CScreen* current = nullptr;
+    std::unique_ptr<CSurface> composite;
+    std::unique_ptr<CSurface> work;
+    int32_t cellX = 0;
+    int32_t cellY = 0;
+    CPlacedSprite* carried = nullptr;
+    CPlacedSprite* chosenFill = nullptr;
+    struct FillDrag {
+        int32_t running = 0;
+        int32_t startX = 0;
+        int32_t startY = 0;
+    } fillDrag;
+    struct Selection {
+        int32_t active = 0;
+        CPlacedSprite* placed = nullptr;
+        CRect rect;
+    } selection;
+    int32_t snapToWidth = 1;
+    int32_t stackAtBottom = 1;
+    int32_t doubleSize = 1;
+    int32_t ctrlHeld = 0;
+    struct Repeat {
+        int32_t armed = 0;
+        int32_t direction = 0; // 0 north, 1 east, 2 south, 3 west
+        int32_t count = 1;
+        int32_t spritePlaced = 0;
+    } repeat;
+    // The pointer's world position, for the status line.
+    int32_t worldX = 0;
+    int32_t worldY = 0;
+
+private:
+    void LoadScreens();
+    void RebuildSpritePalette();
+    void SelectSheet(int step);
+    // Whether a sprite whose top-left corner is at (left, top) on the view, of
+    // that size, overlaps the screen.
+    bool OverlapsScreen(int64_t left, int64_t top, int width, int height) const;
+    void RunRepeat();
+    void PickAt(int x, int y);
+    // After an edit: the current screen rendered again, composed, drawn, presented.
+    void Refresh();
+    void DrawAndPresent();
+    void DrawCarried(int x, int y);
+    void DrawPalettes();
+    void DrawStatus();
+    // Ends the selection when it is this placed sprite (any, when none is
+    // given), so that nothing keeps a sprite that is removed.
+    void ForgetPlaced(const CPlacedSprite* placed);
+    // Asks "Save the current screen?" when it is modified. False on Cancel
+    // or when the screen could not be saved.
+    bool AskToSave();
+
+    CMessagePort& m_messages;
+    CWindowPort& m_window;
+    CScreenDesignerPort& m_port;
+    CScreenHost* m_host;
 };

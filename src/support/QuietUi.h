@@ -27,4 +27,13 @@ public:
     int GroupPropertiesDialog(CGroup&, CGroupList&, CNameList&) override { return AnswerCancel; }
     bool MoveScreenDialog(int&, int&) override { return false; }
     bool QuestPropertiesDialog(QuestProperties&) override { return false; }
+
+    void ShowScrollBars(bool) override {}
+    void ResizeMainFrame(int, int) override {}
+    int ScreenWidth() override { return 1280; }
+    void FocusMainWindow() override {}
+    void CreateEntityWindow(int, int) override {}
+    void SetEntity(CPlacedSprite*, int, int, const QString&, std::function<void()>) override {}
+    void ShowEntityWindow(bool) override {}
+    void CloseEntityWindow() override {}
 };

@@ -73,9 +73,9 @@ TEST_F(DocFixture, AboutAndTheCheckMarks)
     EXPECT_FALSE(doc.IsChecked(ID_DOUBLE_SIZE)); // only while the screen designer is active
     doc.OpenScreenDesigner(0, 0);
     EXPECT_TRUE(doc.IsChecked(ID_DOUBLE_SIZE));
+    EXPECT_TRUE(doc.IsChecked(ID_SNAP_TO_WIDTH)); // snap starts on
+    doc.OnCommand(ID_SNAP_TO_WIDTH);
     EXPECT_FALSE(doc.IsChecked(ID_SNAP_TO_WIDTH));
-    doc.screenDesigner->snapToWidth = 1;
-    EXPECT_TRUE(doc.IsChecked(ID_SNAP_TO_WIDTH));
 }
 
 TEST_F(DocFixture, TheStartDialogsCreateAndOpen)

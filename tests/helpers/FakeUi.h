@@ -39,6 +39,27 @@ public:
     int ScriptErrorsDialog() override;
     void Progress(const QString& step, int done, int total) override;
 
+    void ShowScrollBars(bool shown) override { scrollBarsShown = shown; }
+    void ResizeMainFrame(int width, int height) override { frameSizes.push_back({width, height}); }
+    int ScreenWidth() override { return screenWidth; }
+    void FocusMainWindow() override { ++focusReturns; }
+    void CreateEntityWindow(int clientX, int clientY) override
+    {
+        entityWindowAt = {clientX, clientY};
+        entityWindowShown = false;
+        ++entityWindowsMade;
+    }
+    void SetEntity(CPlacedSprite* placed, int worldX, int worldY, const QString& type,
+                   std::function<void()> nameChanged) override
+    {
+        entity = placed;
+        entityWorld = {worldX, worldY};
+        entityType = type;
+        entityNameChanged = std::move(nameChanged);
+    }
+    void ShowEntityWindow(bool shown) override { entityWindowShown = shown; }
+    void CloseEntityWindow() override { entityWindowShown = false; ++entityWindowsClosed; }
+
     // What happened, in order.
     std::vector<RecordedMessage> messages;
     QStringList calls;
@@ -48,6 +69,19 @@ public:
     int horizontalPosition = 0;
     int verticalPosition = 0;
     int framesRequested = 0;
+    // The screen designer's window and entity window.
+    int screenWidth = 1280;
+    bool scrollBarsShown = true;
+    std::vector<std::pair<int, int>> frameSizes;
+    int focusReturns = 0;
+    std::pair<int, int> entityWindowAt{-1, -1};
+    int entityWindowsMade = 0;
+    int entityWindowsClosed = 0;
+    bool entityWindowShown = false;
+    CPlacedSprite* entity = nullptr;
+    std::pair<int, int> entityWorld{0, 0};
+    QString entityType;
+    std::function<void()> entityNameChanged;
 
     // Answers, taken from the front; an empty queue gives the cancel answer.
     std::deque<int> messageAnswers;    // for message boxes with more than OK

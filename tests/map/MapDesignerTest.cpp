@@ -355,8 +355,8 @@ TEST_F(DesignerFixture, ALeftClickOpensTheScreenPropertiesOfAnyCellAndEditScreen
     ui.dialogResults = {kEditScreen};
     designer.onLButtonDown(0, 10, 10); // cell (1, 0)
     EXPECT_EQ(doc.screenDesigner.get(), doc.activeDesigner);
-    EXPECT_EQ(1, doc.screenDesigner->column);
-    EXPECT_EQ(0, doc.screenDesigner->row);
+    EXPECT_EQ(1, doc.screenDesigner->cellX);
+    EXPECT_EQ(0, doc.screenDesigner->cellY);
     EXPECT_EQ(std::vector<int>{133}, ui.menus);
 }
 
