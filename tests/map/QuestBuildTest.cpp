@@ -4,6 +4,7 @@
 #include "build/VirtualArchive.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
 #include "support/Globals.h"
@@ -18,14 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray WhitePreview()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 128 * 96; ++i)
-        bytes += "65535\r\n";
-    return bytes;
-}
 
 // The quest "Trail" of the fixtures: screens (0,0) and (1,0) in group 0, an
 // empty group 1, the entities bat and guard (guard's script holds "main()"),

@@ -4,6 +4,7 @@
 // say what the user must know.
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
 #include "support/Globals.h"
@@ -17,14 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray WhitePreview()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 128 * 96; ++i)
-        bytes += "65535\r\n";
-    return bytes;
-}
 
 // Makes every text writer opened while it lives fail after `bytes` bytes.
 struct FullDisk {
