@@ -38,11 +38,6 @@ public:
 
 class CompileListTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
-    }
-
     void Script(const QString& path, const QByteArray& text)
     {
         base.Write(path, text);

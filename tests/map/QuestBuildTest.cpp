@@ -32,7 +32,6 @@ struct BuildFixture : ::testing::Test {
     BuildFixture()
     {
         EXPECT_TRUE(CopyTree(QStringLiteral(TESSELL_FIXTURES_DIR "/trail"), base.root));
-        EXPECT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
         for (const char* cell : {"0-0", "1-0"})
             base.Write(QStringLiteral("questdata\\Trail\\screens\\%1.bmp").arg(QLatin1String(cell)), WhitePreview());
         designer.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));
