@@ -2,6 +2,7 @@
 // made elsewhere: the compile list, the name lists, the compiler's error file
 // and the quest archive, row by row.
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
 
@@ -18,14 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Lines(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + "\r\n";
-    return out;
-}
 
 // ---- compile list ------------------------------------------------------
 

@@ -6,15 +6,14 @@
 
 #include "build/CompileList.h"
 #include "build/FileTime.h"
+#include "build/ScriptErrors.h"
 #include "common/DialogResults.h"
-#include "dialogs/ScriptErrorsDlg.h"
 #include "support/TextFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -26,15 +25,12 @@ const QString kMainAmx = QStringLiteral("questdata\\Forest\\scripts\\main\\amx\\
 const QByteArray kSound = "main()\n{\n    new a = 1;\n    a = a + 1;\n}\n";
 const QByteArray kBroken = "main()\n{\n    new a = b;\n}\n";
 
-// The errors dialog as the editor shows it, keeping what it listed.
+// Keeps the lines the script errors dialog lists when it opens.
 class CListingUi : public CFakeUi {
 public:
     int ScriptErrorsDialog() override
     {
-        CScriptErrorsDlg dialog;
-        listed.clear();
-        for (int i = 0; i < dialog.ErrorList()->count(); ++i)
-            listed << dialog.ErrorList()->item(i)->text();
+        listed = ReadScriptErrors();
         return CFakeUi::ScriptErrorsDialog();
     }
     QStringList listed;
@@ -42,11 +38,6 @@ public:
 
 class CompileListTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
-    }
-
     void Script(const QString& path, const QByteArray& text)
     {
         base.Write(path, text);

@@ -23,13 +23,17 @@ bool CopyTree(const QString& from, const QString& to)
     return true;
 }
 
+namespace {
+const QString kShippedWorkspace = QStringLiteral(TESSELL_SOURCE_DIR "/workspace");
+} // namespace
+
 CTempBase::CTempBase(bool empty)
 {
     m_oldBase = g_baseDirectory;
     m_oldQuest = g_questName;
     root = m_dir.path();
     if (!empty) {
-        const QString workspace = QStringLiteral(TESSELL_SOURCE_DIR "/workspace");
+        const QString& workspace = kShippedWorkspace;
         for (const char* folder : {"save", "output/temp", "compiler", "editor", "entities/amx", "sounds",
                                    "sprite sheets", "questdata"})
             QDir().mkpath(root + QLatin1Char('/') + QLatin1String(folder));
@@ -37,9 +41,23 @@ CTempBase::CTempBase(bool empty)
                                  "questdata/standardentity.txt", "questdata/entitylist.txt",
                                  "questdata/soundlist.txt", "questdata/sheets.txt"})
             QFile::copy(workspace + QLatin1Char('/') + QLatin1String(file), root + QLatin1Char('/') + QLatin1String(file));
+        InstallCompiler();
     }
     g_baseDirectory = root;
     g_questName.clear();
+}
+
+bool CTempBase::CopyShippedWorkspace() const
+{
+    return CopyTree(kShippedWorkspace, root) && InstallCompiler();
+}
+
+bool CTempBase::InstallCompiler() const
+{
+    const QString target = root + QStringLiteral("/compiler/sc");
+    QFile::remove(target);
+    QDir().mkpath(root + QStringLiteral("/compiler"));
+    return QFile::copy(QStringLiteral(TESSELL_SC_PATH), target);
 }
 
 CTempBase::~CTempBase()

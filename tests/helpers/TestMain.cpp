@@ -1,6 +1,6 @@
-// Every test program runs inside one application object, so that widgets,
-// fonts and images work under the offscreen platform.
-#include <QApplication>
+// Every core test program runs inside one application object, so that fonts
+// and images work under the offscreen platform. It has no widgets.
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 // Map files and preview files that people edited by hand, cut short or made
 // elsewhere: what the map designer makes of each, row by row.
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
 #include "map/PreviewReader.h"
@@ -13,22 +14,6 @@
 namespace {
 
 const QByteArray M = "Vantraglen Tessellmancery Map File";
-
-QByteArray Lines(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + "\r\n";
-    return out;
-}
-
-QByteArray WhitePreview()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 128 * 96; ++i)
-        bytes += "65535\r\n";
-    return bytes;
-}
 
 // The whole model in one line: cells (column-row/inside), groups
 // (id:left,top,right,bottom,reserved,'music') and the five properties.

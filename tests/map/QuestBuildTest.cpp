@@ -4,6 +4,7 @@
 #include "build/VirtualArchive.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
 #include "support/Globals.h"
@@ -19,14 +20,6 @@
 
 namespace {
 
-QByteArray WhitePreview()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 128 * 96; ++i)
-        bytes += "65535\r\n";
-    return bytes;
-}
-
 // The quest "Trail" of the fixtures: screens (0,0) and (1,0) in group 0, an
 // empty group 1, the entities bat and guard (guard's script holds "main()"),
 // the sheet forest, and the sounds theme.mid and hit.wav.
@@ -39,7 +32,6 @@ struct BuildFixture : ::testing::Test {
     BuildFixture()
     {
         EXPECT_TRUE(CopyTree(QStringLiteral(TESSELL_FIXTURES_DIR "/trail"), base.root));
-        EXPECT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
         for (const char* cell : {"0-0", "1-0"})
             base.Write(QStringLiteral("questdata\\Trail\\screens\\%1.bmp").arg(QLatin1String(cell)), WhitePreview());
         designer.files.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));

@@ -4,6 +4,7 @@
 // say what the user must know.
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
 #include "support/Globals.h"
@@ -17,14 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray WhitePreview()
-{
-    QByteArray bytes;
-    for (int i = 0; i < 128 * 96; ++i)
-        bytes += "65535\r\n";
-    return bytes;
-}
 
 // Makes every text writer opened while it lives fail after `bytes` bytes.
 struct FullDisk {
@@ -112,7 +105,6 @@ struct BuiltQuest : ::testing::Test {
     BuiltQuest()
     {
         EXPECT_TRUE(CopyTree(QStringLiteral(TESSELL_FIXTURES_DIR "/trail"), base.root));
-        EXPECT_TRUE(QFile::copy(QStringLiteral(TESSELL_SC_PATH), base.Path(QStringLiteral("compiler\\sc"))));
         for (const char* cell : {"0-0", "1-0"})
             base.Write(QStringLiteral("questdata\\Trail\\screens\\%1.bmp").arg(QLatin1String(cell)), WhitePreview());
         designer.files.LoadMapFile(QStringLiteral("save\\Trail.qss"), QStringLiteral("Trail"));

@@ -1,6 +1,7 @@
 // Resource tree lists cut short, edited by hand or made elsewhere: the
 // entries each gives, what a save then writes, and that nothing read is lost.
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
 
@@ -15,14 +16,6 @@
 namespace {
 
 const QString kFile = QStringLiteral("questdata\\Forest\\entitylist.txt");
-
-QByteArray Lines(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + "\r\n";
-    return out;
-}
 
 QStringList Paths(const CTreeList& list)
 {

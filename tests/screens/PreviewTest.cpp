@@ -125,7 +125,7 @@ TEST_F(ScreenTest, SavingAsksTheMapToReloadTheCellsPreview)
 TEST(DemoQuest, ShippedPreviewsAreTheRenderingsOfTheShippedScreens)
 {
     CTempBase base(true);
-    ASSERT_TRUE(CopyTree(QStringLiteral(TESSELL_SOURCE_DIR "/workspace"), base.root));
+    ASSERT_TRUE(base.CopyShippedWorkspace());
     g_questName = QStringLiteral("Demo");
     CFakeUi ui;
     CDisplay display;
@@ -163,7 +163,7 @@ TEST(TessellPreviews, RewritesEveryPreviewOfTheQuest)
     const QString tool = QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell");
     ASSERT_TRUE(QFileInfo::exists(tool)) << "build the target tessell";
     CTempBase base(true);
-    ASSERT_TRUE(CopyTree(QStringLiteral(TESSELL_SOURCE_DIR "/workspace"), base.root));
+    ASSERT_TRUE(base.CopyShippedWorkspace());
     const QString preview = QStringLiteral("questdata\\Demo\\screens\\2-1.bmp");
     const QByteArray shipped = base.Read(preview);
     QFile::remove(base.Path(preview));

@@ -1,6 +1,7 @@
 // Screen files that people edited by hand or that were cut short: what a
 // screen makes of each, row by row, and that what it read is written back
 // without loss.
+#include "helpers/FileBytes.h"
 #include "screens/ScreenFile.h"
 #include "screens/ScreenFixture.h"
 #include "support/TextFile.h"
@@ -8,14 +9,6 @@
 #include <QFile>
 
 namespace {
-
-QByteArray Lines(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + "\r\n";
-    return out;
-}
 
 // p[x,y,code,'name'(+ when the code resolved)] f[left,top,right,bottom,code] h[kinds]
 QString Summary(const CScreen& screen)
@@ -101,7 +94,7 @@ TEST_F(ScreenTest, EveryBadScreenFileRowGivesItsScreenAndWritesItBackWhole)
 
 TEST_F(ScreenTest, NonUtf8NamesAndCodesAreKeptByteForByte)
 {
-    const QByteArray file = Lines({"1", "20", "40", "r\xe9d", "G\xfcnter", "1", "0", "0", "16", "16", "gr\xfcn"});
+    const QByteArray file = Lines({"1", "20", "40", "r\xe9" "d", "G\xfcnter", "1", "0", "0", "16", "16", "gr\xfcn"});
     base.Write(QStringLiteral("questdata\\Q\\screens\\1-2.lnd"), file);
     ASSERT_EQ(screen->Load(), 1);
     EXPECT_EQ(screen->placedSprites.Head()->entityName, QByteArray("G\xfcnter"));

@@ -1,13 +1,7 @@
+#include "helpers/FileBytes.h"
 #include "screens/ScreenFixture.h"
 
 namespace {
-QByteArray Lines(std::initializer_list<const char*> lines)
-{
-    QByteArray b;
-    for (const char* l : lines)
-        b += QByteArray(l) + "\r\n";
-    return b;
-}
 const QString kLnd = QStringLiteral("questdata\\Q\\screens\\1-2.lnd");
 } // namespace
 

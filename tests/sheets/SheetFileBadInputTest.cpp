@@ -2,6 +2,7 @@
 // short: what the sheet library makes of each, row by row.
 #include "display/Display.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "sheets/SheetFixture.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
@@ -12,14 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Lines(std::initializer_list<QByteArray> lines)
-{
-    QByteArray out;
-    for (const QByteArray& line : lines)
-        out += line + "\r\n";
-    return out;
-}
 
 // code/flags/rectangles: flags are e(ntity) b(ackground) f(ill) a(nimated)
 // t(op); each rectangle is "left,top,width,height".

@@ -1,5 +1,6 @@
 #include "helpers/DecimalCommaLocale.h"
 #include "helpers/FakeUi.h"
+#include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "sheets/SheetFileReader.h"
 #include "sheets/SheetFileWriter.h"
@@ -22,14 +23,6 @@ std::unique_ptr<Read> ReadBytes(const QByteArray& bytes)
     file.OpenBytes(bytes);
     result->ok = ReadSheetFile(file, result->title, result->sprites);
     return result;
-}
-
-QByteArray Lines(std::initializer_list<const char*> lines)
-{
-    QByteArray b;
-    for (const char* l : lines)
-        b += QByteArray(l) + "\r\n";
-    return b;
 }
 
 std::vector<CRect> Rects(const CSheetSprite& s)
