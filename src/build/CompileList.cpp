@@ -109,15 +109,15 @@ int CCompileList::Compile(const QString& sourcePath)
 {
     const QString output = OutputPath(sourcePath);
     ++m_compilerRuns;
-    // The compiler gets one argument per path, so blanks in paths need no
-    // quoting: the source, "-o" joined to the output, "-e" joined to the
-    // error file; it runs in the base directory.
+    // The compiler runs in the base directory and gets the paths relative to
+    // it, one argument per path so blanks need no quoting: the source, "-o"
+    // joined to the output, "-e" joined to the error file.
     const int exitCode = RunAndWait(NativePath(QLatin1String(kCompilerPath)), QStringLiteral("2"),
-                                    {NativePath(sourcePath), QStringLiteral("-o") + NativePath(output),
-                                     QStringLiteral("-e") + NativePath(QLatin1String(kCompilerErrorsPath))},
+                                    {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(output),
+                                     QStringLiteral("-e") + RelativeNativePath(QLatin1String(kCompilerErrorsPath))},
                                     NativePath(QString()));
     switch (exitCode) {
-    case -1:
+    case kRunFailedToStart:
         m_ui.MessageBox(QLatin1String(kCannotRun), QLatin1String(kCompilerCaption));
         LogLine(QLatin1String(kCannotRun));
         return 0;

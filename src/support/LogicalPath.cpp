@@ -13,6 +13,14 @@ QString NativePath(const QString& logicalPath)
     return QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
 }
 
+QString RelativeNativePath(const QString& logicalPath)
+{
+    const QString native = NativePath(logicalPath);
+    if (g_baseDirectory.isEmpty())
+        return QDir::toNativeSeparators(native);
+    return QDir::toNativeSeparators(QDir(g_baseDirectory).relativeFilePath(native));
+}
+
 QString JoinLogical(const QString& folder, const QString& name)
 {
     if (folder.isEmpty())

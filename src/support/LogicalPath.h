@@ -9,6 +9,10 @@
 // turned into the platform's separator. An absolute path is kept as it is.
 QString NativePath(const QString& logicalPath);
 
+// A logical path as a program started in the base directory is given it:
+// relative to the base directory, with the platform's separators.
+QString RelativeNativePath(const QString& logicalPath);
+
 // Joins logical path pieces with single backslashes.
 QString JoinLogical(const QString& folder, const QString& name);
 
