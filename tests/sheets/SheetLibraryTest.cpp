@@ -115,6 +115,23 @@ TEST_F(SheetLibraryTest, TakesOnlyNameLinesAndSkipsFolders)
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(SheetLibraryTest, AFolderIsNeverTakenForASheetWhateverItsLength)
+{
+    WriteSheet(base, QStringLiteral("tiles"), TilesImage(), TilesSpt());
+    QByteArray list = "\\\r\n\\\r\n"; // an empty-named folder
+    for (int length : {126, 127, 128, 200}) {
+        const QByteArray folder(length, 'f');
+        list += folder + "\\\r\n" + folder + "\\\r\n";
+    }
+    // A sheet name longer than the line buffer is cut to 127 characters.
+    list += QByteArray(130, 's') + "\r\n" + QByteArray(130, 's') + "\r\ntiles\r\ntiles\r\n";
+    base.Write(QStringLiteral("questdata\\Q\\sheets.txt"), list);
+    CSheetLibrary library(&display, ui);
+    ASSERT_EQ(2, library.sheets.Count());
+    EXPECT_EQ(QStringLiteral("sprite sheets\\") + QString(127, QLatin1Char('s')), library.sheets.At(0)->name);
+    EXPECT_EQ(QStringLiteral("sprite sheets\\tiles"), library.sheets.At(1)->name);
+}
+
 TEST_F(SheetLibraryTest, AMissingSheetListLeavesAnEmptyLibraryWithTheMessage)
 {
     CSheetLibrary library(&display, ui);
