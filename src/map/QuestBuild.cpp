@@ -216,18 +216,10 @@ void CMapDesigner::CopyQuest()
         ui->MessageBox(problem, kErrorCaption);
         return;
     }
-    const QString from = NativePath(QStringLiteral("questdata\\") + g_questName);
-    const QString to = NativePath(QStringLiteral("questdata\\") + name);
-    bool copied = QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (copied && it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
-        copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
-    }
-    copied = copied
-             && QFile::copy(NativePath(QStringLiteral("save\\") + g_questName + QStringLiteral(".qss")),
-                            NativePath(QStringLiteral("save\\") + name + QStringLiteral(".qss")));
+    const bool copied = CopyQuestFolder(QStringLiteral("questdata\\") + g_questName,
+                                        QStringLiteral("questdata\\") + name,
+                                        QStringLiteral("save\\") + g_questName + QStringLiteral(".qss"),
+                                        QStringLiteral("save\\") + name + QStringLiteral(".qss"));
     if (!copied) {
         ui->MessageBox(QStringLiteral("Couldn't copy the quest, not every file could be copied"), kErrorCaption);
         return;
