@@ -229,7 +229,11 @@ TEST_F(CompileListTest, PathsDifferingInCaseAreTwoEntries)
     const QString lower = QStringLiteral("entities\\bat.ves");
     const QString upper = QStringLiteral("entities\\Bat.ves");
     Script(lower, kSound);
-    Script(upper, kSound);
+    // Written as named: a logical path finds an existing file whatever its case.
+    QFile file(base.root + QStringLiteral("/entities/Bat.ves"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kSound);
+    file.close();
     ASSERT_EQ(list.LoadCompileList(), 1);
     ASSERT_EQ(list.CompileIfChanged(lower), 1);
     ASSERT_EQ(list.CompileIfChanged(upper), 1);
@@ -239,7 +243,8 @@ TEST_F(CompileListTest, PathsDifferingInCaseAreTwoEntries)
     CCompileList next(ui);
     ASSERT_EQ(next.LoadCompileList(), 1);
     EXPECT_EQ(next.CompileIfChanged(upper), 1);
-    EXPECT_EQ(next.CompileIfChanged(QStringLiteral("entities\\BAT.ves")), 0); // no such file: compiled, fails
+    // Matches both files but for case: used as written, so compiled, and fails.
+    EXPECT_EQ(next.CompileIfChanged(QStringLiteral("entities\\BAT.ves")), 0);
     EXPECT_EQ(next.CompilerRuns(), 1);
 }
 

@@ -5,6 +5,8 @@
 #include "sheets/SheetLibrary.h"
 #include "support/Globals.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace sheetfixture;
@@ -130,6 +132,21 @@ TEST_F(SheetLibraryTest, AFolderIsNeverTakenForASheetWhateverItsLength)
     ASSERT_EQ(2, library.sheets.Count());
     EXPECT_EQ(QStringLiteral("sprite sheets\\") + QString(127, QLatin1Char('s')), library.sheets.At(0)->name);
     EXPECT_EQ(QStringLiteral("sprite sheets\\tiles"), library.sheets.At(1)->name);
+}
+
+TEST_F(SheetLibraryTest, ASheetIsFoundWhateverTheCaseOfItsFiles)
+{
+    // As quests made on case-insensitive systems name them.
+    WriteSheet(base, QStringLiteral("Meadow"), TilesImage(), TilesSpt());
+    const QString folder = base.root + QStringLiteral("/sprite sheets/");
+    QFile::rename(folder + QStringLiteral("Meadow.spt"), folder + QStringLiteral("MEADOW.spt"));
+    ListSheets(base, QStringLiteral("Q"), {"meadow"});
+    CSheetLibrary library(&display, ui);
+    ASSERT_EQ(1, library.sheets.Count());
+    EXPECT_EQ(QStringLiteral("sprite sheets\\meadow"), library.sheets.At(0)->name);
+    EXPECT_TRUE(library.sheets.At(0)->surface);
+    EXPECT_EQ(7, library.sheets.At(0)->sprites.Count());
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(SheetLibraryTest, AMissingSheetListLeavesAnEmptyLibraryWithTheMessage)
