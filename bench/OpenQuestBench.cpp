@@ -1,6 +1,8 @@
 // Opening a quest of 1,000 screens: the map file and every preview file read
 // by the map designer, beside `wc -l` counting the lines of the same preview
-// files in the same run. The goal is at most three times `wc -l`.
+// files in the same run. The goal is at most three times `wc -l`. The same
+// quest as made on a case-insensitive system, its screens folder and preview
+// files named in other letter case, is opened too.
 #include "ConsoleUi.h"
 
 #include "display/Surface.h"
@@ -17,6 +19,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utime.h>
+
 namespace {
 
 constexpr int kScreens = 1000;
@@ -24,11 +28,14 @@ constexpr int kScreens = 1000;
 struct Quest {
     QTemporaryDir dir;
     QStringList previews;
-    Quest()
+    explicit Quest(bool otherCase)
     {
+        const QString screens =
+            otherCase ? QStringLiteral("/questdata/Bench/Screens/") : QStringLiteral("/questdata/Bench/screens/");
+        const QString extension = otherCase ? QStringLiteral(".BMP") : QStringLiteral(".bmp");
         QDir root(dir.path());
         root.mkpath(QStringLiteral("save"));
-        root.mkpath(QStringLiteral("questdata/Bench/screens"));
+        root.mkpath(dir.path() + screens);
         CSurface small;
         small.Create(128, 96);
         QByteArray map = "Vantraglen Tessellmancery Map File\r\n" + QByteArray::number(kScreens) + "\r\n";
@@ -39,7 +46,7 @@ struct Quest {
             for (int y = 0; y < 96; ++y)
                 for (int x = 0; x < 128; ++x)
                     small.SetPixel(x, y, uint16_t((x * 517 + y * 3 + k * 7919) & 0xFFFF));
-            const QString path = dir.path() + QStringLiteral("/questdata/Bench/screens/%1-%2.bmp").arg(column).arg(row);
+            const QString path = dir.path() + screens + QStringLiteral("%1-%2").arg(column).arg(row) + extension;
             QFile file(path);
             file.open(QIODevice::WriteOnly);
             file.write(PreviewFileBytes(small));
@@ -50,13 +57,20 @@ struct Quest {
         QFile file(dir.path() + QStringLiteral("/save/Bench.qss"));
         file.open(QIODevice::WriteOnly);
         file.write(map);
+        // A quest made elsewhere was made long ago.
+        if (otherCase) {
+            const utimbuf longAgo{1577836800, 1577836800};
+            for (const char* folder : {"/questdata", "/questdata/Bench", "/questdata/Bench/Screens"})
+                utime(QFile::encodeName(dir.path() + QLatin1String(folder)).constData(), &longAgo);
+        }
     }
 };
 
-Quest& TheQuest()
+Quest& TheQuest(bool otherCase)
 {
-    static Quest quest;
-    return quest;
+    static Quest quest(false);
+    static Quest inOtherCase(true);
+    return otherCase ? inOtherCase : quest;
 }
 
 double WcSeconds(const QStringList& files)
@@ -72,9 +86,9 @@ double WcSeconds(const QStringList& files)
     return seconds;
 }
 
-void BM_OpenQuestOf1000Screens(benchmark::State& state)
+void OpenQuest(benchmark::State& state, bool otherCase)
 {
-    Quest& quest = TheQuest();
+    Quest& quest = TheQuest(otherCase);
     g_baseDirectory = quest.dir.path();
     CConsoleUi ui;
     CMapDesigner designer(ui);
@@ -97,7 +111,17 @@ void BM_OpenQuestOf1000Screens(benchmark::State& state)
     state.counters["ms_wc_l"] = wc * 1e3;
     state.counters["ratio_to_wc"] = (ours / double(runs)) / wc;
 }
+void BM_OpenQuestOf1000Screens(benchmark::State& state)
+{
+    OpenQuest(state, false);
+}
 BENCHMARK(BM_OpenQuestOf1000Screens)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_OpenQuestOf1000ScreensNamedInOtherCase(benchmark::State& state)
+{
+    OpenQuest(state, true);
+}
+BENCHMARK(BM_OpenQuestOf1000ScreensNamedInOtherCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -107,15 +107,15 @@ int CCompileList::Compile(const QString& sourcePath)
 {
     const QString output = OutputPath(sourcePath);
     ++m_compilerRuns;
-    // The compiler gets one argument per path, so blanks in paths need no
-    // quoting: the source, "-o" joined to the output, "-e" joined to the
-    // error file; it runs in the base directory.
+    // The compiler runs in the base directory and gets the paths relative to
+    // it, one argument per path so blanks need no quoting: the source, "-o"
+    // joined to the output, "-e" joined to the error file.
     const int exitCode = RunAndWait(NativePath(CompilerPath()), QStringLiteral("2"),
-                                    {NativePath(sourcePath), QStringLiteral("-o") + NativePath(output),
-                                     QStringLiteral("-e") + NativePath(CompilerErrorFilePath())},
+                                    {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(output),
+                                     QStringLiteral("-e") + RelativeNativePath(CompilerErrorFilePath())},
                                     NativePath(QString()));
     switch (exitCode) {
-    case -1:
+    case kRunFailedToStart:
         m_ui.MessageBox(QLatin1String(kCannotRun), QLatin1String(kCompilerCaption));
         LogLine(QLatin1String(kCannotRun));
         return 0;

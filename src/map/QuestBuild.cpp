@@ -17,7 +17,6 @@
 #include "support/Settings.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -241,16 +240,8 @@ void CQuestBuild::CopyQuest()
         m_messages.MessageBox(problem, kErrorCaption);
         return;
     }
-    const QString from = NativePath(QuestFolderPath(g_questName));
-    const QString to = NativePath(QuestFolderPath(name));
-    bool copied = QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (copied && it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
-        copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target);
-    }
-    copied = copied && QFile::copy(NativePath(MapFilePath()), NativePath(MapFilePath(name)));
+    const bool copied = CopyQuestFolder(QuestFolderPath(g_questName), QuestFolderPath(name), MapFilePath(),
+                                        MapFilePath(name));
     if (!copied) {
         m_messages.MessageBox(QStringLiteral("Couldn't copy the quest, not every file could be copied"), kErrorCaption);
         return;

@@ -6,6 +6,7 @@
 #include "support/TextFile.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -78,6 +79,46 @@ void CopyTemplates(const QString& questName)
     CopyFileReplacing(TemplatePath(QStringLiteral("standardmain.ves")), MainScriptPath(questName));
     for (const char* list : {"entitylist.txt", "soundlist.txt", "sheets.txt"})
         CopyFileReplacing(TemplatePath(QLatin1String(list)), q + QLatin1Char('\\') + QLatin1String(list));
+}
+
+namespace {
+bool Occupied(const QString& native)
+{
+    const QFileInfo info(native);
+    return info.exists() || info.isSymLink();
+}
+
+bool CopyFolderContents(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
+        if (!(it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target)))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+bool CopyQuestFolder(const QString& fromFolder, const QString& toFolder, const QString& fromMapFile,
+                     const QString& toMapFile)
+{
+    const QString from = NativePath(fromFolder);
+    const QString to = NativePath(toFolder);
+    const QString toMap = NativePath(toMapFile);
+    // Only what this copy makes may be removed again, and the copy never goes
+    // into the folder it copies.
+    if (!QFileInfo(from).isDir() || Occupied(to) || Occupied(toMap) || to.startsWith(from + QLatin1Char('/')))
+        return false;
+    if (!QDir().mkdir(to))
+        return false;
+    if (CopyFolderContents(from, to) && QFile::copy(NativePath(fromMapFile), toMap))
+        return true;
+    QDir(to).removeRecursively();
+    if (Occupied(toMap))
+        QFile::remove(toMap);
+    return false;
 }
 
 QString QuestNameProblem(const QString& name)

@@ -202,9 +202,11 @@ void CTreeList::Merge(CTreeEntry& entry)
     }
 }
 
-bool CTreeList::IsUsableName(const QString& name)
+bool CTreeList::IsUsableName(const QString& name, int32_t isFolder)
 {
-    if (name.isEmpty() || EncodeText(name).size() > kMaxComponent)
+    // An empty folder is written "\" and read back as one; an empty file would
+    // leave an empty path line, which is no entry.
+    if ((name.isEmpty() && !isFolder) || EncodeText(name).size() > kMaxComponent)
         return false;
     for (QChar c : name)
         if (c == QLatin1Char('\\') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.unicode() == 0)
@@ -216,7 +218,7 @@ int CTreeList::AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString
 {
     if (!entry)
         return 0;
-    if (!IsUsableName(name))
+    if (!IsUsableName(name, isFolder))
         return 0;
     auto fresh = std::make_unique<CTreeEntry>();
     const bool atRoot = !folder || entry->root || folder->name == QLatin1String(kRootName);

@@ -66,8 +66,9 @@ public:
 
     // The component an item was made for; null for the title item.
     static CTreeComponent* ComponentOf(const QStandardItem* item);
-    // Whether a name can become one component of the file.
-    static bool IsUsableName(const QString& name);
+    // Whether a name can become one component of the file: a file or a folder
+    // (which may be empty-named).
+    static bool IsUsableName(const QString& name, int32_t isFolder);
 
 private:
     int AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder);

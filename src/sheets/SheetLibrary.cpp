@@ -30,9 +30,12 @@ void CSheetLibrary::LoadAllSheets()
     QByteArray pathLine;
     QByteArray nameLine;
     // Two lines per entry: the path line is passed over, the name line counts.
-    while (ReadFieldLine(file, pathLine, kSheetListLineBuffer) && ReadFieldLine(file, nameLine, kSheetListLineBuffer)) {
+    // A folder is told by the last character of the whole name line, which a
+    // folder name of 127 characters pushes past the line buffer.
+    while (ReadFieldLine(file, pathLine, kSheetListLineBuffer) && file.GetWholeLine(nameLine, kSheetListLineBuffer)) {
         if (nameLine.endsWith('\\'))
             continue; // a folder of the tree
+        nameLine.truncate(kSheetListLineBuffer - 1);
         const QString entry = DecodeText(nameLine);
         auto sheet = std::make_unique<CSpriteSheet>();
         // A name that would leave "sprite sheets\" is never opened: the sheet

@@ -1,8 +1,53 @@
 #include "support/LogicalPath.h"
 
+#include "support/DiagnosticLog.h"
+#include "support/FolderListing.h"
 #include "support/Globals.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+void LogAmbiguous(const QString& logicalPath)
+{
+    // Logging finds its own file through NativePath; never twice at once.
+    static bool logging = false;
+    if (logging)
+        return;
+    logging = true;
+    LogLine(QStringLiteral("More than one file matches this path but for letter case, it is used as written: ")
+            + logicalPath);
+    logging = false;
+}
+
+// Quests made on case-insensitive systems name their files in any case. Below
+// `base`, every component that does not exist as written is matched against
+// its folder's entries ignoring case; from the first one that matches nothing
+// on, the rest is kept as given (a file or folder about to be made).
+QString ResolveCase(const QString& base, const QString& relative, const QString& logicalPath, const QString& asWritten)
+{
+    const QStringList components = relative.split(QLatin1Char('/'));
+    QString path = base;
+    for (qsizetype i = 0; i < components.size(); ++i) {
+        const QString exact = path + QLatin1Char('/') + components[i];
+        if (QFileInfo::exists(exact)) {
+            path = exact;
+            continue;
+        }
+        const QStringList matches = EntriesIgnoringCase(path, components[i]);
+        if (matches.size() > 1) {
+            LogAmbiguous(logicalPath);
+            return asWritten;
+        }
+        if (matches.isEmpty())
+            return path + QLatin1Char('/') + components.mid(i).join(QLatin1Char('/'));
+        path += QLatin1Char('/') + matches.front();
+    }
+    return path;
+}
+
+} // namespace
 
 QString NativePath(const QString& logicalPath)
 {
@@ -10,7 +55,23 @@ QString NativePath(const QString& logicalPath)
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (QDir::isAbsolutePath(path) || g_baseDirectory.isEmpty())
         return QDir::cleanPath(path);
-    return QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
+    const QString asWritten = QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
+    // The directory scans are only for paths that do not exist as written.
+    if (QFileInfo::exists(asWritten))
+        return asWritten;
+    const QString relative = QDir::cleanPath(path);
+    if (relative == QLatin1String(".") || relative == QLatin1String("..")
+        || relative.startsWith(QLatin1String("../")))
+        return asWritten;
+    return ResolveCase(QDir::cleanPath(g_baseDirectory), relative, logicalPath, asWritten);
+}
+
+QString RelativeNativePath(const QString& logicalPath)
+{
+    const QString native = NativePath(logicalPath);
+    if (g_baseDirectory.isEmpty())
+        return QDir::toNativeSeparators(native);
+    return QDir::toNativeSeparators(QDir(g_baseDirectory).relativeFilePath(native));
 }
 
 QString JoinLogical(const QString& folder, const QString& name)

@@ -6,8 +6,16 @@
 #include <QString>
 
 // The native path of a logical path: joined to g_baseDirectory, backslashes
-// turned into the platform's separator. An absolute path is kept as it is.
+// turned into the platform's separator. A path that does not exist as written
+// is looked up ignoring letter case, component by component: one match is
+// used; several are logged and the path is used as written; a component found
+// in no case keeps the given name, and so does everything after it. An
+// absolute path is kept as it is.
 QString NativePath(const QString& logicalPath);
+
+// A logical path as a program started in the base directory is given it:
+// relative to the base directory, with the platform's separators.
+QString RelativeNativePath(const QString& logicalPath);
 
 // Joins logical path pieces with single backslashes.
 QString JoinLogical(const QString& folder, const QString& name);

@@ -7,7 +7,6 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -43,22 +42,40 @@ int RunAndWait(const QString& program, const QString& programName, const QString
                const QString& workingFolder)
 {
     if (!IsRunnable(program))
-        return -1;
+        return kRunFailedToStart;
     ArgumentVector argv(programName, arguments);
     const QByteArray path = program.toLocal8Bit();
     const QByteArray folder = workingFolder.toLocal8Bit();
+    // The child tells a failed start through a pipe that a successful exec
+    // closes, so that a program exiting 127 is never taken for one that could
+    // not be run (a script without "#!", a missing interpreter).
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0)
+        return kRunFailedToStart;
     pid_t pid = fork();
-    if (pid < 0)
-        return -1;
+    if (pid < 0) {
+        close(report[0]);
+        close(report[1]);
+        return kRunFailedToStart;
+    }
     if (pid == 0) {
-        if (!folder.isEmpty() && chdir(folder.constData()) != 0)
-            _exit(127);
-        int devnull = open("/dev/null", O_RDONLY);
-        if (devnull >= 0)
-            dup2(devnull, STDIN_FILENO);
-        execv(path.constData(), argv.pointers.data());
+        close(report[0]);
+        if (folder.isEmpty() || chdir(folder.constData()) == 0) {
+            int devnull = open("/dev/null", O_RDONLY);
+            if (devnull >= 0)
+                dup2(devnull, STDIN_FILENO);
+            execv(path.constData(), argv.pointers.data());
+        }
+        const int why = errno;
+        [[maybe_unused]] const ssize_t written = write(report[1], &why, sizeof why);
         _exit(127);
     }
+    close(report[1]);
+    int childErrno = 0;
+    ssize_t got;
+    while ((got = read(report[0], &childErrno, sizeof childErrno)) < 0 && errno == EINTR) {
+    }
+    close(report[0]);
     // While the program runs, windows keep painting; input waits until it ends.
     int status = 0;
     for (;;) {
@@ -66,14 +83,16 @@ int RunAndWait(const QString& program, const QString& programName, const QString
         if (done == pid)
             break;
         if (done < 0 && errno != EINTR)
-            return -1;
+            return kRunFailedToStart;
         if (done == 0) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             usleep(5000);
         }
     }
+    if (got > 0)
+        return kRunFailedToStart;
     if (!WIFEXITED(status))
-        return -1;
+        return kRunCrashed;
     return WEXITSTATUS(status);
 }
 
@@ -114,9 +133,9 @@ int RunAndWait(const QString& program, const QString&, const QStringList& argume
     process.setWorkingDirectory(workingFolder);
     process.start();
     if (!process.waitForStarted(-1))
-        return -1;
+        return kRunFailedToStart;
     process.waitForFinished(-1);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : kRunCrashed;
 }
 
 bool StartDetached(const QString& program, const QString&, const QStringList& arguments, const QString& workingFolder)

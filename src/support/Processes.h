@@ -6,9 +6,13 @@
 #include <QString>
 #include <QStringList>
 
+// What RunAndWait returns instead of an exit code.
+constexpr int kRunFailedToStart = -1; // missing, not executable, or exec refused it
+constexpr int kRunCrashed = -2;       // ended by a signal
+
 // Runs `program` (native path) with argv[0] = programName and the arguments, in
-// the working folder; waits for it. Returns its exit code, or -1 when it could
-// not be started or did not exit normally.
+// the working folder; waits for it. Returns its exit code, kRunFailedToStart or
+// kRunCrashed.
 int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
                const QString& workingFolder);
 

@@ -220,7 +220,11 @@ TEST_F(CompileListTest, PathsDifferingInCaseAreTwoEntries)
     const QString lower = QStringLiteral("entities\\bat.ves");
     const QString upper = QStringLiteral("entities\\Bat.ves");
     Script(lower, kSound);
-    Script(upper, kSound);
+    // Written as named: a logical path finds an existing file whatever its case.
+    QFile file(base.root + QStringLiteral("/entities/Bat.ves"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kSound);
+    file.close();
     ASSERT_EQ(list.LoadCompileList(), 1);
     ASSERT_EQ(list.CompileIfChanged(lower), 1);
     ASSERT_EQ(list.CompileIfChanged(upper), 1);
@@ -230,7 +234,8 @@ TEST_F(CompileListTest, PathsDifferingInCaseAreTwoEntries)
     CCompileList next(ui);
     ASSERT_EQ(next.LoadCompileList(), 1);
     EXPECT_EQ(next.CompileIfChanged(upper), 1);
-    EXPECT_EQ(next.CompileIfChanged(QStringLiteral("entities\\BAT.ves")), 0); // no such file: compiled, fails
+    // Matches both files but for case: used as written, so compiled, and fails.
+    EXPECT_EQ(next.CompileIfChanged(QStringLiteral("entities\\BAT.ves")), 0);
     EXPECT_EQ(next.CompilerRuns(), 1);
 }
 
@@ -287,10 +292,10 @@ TEST_F(CompileListTest, TheCompilerGetsOneArgumentPerPath)
     Script(script, kSound);
     ASSERT_EQ(list.LoadCompileList(), 1);
     EXPECT_EQ(list.Compile(script), 1);
+    // Relative to the base directory it runs in, with the platform's separators.
     EXPECT_EQ(base.Read(QStringLiteral("compiler\\args.txt")),
-              (base.Path(script) + QStringLiteral("\n-o") + base.Path(QStringLiteral("questdata\\My Quest\\scripts\\main\\amx\\main.amx"))
-               + QStringLiteral("\n-e") + base.Path(QStringLiteral("compiler\\errors.txt")) + QStringLiteral("\n"))
-                  .toUtf8());
+              QByteArray("questdata/My Quest/scripts/main/main.ves\n-oquestdata/My Quest/scripts/main/amx/main.amx\n"
+                         "-ecompiler/errors.txt\n"));
     EXPECT_EQ(QDir(QString::fromUtf8(base.Read(QStringLiteral("compiler\\pwd.txt")).trimmed())).canonicalPath(),
               QDir(base.root).canonicalPath());
 }
@@ -306,18 +311,40 @@ TEST_F(CompileListTest, WarningsOnlyCountAsSuccess)
     EXPECT_EQ(list.Entries().Count(), 1);
 }
 
-TEST_F(CompileListTest, OtherExitCodesShowTheErrorsMessage)
+TEST_F(CompileListTest, HowTheCompilerEndedDecidesTheMessage)
 {
-    FakeCompiler("exit 5");
+    const QString cannotRun = QStringLiteral("Couldn't find or run the Compiler!");
+    const QString hasErrors = QStringLiteral("One or more of your scripts has errors, Your QST file will not\nbe "
+                                             "built until you have fixed these errors.");
+    const struct {
+        const char* compiler;
+        QString text;
+        QString caption;
+    } cases[] = {
+        {"#!/bin/sh\nexit 5\n", hasErrors, kMain},
+        {"#!/bin/sh\nexit 127\n", hasErrors, kMain},           // the script's own code
+        {"#!/bin/sh\nkill -KILL $$\n", hasErrors, kMain},      // killed by a signal
+        {"exit 0\n", cannotRun, QStringLiteral("sc.exe")},      // no "#!" line: exec refuses it
+        {"#!/no/such/shell\nexit 0\n", cannotRun, QStringLiteral("sc.exe")},
+    };
     Script(kMain, kSound);
-    ASSERT_EQ(list.LoadCompileList(), 1);
-    EXPECT_EQ(list.Compile(kMain), 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("One or more of your scripts has errors, Your QST file will not\nbe "
-                                                  "built until you have fixed these errors."));
-    EXPECT_EQ(ui.messages[0].caption, kMain);
-    EXPECT_EQ(list.Entries().Count(), 0);
-    EXPECT_FALSE(ui.calls.contains(QStringLiteral("ScriptErrors")));
+    const QString sc = base.Path(QStringLiteral("compiler\\sc"));
+    for (const auto& c : cases) {
+        QFile::remove(sc);
+        base.Write(QStringLiteral("compiler\\sc"), c.compiler);
+        QFile::setPermissions(sc, QFile::permissions(sc) | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+        base.Write(QStringLiteral("ErrorChk.txt"), "");
+        ui.messages.clear();
+        ASSERT_EQ(list.LoadCompileList(), 1);
+        EXPECT_EQ(list.Compile(kMain), 0) << c.compiler;
+        ASSERT_EQ(ui.messages.size(), 1u) << c.compiler;
+        EXPECT_EQ(ui.messages[0].text, c.text) << c.compiler;
+        EXPECT_EQ(ui.messages[0].caption, c.caption) << c.compiler;
+        EXPECT_EQ(base.Read(QStringLiteral("ErrorChk.txt")), c.text == cannotRun ? "\r\n" + cannotRun.toUtf8() : "")
+            << c.compiler;
+        EXPECT_EQ(list.Entries().Count(), 0);
+        EXPECT_FALSE(ui.calls.contains(QStringLiteral("ScriptErrors")));
+    }
 }
 
 TEST_F(CompileListTest, AMissingCompilerIsReportedAndLogged)

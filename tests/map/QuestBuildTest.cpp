@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QThread>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -357,5 +359,44 @@ TEST_F(BuildFixture, CopyQuestCopiesTheFolderAndTheMapFile)
         ASSERT_EQ(1u, ui.messages.size()) << bad;
         EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption) << bad;
         EXPECT_EQ(before, base.Listing()) << bad;
+    }
+}
+
+TEST_F(BuildFixture, ACopyThatFailsPartWayLeavesNothingAndCanBeRetried)
+{
+    const QString map = base.Path(QStringLiteral("save\\Trail.qss"));
+    // A folder so deep that its copy, one character longer, passes the
+    // system's path limit.
+    QString deep = base.Path(QStringLiteral("questdata\\Trail"));
+    while (deep.size() < 4095 - 250)
+        deep += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    deep += QLatin1Char('/') + QString(4095 - int(deep.size()) - 1, QLatin1Char('e'));
+    const struct {
+        const char* breakage;
+        std::function<void()> breakIt, mendIt;
+    } cases[] = {
+        {"no map file", [&] { QFile::rename(map, map + QStringLiteral(".away")); },
+         [&] { QFile::rename(map + QStringLiteral(".away"), map); }},
+        {"a path too long", [&] { ASSERT_TRUE(QDir().mkpath(deep)); },
+         [&] { QDir(deep.left(int(base.Path(QStringLiteral("questdata\\Trail")).size()) + 201)).removeRecursively(); }},
+    };
+    for (const auto& c : cases) {
+        c.breakIt();
+        const QStringList before = base.Listing();
+        ui.messages.clear();
+        ui.nameAnswers = {QStringLiteral("Meadow")};
+        doc.OnCommand(ID_COPY_QUEST);
+        ASSERT_EQ(1u, ui.messages.size()) << c.breakage;
+        EXPECT_EQ(QStringLiteral("Couldn't copy the quest, not every file could be copied"), ui.messages[0].text);
+        EXPECT_EQ(before, base.Listing()) << c.breakage;
+        c.mendIt();
+        ui.messages.clear();
+        ui.nameAnswers = {QStringLiteral("Meadow")};
+        doc.OnCommand(ID_COPY_QUEST);
+        ASSERT_EQ(1u, ui.messages.size()) << c.breakage;
+        EXPECT_EQ(QStringLiteral("Quest Copied!"), ui.messages[0].text) << c.breakage;
+        EXPECT_EQ(base.Read(QStringLiteral("save\\Trail.qss")), base.Read(QStringLiteral("save\\Meadow.qss")));
+        QDir(base.Path(QStringLiteral("questdata\\Meadow"))).removeRecursively();
+        QFile::remove(base.Path(QStringLiteral("save\\Meadow.qss")));
     }
 }

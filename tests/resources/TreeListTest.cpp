@@ -234,6 +234,25 @@ TEST_F(TreeListTest, AddRefusesNamesTheFileCannotHold)
     EXPECT_EQ(list.Entries().Count(), 3);
 }
 
+TEST_F(TreeListTest, AnEmptyNameMakesAnEmptyNamedFolder)
+{
+    Loaded("A\\\r\nA\\\r\n");
+    CTreeEntry* root = list.RootEntry();
+    ASSERT_EQ(list.AddFolder(root, root->components.Head(), QString()), 1);
+    CTreeEntry* a = EntryAt(0);
+    ASSERT_EQ(list.AddFolder(a, a->components.Head(), QString()), 1);
+    CTreeEntry* inner = list.Entries().Tail();
+    ASSERT_EQ(list.AddFile(inner, inner->components.At(1), QStringLiteral("x")), 1);
+    const QByteArray file = "A\\\r\nA\\\r\n\\\r\n\\\r\nA\\\\\r\n\\\r\nA\\\\x\r\nx\r\n";
+    EXPECT_EQ(base.Read(kFile), file);
+    EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{[2]{x[3]}} [2]"));
+    // Read back as the same folders.
+    CTreeList again(ui);
+    ASSERT_EQ(again.Load(kFile), 1);
+    EXPECT_EQ(Paths(again), (QStringList{"A\\", "\\", "A\\\\", "A\\\\x", "<root>"}));
+    EXPECT_EQ(again.Entries().At(1)->components.Head()->folder, 1);
+}
+
 TEST_F(TreeListTest, RemoveFolderCutsEveryEntryThroughThatNameAtThatDepth)
 {
     Loaded("A\\B\\x\r\nx\r\nC\\B\\z\r\nz\r\nA\\y\r\ny\r\nB\\q\r\nq\r\nA\\B\\\r\nB\\\r\n");

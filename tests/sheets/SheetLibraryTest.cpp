@@ -5,6 +5,8 @@
 #include "sheets/SheetLibrary.h"
 #include "support/Globals.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 using namespace sheetfixture;
@@ -112,6 +114,38 @@ TEST_F(SheetLibraryTest, TakesOnlyNameLinesAndSkipsFolders)
     EXPECT_EQ(QStringLiteral("sprite sheets\\second"), library.sheets.At(1)->name);
     EXPECT_EQ(QStringLiteral("sprite sheets\\.."), library.sheets.At(2)->name);
     EXPECT_TRUE(library.sheets.At(2)->sprites.IsEmpty());
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SheetLibraryTest, AFolderIsNeverTakenForASheetWhateverItsLength)
+{
+    WriteSheet(base, QStringLiteral("tiles"), TilesImage(), TilesSpt());
+    QByteArray list = "\\\r\n\\\r\n"; // an empty-named folder
+    for (int length : {126, 127, 128, 200}) {
+        const QByteArray folder(length, 'f');
+        list += folder + "\\\r\n" + folder + "\\\r\n";
+    }
+    // A sheet name longer than the line buffer is cut to 127 characters.
+    list += QByteArray(130, 's') + "\r\n" + QByteArray(130, 's') + "\r\ntiles\r\ntiles\r\n";
+    base.Write(QStringLiteral("questdata\\Q\\sheets.txt"), list);
+    CSheetLibrary library(&display, ui);
+    ASSERT_EQ(2, library.sheets.Count());
+    EXPECT_EQ(QStringLiteral("sprite sheets\\") + QString(127, QLatin1Char('s')), library.sheets.At(0)->name);
+    EXPECT_EQ(QStringLiteral("sprite sheets\\tiles"), library.sheets.At(1)->name);
+}
+
+TEST_F(SheetLibraryTest, ASheetIsFoundWhateverTheCaseOfItsFiles)
+{
+    // As quests made on case-insensitive systems name them.
+    WriteSheet(base, QStringLiteral("Meadow"), TilesImage(), TilesSpt());
+    const QString folder = base.root + QStringLiteral("/sprite sheets/");
+    QFile::rename(folder + QStringLiteral("Meadow.spt"), folder + QStringLiteral("MEADOW.spt"));
+    ListSheets(base, QStringLiteral("Q"), {"meadow"});
+    CSheetLibrary library(&display, ui);
+    ASSERT_EQ(1, library.sheets.Count());
+    EXPECT_EQ(QStringLiteral("sprite sheets\\meadow"), library.sheets.At(0)->name);
+    EXPECT_TRUE(library.sheets.At(0)->surface);
+    EXPECT_EQ(7, library.sheets.At(0)->sprites.Count());
     EXPECT_TRUE(ui.messages.empty());
 }
 

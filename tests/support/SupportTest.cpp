@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utime.h>
+
 TEST(DiagnosticLog, HeaderThenOneEntryPerLineWithNoNewlineAtTheEnd)
 {
     CTempBase base(true);
@@ -52,6 +54,51 @@ TEST(LogicalPath, BecomesNativeBelowTheBaseDirectory)
     EXPECT_EQ(QStringLiteral("/tmp/x"), NativePath(QStringLiteral("/tmp/x")));
     EXPECT_EQ(QStringLiteral("a\\b"), JoinLogical(QStringLiteral("a"), QStringLiteral("b")));
     EXPECT_EQ(QStringLiteral("a\\b"), JoinLogical(QStringLiteral("a\\"), QStringLiteral("b")));
+}
+
+TEST(LogicalPath, APathNotFoundAsWrittenIsFoundIgnoringCase)
+{
+    CTempBase base(true);
+    for (const char* file : {"Quest/Screens/2-1.lnd", "Amb/x.txt", "Amb/X.TXT"}) {
+        QDir().mkpath(QFileInfo(base.root + QLatin1Char('/') + QLatin1String(file)).path());
+        QFile(base.root + QLatin1Char('/') + QLatin1String(file)).open(QIODevice::WriteOnly);
+    }
+    const struct {
+        const char* logical;
+        const char* native;
+    } cases[] = {
+        {"Quest\\Screens\\2-1.lnd", "Quest/Screens/2-1.lnd"},
+        {"quest\\SCREENS\\2-1.LND", "Quest/Screens/2-1.lnd"},
+        {"QUEST\\screens\\new.lnd", "Quest/Screens/new.lnd"},                 // a new file keeps its name
+        {"quest\\Scripts\\main\\main.ves", "Quest/Scripts/main/main.ves"}, // and so does a new folder
+        {"Amb\\x.txt", "Amb/x.txt"},
+        {"amb", "Amb"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(base.root + QLatin1Char('/') + QLatin1String(c.native), NativePath(QLatin1String(c.logical)))
+            << c.logical;
+    EXPECT_EQ(base.Read(QStringLiteral("ErrorChk.txt")), QByteArray("<missing>"));
+    // Several matches: said in the log, and the path is used as written.
+    QFile(base.root + QStringLiteral("/ErrorChk.txt")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(base.root + QStringLiteral("/amb/x.Txt"), NativePath(QStringLiteral("amb\\x.Txt")));
+    EXPECT_EQ(base.Read(QStringLiteral("ErrorChk.txt")),
+              QByteArray("\r\nMore than one file matches this path but for letter case, it is used as written: "
+                         "amb\\x.Txt"));
+}
+
+TEST(LogicalPath, AFolderListingKeptForLookupsSeesLaterChanges)
+{
+    CTempBase base(true);
+    const QString folder = base.root + QStringLiteral("/Old");
+    QDir().mkpath(folder);
+    QFile(folder + QStringLiteral("/A.txt")).open(QIODevice::WriteOnly);
+    const utimbuf longAgo{1577836800, 1577836800};
+    ASSERT_EQ(0, utime(QFile::encodeName(folder).constData(), &longAgo));
+    EXPECT_EQ(folder + QStringLiteral("/A.txt"), NativePath(QStringLiteral("old\\a.TXT")));
+    QFile(folder + QStringLiteral("/B.txt")).open(QIODevice::WriteOnly);
+    QFile::remove(folder + QStringLiteral("/A.txt"));
+    EXPECT_EQ(folder + QStringLiteral("/B.txt"), NativePath(QStringLiteral("old\\b.TXT")));
+    EXPECT_EQ(folder + QStringLiteral("/a.TXT"), NativePath(QStringLiteral("old\\a.TXT")));
 }
 
 TEST(LogicalPath, SafeNamesHoldNoPathCharacters)

@@ -33,14 +33,16 @@ ScRun RunSc(const CTempBase& base, const QStringList& arguments, const QString& 
 
 class ScCompilerTest : public ::testing::Test {
 protected:
-    // The editor's command line for a logical source path.
+    // The editor's command line for a logical source path: paths relative to
+    // the base directory, with the platform's separators.
     ScRun Compile(const QString& source, const QString& output, const QString& path = QString())
     {
         return RunSc(base,
-                     {base.Path(source), QStringLiteral("-o") + base.Path(output),
-                      QStringLiteral("-e") + base.Path(QStringLiteral("compiler\\errors.txt"))},
+                     {Relative(source), QStringLiteral("-o") + Relative(output),
+                      QStringLiteral("-e") + Relative(QStringLiteral("compiler\\errors.txt"))},
                      path);
     }
+    QString Relative(const QString& logical) const { return QDir(base.root).relativeFilePath(base.Path(logical)); }
     QByteArray Errors() const { return base.Read(QStringLiteral("compiler\\errors.txt")); }
 
     CTempBase base;

@@ -2,8 +2,8 @@
 //
 //   sc SOURCE -oOUTPUT -eERRORS     (also "-o OUTPUT", "-e ERRORS", "-iFOLDER")
 //
-// The editor starts it in the base directory with one argument per path, so
-// paths may hold blanks. It compiles SOURCE into OUTPUT with embryo_cc
+// The editor starts it in the base directory with one argument per path,
+// relative to that directory, so paths may hold blanks. It compiles SOURCE into OUTPUT with embryo_cc
 // (including compiler/include below the base directory when that folder
 // exists), writes every diagnostic in the classic Small form into ERRORS and
 // exits with the compiler's code: 0 clean, 1 warnings only, 2 errors. When
@@ -47,6 +47,13 @@ QString Native(QString path)
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 #endif
     return path;
+}
+
+// embryo_cc is handed absolute paths, so that every file name in its
+// diagnostics can be shown relative to the base directory the same way.
+QString Absolute(const QString& base, const QString& path)
+{
+    return path.isEmpty() ? path : QDir::cleanPath(QDir(base).absoluteFilePath(Native(path)));
 }
 
 struct CommandLine {
@@ -121,13 +128,13 @@ int main(int argc, char* argv[])
         return Usage(problem);
 
     const QString base = QDir::currentPath();
-    const QString source = Native(line.source);
-    QString output = Native(line.output);
+    const QString source = Absolute(base, line.source);
+    QString output = Absolute(base, line.output);
     if (output.isEmpty()) {
         const QFileInfo info(source);
         output = info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".amx");
     }
-    QString include = Native(line.include);
+    QString include = Absolute(base, line.include);
     if (include.isEmpty()) {
         for (const QString& folder : {base + QStringLiteral("/compiler/include"),
                                       QCoreApplication::applicationDirPath() + QStringLiteral("/include")}) {
@@ -140,9 +147,8 @@ int main(int argc, char* argv[])
     const QString errorFile = Native(line.errorFile);
     const QString sourceName = LogicalName(source, base);
 
-    // A name beginning with "-" would be taken for an option.
-    QStringList arguments{source.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + source : source,
-                          QStringLiteral("-o"), output};
+    // Absolute, so a name beginning with "-" is never taken for an option.
+    QStringList arguments{source, QStringLiteral("-o"), output};
     if (!include.isEmpty())
         arguments << QStringLiteral("-i") << include;
     if (!line.stackSize.isEmpty())
