@@ -38,6 +38,11 @@ public:
     // Copies the source rectangle (or the whole surface) to (x, y), scaled by a
     // whole number, leaving out key-colour pixels of a keyed surface.
     HResult DrawSurface(int x, int y, const CSurface* surface, const CRect* source, int scale);
+    // Draws the whole surface at (0, 0) scaled, its key pixels in the raw pixel
+    // value `background`, and the rest of the back buffer in that value too: the
+    // pixels of Clear(background) followed by DrawSurface(0, 0, surface,
+    // nullptr, scale), in one pass over the back buffer.
+    HResult DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background);
     // The same into another surface, cut at the clip rectangle; the source must be keyed.
     HResult DrawSurfaceOnto(int x, int y, const CSurface* source, CSurface* destination, const CRect* sourceRect,
                             int scale, const CRect* clip);

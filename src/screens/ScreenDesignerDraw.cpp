@@ -57,8 +57,7 @@ void CScreenDesigner::draw(CDisplay* target)
     work->FillRect(Rgb(200, 200, 200), 0, 270, 350, work->Height());
     DrawPalettes();
 
-    target->Clear(target->BackBuffer()->ConvertColour(Rgb(255, 255, 255)));
-    target->DrawSurface(0, 0, work.get(), nullptr, s);
+    target->DrawSurfaceOverClear(work.get(), s, target->BackBuffer()->ConvertColour(Rgb(255, 255, 255)));
 
     if (chosenFill && fillPalette) {
         const int64_t left = fillPalette->ItemLeft(*chosenFill);

@@ -95,3 +95,67 @@ TEST(UnscaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
             }
     }
 }
+
+TEST(ScaledCopies, SetThePixelsOfTheBlockRuleWhereverTheClipCutsThem)
+{
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> coordinate(-30, 70);
+    CSurface source;
+    source.Create(13, 9);
+    source.SetColourKey(Rgb(0, 255, 0));
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 13; ++x)
+            source.SetPixel(x, y, (x + y) % 4 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
+    for (int n = 0; n < 600; ++n) {
+        const int scale = 2 + n % 2;
+        source.colourKeyed = n % 3 != 0;
+        CSurface got, expected;
+        for (CSurface* s : {&got, &expected}) {
+            s->Create(kW, kH);
+            s->Image().fill(0);
+        }
+        const CRect part{coordinate(random) / 8, coordinate(random) / 8, 13, 9};
+        const CRect clip{coordinate(random), coordinate(random), coordinate(random), coordinate(random)};
+        const int x = coordinate(random), y = coordinate(random);
+        CopySurface(source, part, got, x, y, scale, clip);
+        // The block rule: every source pixel of the part, unless it is the key,
+        // covers scale x scale pixels, cut at the clip and the surface.
+        for (int sy = std::max(part.top, 0); sy < part.bottom; ++sy)
+            for (int sx = std::max(part.left, 0); sx < part.right; ++sx) {
+                const uint16_t v = source.Pixel(sx, sy);
+                if (source.colourKeyed && v == source.KeyValue())
+                    continue;
+                for (int ry = 0; ry < scale; ++ry)
+                    for (int rx = 0; rx < scale; ++rx) {
+                        const int dx = x + (sx - part.left) * scale + rx, dy = y + (sy - part.top) * scale + ry;
+                        if (dx >= std::max(clip.left, 0) && dx < std::min(clip.right, kW) && dy >= std::max(clip.top, 0)
+                            && dy < std::min(clip.bottom, kH))
+                            expected.SetPixel(dx, dy, v);
+                    }
+            }
+        ASSERT_TRUE(SamePixels(expected, got)) << n << ": " << x << "," << y << " x" << scale;
+    }
+}
+
+TEST(DrawSurfaceOverClear, SetsThePixelsOfAClearFollowedByAKeyedCopy)
+{
+    CSurface source;
+    source.Create(13, 9);
+    source.SetColourKey(Rgb(0, 255, 0));
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 13; ++x)
+            source.SetPixel(x, y, (x * y) % 5 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
+    for (const int width : {20, 26, 40, 64})
+        for (const int scale : {1, 2, 3})
+            for (const bool keyed : {true, false}) {
+                source.colourKeyed = keyed;
+                CDisplay one, two;
+                one.Initialise(nullptr, width, kH);
+                two.Initialise(nullptr, width, kH);
+                two.BackBuffer()->Image().fill(0x1234); // whatever was there before
+                one.Clear(0xFFFF);
+                one.DrawSurface(0, 0, &source, nullptr, scale);
+                ASSERT_EQ(S_OK, two.DrawSurfaceOverClear(&source, scale, 0xFFFF));
+                ASSERT_EQ(one.BackBuffer()->Image(), two.BackBuffer()->Image()) << width << " x" << scale << keyed;
+            }
+}
