@@ -129,7 +129,12 @@ void CWidgetUi::ShowAbout()
 
 void CWidgetUi::Quit(int code)
 {
-    QApplication::exit(code);
+    // Leaving goes through the main window's close, which saves the map file
+    // and may be refused; the program ends with its last window (code 0).
+    if (m_frame)
+        m_frame->close();
+    else
+        QApplication::exit(code);
 }
 
 // A dialog's end as the platform reports it: Qt's "rejected" is the cancel answer.
