@@ -183,13 +183,6 @@ TEST_F(FrameFixture, ClosingTheWindowWritesTheMapFile)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(WidgetUi, TurnsFiltersIntoQtFilters)
-{
-    EXPECT_EQ(QStringLiteral("QSS files (*.qss);;All Files (*.*)"),
-              QtFileFilter(QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||")));
-    EXPECT_EQ(QStringLiteral("Vantraglen.exe (*.exe)"), QtFileFilter(QStringLiteral("Vantraglen.exe |*.exe||")));
-}
-
 TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)
 {
     EXPECT_EQ(0x0001u, MouseKeyFlags(Qt::LeftButton, Qt::NoModifier));
