@@ -18,7 +18,8 @@ QString ShownName(const QString& name)
     QString shown;
     for (QChar c : name) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            shown += QStringLiteral("\\x") + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+            shown += QStringLiteral("\\x")
+                     + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
         else
             shown += c;
     }
@@ -80,7 +81,8 @@ QString ResourceNameProblem(const QString& name, const QString& longestArchiveNa
             return QStringLiteral("the name holds \"~\", which the quest file cannot store");
     }
     if (EncodeText(longestArchiveName).size() > CVirtualArchive::kMaxName)
-        return QStringLiteral("its name in the quest file would be longer than %1 bytes").arg(CVirtualArchive::kMaxName);
+        return QStringLiteral("its name in the quest file would be longer than %1 bytes")
+            .arg(CVirtualArchive::kMaxName);
     return QString();
 }
 

@@ -83,7 +83,8 @@ TEST_F(OpenQuestDialog, AllFilesListsNamesWithoutADot)
     EXPECT_TRUE(QTest::qWaitFor([&] { return Listed().contains(QStringLiteral("Demo.qss")); }, 5000));
     EXPECT_FALSE(Listed().contains(QStringLiteral("README")));
     dialog.selectNameFilter(dialog.nameFilters().at(1));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed().contains(QStringLiteral("README")); }, 5000)) << Listed().join(' ').toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed().contains(QStringLiteral("README")); }, 5000))
+        << Listed().join(QLatin1Char(' ')).toStdString();
 }
 
 TEST(WidgetUi, TurnsFiltersIntoQtFilters)
