@@ -20,7 +20,7 @@ CApplication::CApplication()
 
 CApplication::~CApplication()
 {
-    frame.reset(); // the view saves the map file as it goes
+    frame.reset(); // the map file was saved when the window closed
     document.reset();
 }
 

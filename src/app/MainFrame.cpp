@@ -3,6 +3,7 @@
 #include "app/QuestView.h"
 #include "document/QuestDoc.h"
 
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
@@ -77,4 +78,12 @@ void CMainFrame::RefreshChecks()
     for (int id : {int(ID_SNAP_TO_WIDTH), int(ID_STACK_AT_BOTTOM), int(ID_DOUBLE_SIZE)})
         if (QAction* a = MenuAction(id))
             a->setChecked(m_document.IsChecked(id));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_document.SaveOnExit())
+        event->accept();
+    else
+        event->ignore();
 }

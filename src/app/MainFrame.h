@@ -24,6 +24,12 @@ public:
     // The menu item of a command in the current menu bar, if it is there.
     QAction* MenuAction(int commandId) const;
 
+protected:
+    // The one way out of the program, from Exit and from the window manager
+    // alike: the map file is saved while the window still stands, and when
+    // that fails the user may stay.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void RefreshChecks();
     CQuestDoc& m_document;

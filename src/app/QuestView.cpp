@@ -33,7 +33,8 @@ QScrollBar* CQuestView::Bar(ScrollBarKind bar) const
 
 CQuestView::~CQuestView()
 {
-    m_document.SaveOnExit();
+    // The map file was saved when the main window closed: by now no window is
+    // left to show a message on.
     m_document.mapDesigner->display = nullptr;
     m_document.screenDesigner->display = nullptr;
 }

@@ -86,23 +86,43 @@ QString QtFileFilter(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty())
             break;
-        const QString name = parts[i].trimmed();
-        const QString patterns = parts[i + 1].split(QLatin1Char(';')).join(QLatin1Char(' '));
-        qt << (name.contains(QLatin1Char('(')) ? name : name + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        // Qt's "*.*" matches only names with a dot; the platform's means every file.
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns)
+            if (pattern.trimmed() == QLatin1String("*.*"))
+                pattern = QStringLiteral("*");
+        qt << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return qt.join(QStringLiteral(";;"));
 }
 
+void SetUpOpenFileDialog(QFileDialog& dialog, const QString& defaultExtension, const QString& initialName,
+                         const QString& filter)
+{
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // Each filter's name is shown as it stands; the patterns Qt reads follow it.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(QtFileFilter(filter).split(QStringLiteral(";;")));
+    // "*.qss": a name typed without an extension gets ".qss".
+    QString suffix = defaultExtension;
+    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    dialog.setDefaultSuffix(suffix);
+    // The initial name is logical, "save\*.qss": a folder below the base
+    // directory and what the name field starts with, a pattern or a name.
+    const qsizetype cut = initialName.lastIndexOf(QLatin1Char('\\'));
+    dialog.setDirectory(NativePath(cut < 0 ? QString() : initialName.left(cut)));
+    dialog.selectFile(initialName.mid(cut + 1));
+}
+
 QString CWidgetUi::ChooseOpenFile(const QString& defaultExtension, const QString& initialName, const QString& filter)
 {
-    (void)defaultExtension;
-    QString start = initialName;
-    start.remove(QLatin1Char('*'));
-    const QString folder = NativePath(start.section(QLatin1Char('\\'), 0, -2));
-    const QString file = start.section(QLatin1Char('\\'), -1).section(QLatin1Char('.'), 0, 0);
-    return QFileDialog::getOpenFileName(Owner(), QString(),
-                                        file.isEmpty() ? folder : folder + QLatin1Char('/') + file,
-                                        QtFileFilter(filter));
+    QFileDialog dialog(Owner());
+    SetUpOpenFileDialog(dialog, defaultExtension, initialName, filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool CWidgetUi::AskQuestName(QString& name)
@@ -134,7 +154,12 @@ void CWidgetUi::ShowAbout()
 
 void CWidgetUi::Quit(int code)
 {
-    QApplication::exit(code);
+    // Leaving goes through the main window's close, which saves the map file
+    // and may be refused; the program ends with its last window (code 0).
+    if (m_frame)
+        m_frame->close();
+    else
+        QApplication::exit(code);
 }
 
 // A dialog's end as the platform reports it: Qt's "rejected" is the cancel answer.

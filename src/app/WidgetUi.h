@@ -9,6 +9,7 @@
 #include <memory>
 
 class CMainFrame;
+class QFileDialog;
 class QProgressDialog;
 class QWidget;
 
@@ -55,5 +56,12 @@ private:
     QPointer<CEntityInfoDlg> m_entityWindow;
 };
 
-// Turns a filter of the "Name|*.ext|Name|*.ext||" form into Qt's form.
+// Turns a filter of the "Name|*.ext|Name|*.ext||" form into Qt's form: each
+// name whole, its patterns after it in parentheses ("*.*" as "*"), to be shown
+// with QFileDialog::HideNameFilterDetails so that the names read as given.
 QString QtFileFilter(const QString& filter);
+// Prepares a file-open dialog as the file chooser of the Ui port: the filter,
+// the default extension ("*.qss") for a name typed without one, and the
+// logical initial name ("save\*.qss") as the folder and the name field.
+void SetUpOpenFileDialog(QFileDialog& dialog, const QString& defaultExtension, const QString& initialName,
+                         const QString& filter);

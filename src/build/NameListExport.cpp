@@ -6,19 +6,39 @@
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
 #include "support/QuestPaths.h"
+#include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
 
 namespace {
 
-// Names from the tree lists become paths below "entities\", "sounds\" and
-// "sprite sheets\"; one that could reach outside its folder is left out.
-bool Accept(const QString& name)
+// A name as a message line can show it: control characters as \xNN.
+QString ShownName(const QString& name)
 {
-    if (IsPlainResourceName(name))
+    QString shown;
+    for (QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            shown += QStringLiteral("\\x")
+                     + QString::number(c.unicode(), 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+// Names from the tree lists become paths below "entities\", "sounds\" and
+// "sprite sheets\", and names inside the archive; one that would reach
+// outside its folder or break the archive's directory is left out, and the
+// build says so.
+bool Accept(const QString& kind, const QString& name, const QString& longestArchiveName, QStringList* leftOut)
+{
+    const QString problem = ResourceNameProblem(name, longestArchiveName);
+    if (problem.isEmpty())
         return true;
-    LogLine(QStringLiteral("Resource name left out of the quest file, it is not a plain file name:"));
-    LogLine(name);
+    LogLine(QStringLiteral("Resource name left out of the quest file, ") + problem + QLatin1Char(':'));
+    LogLine(ShownName(name));
+    if (leftOut)
+        leftOut->append(kind + QStringLiteral(" \"") + ShownName(name) + QStringLiteral("\": ") + problem);
     return false;
 }
 
@@ -44,9 +64,26 @@ bool CommitList(CTextWriter& file, const QString& path, CMessagePort& ui)
 
 } // namespace
 
-bool IsPlainResourceName(const QString& name)
+QString ResourceNameProblem(const QString& name, const QString& longestArchiveName)
 {
-    return IsSafeFileName(name) && !name.contains(QLatin1String(".."));
+    if (name.isEmpty())
+        return QStringLiteral("the name is empty");
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return QStringLiteral("the name stands for a folder, not a file");
+    for (QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+            return QStringLiteral("the name holds a path separator");
+        if (c == QLatin1Char(':'))
+            return QStringLiteral("the name holds a drive colon");
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("the name holds a control character");
+        if (c == QLatin1Char('~'))
+            return QStringLiteral("the name holds \"~\", which the quest file cannot store");
+    }
+    if (EncodeText(longestArchiveName).size() > CVirtualArchive::kMaxName)
+        return QStringLiteral("its name in the quest file would be longer than %1 bytes")
+            .arg(CVirtualArchive::kMaxName);
+    return QString();
 }
 
 int EntityFlag(const QString& name)
@@ -61,14 +98,16 @@ int EntityFlag(const QString& name)
     return 1;
 }
 
-int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui)
+int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui,
+                   QStringList* leftOut)
 {
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
     entities.ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
     for (const QString& name : entities.Names()) {
-        if (!Accept(name))
+        const QString compiledName = QStringLiteral("ES") + name + QStringLiteral(".amx");
+        if (!Accept(QStringLiteral("entity"), name, compiledName, leftOut))
             continue;
         file.Line(name);
         file.Line(QByteArray::number(EntityFlag(name)));
@@ -76,8 +115,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
             file.Commit();
             return 0;
         }
-        archive.AddFile(CompiledEntityScriptPath(name),
-                        QStringLiteral("ES") + name + QStringLiteral(".amx"), 0);
+        archive.AddFile(CompiledEntityScriptPath(name), compiledName, 0);
     }
     if (!CommitList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
@@ -85,14 +123,14 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
     return 1;
 }
 
-int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui)
+int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, QStringList* leftOut)
 {
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
     sheets.ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
     for (const QString& name : sheets.Names()) {
-        if (!Accept(name))
+        if (!Accept(QStringLiteral("sprite sheet"), name, name + QStringLiteral(".spt"), leftOut))
             continue;
         file.Line(name);
         archive.AddFile(SheetFilePath(name), name + QStringLiteral(".spt"), 1);
@@ -104,7 +142,8 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui)
     return 1;
 }
 
-int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui)
+int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui,
+                 QStringList* leftOut)
 {
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))
@@ -112,7 +151,7 @@ int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound,
     sounds.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
     if (includeSound) {
         for (const QString& name : sounds.Names()) {
-            if (!Accept(name))
+            if (!Accept(QStringLiteral("sound"), name, name, leftOut))
                 continue;
             file.Line(name);
             archive.AddFile(SoundPath(name), name, 1);

@@ -2,6 +2,7 @@
 // The three lists a build writes into "output\temp\" for the engine, each put
 // into the quest archive with the files it names.
 #include <QString>
+#include <QStringList>
 
 class CCompileList;
 class CNameList;
@@ -11,17 +12,25 @@ class CVirtualArchive;
 // "entities.txt": every entity's name and flag; each entity script is brought
 // up to date and its compiled file added. 1, or 0 when the list cannot be
 // written or a script fails to compile.
-int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui);
+// Each export leaves out a name that cannot stand as a file in its folder or
+// in the archive (ResourceNameProblem), and appends to `leftOut` one line per
+// name it left out, saying why.
+int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui,
+                   QStringList* leftOut = nullptr);
 // "sheets.txt": every sheet's name; each sheet's .spt and .bmp are added.
-int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui);
+int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, QStringList* leftOut = nullptr);
 // "soundlist.txt": every sound's name and file when sound is included, else
 // an empty list.
-int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui);
+int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui,
+                 QStringList* leftOut = nullptr);
 
 // The entity's flag for the engine: 1 when its script opens and no piece of it
 // (read 63 characters at a time) holds "main()", else 0.
 int EntityFlag(const QString& name);
 
-// Whether a name read from a tree list can stand as a file name in its
-// resource folder: no path separator, drive, ".." or control character.
-bool IsPlainResourceName(const QString& name);
+// Why a name read from a tree list cannot go into the quest file, or an empty
+// string when it can. It must stay one file inside its resource folder (not
+// empty, not "." or "..", no separator, drive colon or control character), and
+// its longest name inside the archive must fit the archive's directory (no
+// "~", at most 63 bytes).
+QString ResourceNameProblem(const QString& name, const QString& longestArchiveName);

@@ -86,7 +86,7 @@ void CQuestDoc::OnCommand(int id)
         ui.QuestPropertiesDialog(mapDesigner->map.properties);
         break;
     case ID_EXIT:
-        SaveOnExit();
+        // The main window's close saves the map file, and may keep the program open.
         ui.Quit(0);
         break;
     case ID_BACK_TO_MAP:
@@ -158,11 +158,15 @@ void CQuestDoc::BackToMap()
     ui.RequestFrame();
 }
 
-void CQuestDoc::SaveOnExit()
+bool CQuestDoc::SaveOnExit()
 {
     // Without an open quest there is no map file to write (it would be "save\.qss").
-    if (!g_questName.isEmpty())
-        mapDesigner->files.SaveMapFile();
+    if (g_questName.isEmpty() || mapDesigner->files.SaveMapFile())
+        return true;
+    // The failure has been shown; leaving now would lose the quest's map.
+    return ui.MessageBox(QStringLiteral("The map file could not be saved. Leave anyway?"),
+                         QStringLiteral("Tessellmancery"), CUiPort::ButtonsYesNo)
+        == CUiPort::AnswerYes;
 }
 
 void CQuestDoc::EditMainScript()

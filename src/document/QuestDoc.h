@@ -47,8 +47,10 @@ public:
     // The view gained the keyboard focus.
     void ViewFocusGained();
 
-    // The map file is written on both ways out of the program.
-    void SaveOnExit();
+    // Writes the map file on the way out of the program (Exit and the window's
+    // close both end here). True when the program may end: the file was
+    // written, no quest is open, or the user chose to leave without it.
+    bool SaveOnExit();
 
     CUiPort& ui;
     std::unique_ptr<CNameList> entityList;

@@ -23,6 +23,16 @@
 namespace {
 const QString kErrorCaption = QStringLiteral("Error");
 const QString kCouldNotWriteLnd = QStringLiteral("Couldn't Write LND file to the archive");
+
+// A build that left listed resources out says which, so that its success is
+// not taken for a whole quest.
+QString SuccessMessage(const QStringList& leftOut)
+{
+    QString text = QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen");
+    if (!leftOut.isEmpty())
+        text += QStringLiteral("\n\nLeft out of the quest file:\n") + leftOut.join(QLatin1Char('\n'));
+    return text;
+}
 } // namespace
 
 CQuestBuild::CQuestBuild(CQuestMap& map, CQuestFiles& files, CMessagePort& messages, CMapHost* host)
@@ -136,15 +146,16 @@ bool CQuestBuild::CollectQuest()
     if (!AddMapFile())
         return false;
     Step(QStringLiteral("entities"));
-    if (!m_host || !ExportEntities(m_host->EntityList(), *m_archive, *m_compileList, m_messages))
+    if (!m_host || !ExportEntities(m_host->EntityList(), *m_archive, *m_compileList, m_messages, &m_leftOut))
         return false;
     if (!AddScreens() || !AddGroups() || !AddMainScript())
         return false;
     Step(QStringLiteral("sprite sheets"));
-    if (!ExportSheets(m_host->SheetList(), *m_archive, m_messages))
+    if (!ExportSheets(m_host->SheetList(), *m_archive, m_messages, &m_leftOut))
         return false;
     Step(QStringLiteral("sounds"));
-    return ExportSounds(m_host->SoundList(), *m_archive, m_map.properties.includeSound != 0, m_messages) > 0;
+    return ExportSounds(m_host->SoundList(), *m_archive, m_map.properties.includeSound != 0, m_messages, &m_leftOut)
+           > 0;
 }
 
 int CQuestBuild::BuildQuest(bool showSuccess)
@@ -168,6 +179,7 @@ int CQuestBuild::BuildQuest(bool showSuccess)
         return 0;
     }
     m_archive = std::make_unique<CVirtualArchive>(questFile);
+    m_leftOut.clear();
     // What a build walks through, so that a long build can tell how far it is.
     m_stepsDone = 0;
     m_stepsTotal = m_map.ScreenCount() + m_map.groups.Count() + 1
@@ -180,8 +192,7 @@ int CQuestBuild::BuildQuest(bool showSuccess)
         return 0;
     if (m_archive->Build() == CVirtualArchive::BuildOk) {
         if (showSuccess)
-            m_messages.MessageBox(QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen"),
-                                  questFile);
+            m_messages.MessageBox(SuccessMessage(m_leftOut), questFile);
         return 1;
     }
     m_messages.MessageBox(QStringLiteral("Could not write QST file"), kErrorCaption);

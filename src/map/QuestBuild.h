@@ -3,6 +3,7 @@
 // scripts, Find engine, Test Quest and the quest copy. It owns the compile
 // list, reused by every build, and the archive of the last build.
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -56,6 +57,7 @@ private:
     CMapHost* m_host;
     std::unique_ptr<CCompileList> m_compileList;
     std::unique_ptr<CVirtualArchive> m_archive;
+    QStringList m_leftOut; // listed resources the last build could not take, one line each
     int m_stepsDone = 0;
     int m_stepsTotal = 0;
 };

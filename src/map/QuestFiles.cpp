@@ -27,13 +27,13 @@ CQuestFiles::CQuestFiles(CQuestMap& map, CMessagePort& messages, CWindowPort& wi
 {
 }
 
-void CQuestFiles::SaveMapFile()
+bool CQuestFiles::SaveMapFile()
 {
     const QString path = MapFilePath();
     // Without an open quest there is no map file to write (it would be "save\.qss").
     if (g_questName.isEmpty()) {
         m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
-        return;
+        return false;
     }
     // What is written is what will be read again: string fields the file cannot
     // carry whole are cut in the model too.
@@ -43,11 +43,13 @@ void CQuestFiles::SaveMapFile()
     CTextWriter file;
     if (!file.Open(path)) {
         m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
-        return;
+        return false;
     }
     file.Raw(MapFileBytes(m_map));
-    if (!file.Commit())
-        m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+    if (file.Commit())
+        return true;
+    m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+    return false;
 }
 
 void CQuestFiles::LoadMapFile(const QString& path, const QString& questName)

@@ -14,8 +14,9 @@ class CQuestFiles {
 public:
     CQuestFiles(CQuestMap& map, CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs);
 
-    // The map file save\{quest}.qss.
-    void SaveMapFile();
+    // The map file save\{quest}.qss. False, after its message, when it could
+    // not be written.
+    bool SaveMapFile();
     void LoadMapFile(const QString& path, const QString& questName);
     // Lets the user choose a map file and loads it. 1 when a file was chosen
     // and loading attempted, 0 when cancelled.

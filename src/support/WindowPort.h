@@ -18,6 +18,7 @@ public:
     // that no frame of the designer's own follows (a quest opened, a mode switch).
     virtual void RequestFrame() = 0;
     virtual void ShowAbout() = 0;
-    // Asks the application to end with this code.
+    // Asks the application to end with this code. The editor closes its main
+    // window, whose close saves the map file and may keep the program open.
     virtual void Quit(int code) = 0;
 };

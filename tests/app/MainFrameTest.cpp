@@ -2,6 +2,7 @@
 #include "app/QuestView.h"
 #include "app/WidgetUi.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/DialogMessage.h"
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
@@ -9,6 +10,7 @@
 #include "support/Globals.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -16,6 +18,9 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTest>
+
+#include <deque>
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -110,18 +115,72 @@ TEST_F(FrameFixture, CtrlOReachesTheSoundManagerCommandNotOpen)
     EXPECT_TRUE(ui.calls.filter(QStringLiteral("ChooseOpenFile")).isEmpty());
 }
 
-TEST_F(FrameFixture, ClosingTheViewSavesTheMapFile)
+namespace {
+// What a person saw on the way out, and on which window.
+struct ShownMessage {
+    QString text;
+    QString caption;
+    bool ownerVisible;
+};
+} // namespace
+
+TEST(LeavingTheEditor, TheMapFileIsSavedOnceWhileTheWindowStandsAndTheUserMayStay)
 {
-    QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
-    delete frame.View();
-    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
+    CTempBase base;
+    g_questName = QStringLiteral("Forest");
+    CWidgetUi ui;
+    CQuestDoc doc(ui);
+    auto frame = std::make_unique<CMainFrame>(doc);
+    ui.SetFrame(frame.get());
+    frame->show();
+    frame->View()->InitialUpdate();
+    std::vector<ShownMessage> shown;
+    std::deque<int> answers;
+    SetMessageShower([&](QWidget* owner, const QString& text, const QString& caption, QMessageBox::StandardButtons) {
+        shown.push_back({text, caption, owner && owner->window() == frame.get() && owner->isVisible()});
+        if (answers.empty())
+            return int(QMessageBox::Ok);
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    QDir(base.Path(QStringLiteral("save"))).mkdir(QStringLiteral("Forest.qss")); // the map file cannot be written
+    const auto expectAskedOnce = [&] {
+        ASSERT_EQ(2u, shown.size());
+        EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), shown[0].text);
+        EXPECT_EQ(QStringLiteral("save\\Forest.qss"), shown[0].caption);
+        EXPECT_EQ(QStringLiteral("The map file could not be saved. Leave anyway?"), shown[1].text);
+        EXPECT_EQ(QStringLiteral("Tessellmancery"), shown[1].caption);
+        EXPECT_TRUE(shown[0].ownerVisible && shown[1].ownerVisible);
+    };
+    // The window manager's close and Exit alike: No keeps the editor open.
+    answers = {QMessageBox::Ok, QMessageBox::No};
+    EXPECT_FALSE(frame->close());
+    expectAskedOnce();
+    EXPECT_TRUE(frame->isVisible());
+    shown.clear();
+    answers = {QMessageBox::Ok, QMessageBox::No};
+    doc.OnCommand(ID_EXIT);
+    expectAskedOnce();
+    EXPECT_TRUE(frame->isVisible());
+    // Yes leaves; nothing is saved or shown again as the window goes.
+    shown.clear();
+    answers = {QMessageBox::Ok, QMessageBox::Yes};
+    doc.OnCommand(ID_EXIT);
+    expectAskedOnce();
+    EXPECT_FALSE(frame->isVisible());
+    frame.reset();
+    EXPECT_EQ(2u, shown.size());
+    SetMessageShower({});
 }
 
-TEST(WidgetUi, TurnsFiltersIntoQtFilters)
+TEST_F(FrameFixture, ClosingTheWindowWritesTheMapFile)
 {
-    EXPECT_EQ(QStringLiteral("QSS files (*.qss);;All Files (*.*)"),
-              QtFileFilter(QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||")));
-    EXPECT_EQ(QStringLiteral("Vantraglen.exe (*.exe)"), QtFileFilter(QStringLiteral("Vantraglen.exe |*.exe||")));
+    frame.show();
+    QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)

@@ -3,6 +3,7 @@
 #include "helpers/TempBase.h"
 #include "support/Globals.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <set>
@@ -56,13 +57,37 @@ TEST_F(DocFixture, BackToMapWorksFromTheScreenAndTheSheetDesigner)
     EXPECT_EQ(doc.mapDesigner.get(), doc.activeDesigner);
 }
 
-TEST_F(DocFixture, ExitWritesTheMapFileEvenWithoutAChange)
+TEST_F(DocFixture, ExitAsksToCloseAndLeavingWritesTheMapFileEvenWithoutAChange)
 {
     QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
     doc.OpenScreenDesigner(1, 1); // Exit has no guard
     doc.OnCommand(ID_EXIT);
-    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
     EXPECT_EQ(std::vector<int>{0}, ui.quitCodes);
+    EXPECT_FALSE(base.Exists(QStringLiteral("save\\Forest.qss"))); // the window's close saves, once
+    EXPECT_TRUE(doc.SaveOnExit());
+    EXPECT_TRUE(base.Exists(QStringLiteral("save\\Forest.qss")));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DocFixture, WhenTheMapFileCannotBeWrittenTheUserMayStay)
+{
+    QFile::remove(base.Path(QStringLiteral("save\\Forest.qss")));
+    QDir(base.Path(QStringLiteral("save"))).mkdir(QStringLiteral("Forest.qss")); // a folder in the file's place
+    const struct {
+        int answer;
+        bool leaves;
+    } cases[] = {{CUiPort::AnswerNo, false}, {CUiPort::AnswerYes, true}};
+    for (const auto& c : cases) {
+        ui.messages.clear();
+        ui.messageAnswers = {c.answer};
+        EXPECT_EQ(c.leaves, doc.SaveOnExit());
+        ASSERT_EQ(2u, ui.messages.size());
+        EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), ui.messages[0].text);
+        EXPECT_EQ(QStringLiteral("save\\Forest.qss"), ui.messages[0].caption);
+        EXPECT_EQ(QStringLiteral("The map file could not be saved. Leave anyway?"), ui.messages[1].text);
+        EXPECT_EQ(QStringLiteral("Tessellmancery"), ui.messages[1].caption);
+        EXPECT_EQ(CUiPort::ButtonsYesNo, ui.messages[1].buttons);
+    }
 }
 
 TEST_F(DocFixture, AboutAndTheCheckMarks)
@@ -94,7 +119,9 @@ TEST(NoQuestOpen, LeavingWritesNoMapFile)
     CFakeUi ui;
     CQuestDoc doc(ui);
     doc.OnCommand(ID_EXIT);
+    EXPECT_TRUE(doc.SaveOnExit());
     EXPECT_FALSE(base.Exists(QStringLiteral("save\\.qss")));
+    EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(std::vector<int>{0}, ui.quitCodes);
 }
 

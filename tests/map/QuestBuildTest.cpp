@@ -224,25 +224,64 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
     EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption);
 }
 
-TEST_F(BuildFixture, NamesThatWouldLeaveTheirFolderAreLeftOut)
+TEST_F(BuildFixture, NamesThatWouldLeaveTheirFolderOrBreakTheArchiveAreLeftOutAndSaidSo)
 {
     base.Write(QStringLiteral("secret.wav"), "private");
     base.Write(QStringLiteral("questdata\\Trail\\soundlist.txt"),
                "..\\secret.wav\r\n..\\secret.wav\r\n/etc/passwd\r\n/etc/passwd\r\nhit.wav\r\nhit.wav\r\n");
     // A tree list cannot hold a backslash inside a name, but a hand-edited one can.
-    base.Write(QStringLiteral("questdata\\Trail\\entitylist.txt"), "x\r\n..\r\nbat\r\nbat\r\n");
-    ASSERT_EQ(1, designer.build.BuildQuest(false));
+    base.Write(QStringLiteral("questdata\\Trail\\entitylist.txt"), "x\r\n..\r\na..b\r\na..b\r\nbat\r\nbat\r\n");
+    base.Write(QStringLiteral("entities\\a..b.ves"), base.Read(QStringLiteral("entities\\bat.ves")));
+    base.Write(QStringLiteral("questdata\\Trail\\sheets.txt"), "forest\r\nforest\r\nc:forest\r\nc:forest\r\n");
+    ASSERT_EQ(1, designer.build.BuildQuest(true));
     const QStringList names = Names();
+    EXPECT_TRUE(names.contains(QStringLiteral("ESa..b.amx:0")));
     EXPECT_TRUE(names.contains(QStringLiteral("hit.wav:1")));
     EXPECT_FALSE(names.contains(QStringLiteral("/etc/passwd:1")));
     EXPECT_FALSE(names.contains(QStringLiteral("ES...amx:0")));
     EXPECT_EQ(QByteArray("hit.wav\r\n"), base.Read(QStringLiteral("output\\temp\\soundlist.txt")));
-    EXPECT_EQ(QByteArray("bat\r\n1\r\n"), base.Read(QStringLiteral("output\\temp\\entities.txt")));
+    EXPECT_EQ(QByteArray("a..b\r\n1\r\nbat\r\n1\r\n"), base.Read(QStringLiteral("output\\temp\\entities.txt")));
+    EXPECT_EQ(QByteArray("forest\r\n"), base.Read(QStringLiteral("output\\temp\\sheets.txt")));
     EXPECT_TRUE(base.Read(QStringLiteral("ErrorChk.txt")).contains("/etc/passwd"));
-    EXPECT_FALSE(IsPlainResourceName(QStringLiteral("..\\x")));
-    EXPECT_FALSE(IsPlainResourceName(QStringLiteral("c:x")));
-    EXPECT_FALSE(IsPlainResourceName(QStringLiteral("a..b")));
-    EXPECT_TRUE(IsPlainResourceName(QStringLiteral("theme.mid")));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen\n\n"
+                             "Left out of the quest file:\n"
+                             "entity \"..\": the name stands for a folder, not a file\n"
+                             "sprite sheet \"c:forest\": the name holds a drive colon\n"
+                             "sound \"..\\secret.wav\": the name holds a path separator\n"
+                             "sound \"/etc/passwd\": the name holds a path separator"),
+              ui.messages[0].text);
+    EXPECT_EQ(QStringLiteral("output\\Trail.qst"), ui.messages[0].caption);
+}
+
+TEST(ResourceNames, OnlyWhatLeavesTheFolderOrBreaksTheArchiveIsRefused)
+{
+    const QString sixty(60, QLatin1Char('n'));
+    const struct {
+        QString name;
+        QString archiveName;
+        QString problem;
+    } cases[] = {
+        {QStringLiteral("a..b"), QStringLiteral("ESa..b.amx"), QString()},
+        {QStringLiteral("theme.mid"), QStringLiteral("theme.mid"), QString()},
+        {QStringLiteral("what? <it>"), QStringLiteral("what? <it>"), QString()},
+        {sixty, sixty, QString()},
+        {QString(), QString(), QStringLiteral("the name is empty")},
+        {QStringLiteral("."), QStringLiteral("."), QStringLiteral("the name stands for a folder, not a file")},
+        {QStringLiteral(".."), QStringLiteral(".."), QStringLiteral("the name stands for a folder, not a file")},
+        {QStringLiteral("..\\x"), QStringLiteral("..\\x"), QStringLiteral("the name holds a path separator")},
+        {QStringLiteral("a/b"), QStringLiteral("a/b"), QStringLiteral("the name holds a path separator")},
+        {QStringLiteral("c:x"), QStringLiteral("c:x"), QStringLiteral("the name holds a drive colon")},
+        {QStringLiteral("bat\r"), QStringLiteral("bat\r"), QStringLiteral("the name holds a control character")},
+        {QStringLiteral("a~b"), QStringLiteral("a~b"),
+         QStringLiteral("the name holds \"~\", which the quest file cannot store")},
+        {sixty, QStringLiteral("ES") + sixty + QStringLiteral(".amx"),
+         QStringLiteral("its name in the quest file would be longer than 63 bytes")},
+        {QString(32, QChar(0xE9)), QString(32, QChar(0xE9)), // 64 bytes as UTF-8
+         QStringLiteral("its name in the quest file would be longer than 63 bytes")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.problem, ResourceNameProblem(c.name, c.archiveName)) << c.name.toStdString();
 }
 
 namespace {
