@@ -8,12 +8,9 @@
 
 const char kMapFileMagic[] = "Vantraglen Tessellmancery Map File";
 
-QString CutToBytes(const QString& text, int limit)
+QString MapStringField(const QString& text)
 {
-    QString cut = text;
-    while (EncodeText(cut).size() > limit)
-        cut.chop(cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1);
-    return cut;
+    return DecodeText(TextFieldBytes(text, kMapStringFieldLimit));
 }
 
 namespace {
@@ -23,7 +20,7 @@ void Put(QByteArray& out, int32_t value)
 }
 void Put(QByteArray& out, const QString& text)
 {
-    out += EncodeText(CutToBytes(text, kMapStringFieldLimit)) + "\r\n";
+    out += TextFieldBytes(text, kMapStringFieldLimit) + "\r\n";
 }
 } // namespace
 

@@ -1,5 +1,8 @@
 #include "support/Processes.h"
 
+#include "support/NativeFile.h"
+#include "support/TextCodec.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -22,9 +25,10 @@ struct ArgumentVector {
     std::vector<char*> pointers;
     ArgumentVector(const QString& programName, const QStringList& arguments)
     {
-        storage.push_back(programName.toLocal8Bit());
+        // Paths go to the program as the bytes of the names they were read as.
+        storage.push_back(EncodeText(programName));
         for (const QString& a : arguments)
-            storage.push_back(a.toLocal8Bit());
+            storage.push_back(EncodeText(a));
         for (QByteArray& s : storage)
             pointers.push_back(s.data());
         pointers.push_back(nullptr);
@@ -45,8 +49,8 @@ int RunAndWait(const QString& program, const QString& programName, const QString
     if (!IsRunnable(program))
         return -1;
     ArgumentVector argv(programName, arguments);
-    const QByteArray path = program.toLocal8Bit();
-    const QByteArray folder = workingFolder.toLocal8Bit();
+    const QByteArray path = NativePathBytes(program);
+    const QByteArray folder = NativePathBytes(workingFolder);
     pid_t pid = fork();
     if (pid < 0)
         return -1;
@@ -83,8 +87,8 @@ bool StartDetached(const QString& program, const QString& programName, const QSt
     if (!IsRunnable(program))
         return false;
     ArgumentVector argv(programName, arguments);
-    const QByteArray path = program.toLocal8Bit();
-    const QByteArray folder = workingFolder.toLocal8Bit();
+    const QByteArray path = NativePathBytes(program);
+    const QByteArray folder = NativePathBytes(workingFolder);
     pid_t pid = fork();
     if (pid < 0)
         return false;

@@ -1,0 +1,60 @@
+// The map file's string fields (the full name, a group's music): at most 62
+// bytes, cut without splitting a typed character.
+#include "helpers/QtPrinters.h"
+#include "map/MapFile.h"
+#include "map/QuestMap.h"
+#include "support/TextCodec.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kMagic = "Vantraglen Tessellmancery Map File\r\n";
+
+// A map without screens, with one group whose music is given and the full
+// name given; Final Version on and Include Sound off, so that a shifted line
+// shows in both.
+QByteArray File(const QByteArray& music, const QByteArray& fullName)
+{
+    return kMagic + "0\r\n1\r\n0\r\n0\r\n0\r\n128\r\n96\r\n0\r\n" + music + "\r\n160\r\n120\r\n" + fullName + "\r\n1\r\n0\r\n";
+}
+
+CQuestMap MapWith(const QString& music, const QString& fullName)
+{
+    CQuestMap map;
+    auto group = std::make_unique<CGroup>();
+    group->right = 128;
+    group->bottom = 96;
+    group->music = music;
+    map.groups.Append(std::move(group));
+    map.properties.fullName = fullName;
+    map.properties.finalVersion = 1;
+    map.properties.includeSound = 0;
+    return map;
+}
+
+} // namespace
+
+TEST(MapFileFields, ATypedTitleIsCutTo62BytesBeforeACharacterThatDoesNotFit)
+{
+    const QString emoji = QString::fromUtf8("\xf0\x9f\x98\x80");
+    const struct {
+        QString typed;
+        QByteArray written;
+    } rows[] = {
+        {QString(61, QLatin1Char('a')) + QStringLiteral("\u00e9"), QByteArray(61, 'a')},
+        {QString(60, QLatin1Char('a')) + QStringLiteral("\u00e9"), QByteArray(60, 'a') + "\xc3\xa9"},
+        {QString(60, QLatin1Char('a')) + QStringLiteral("\u20ac"), QByteArray(60, 'a')},
+        {QString(59, QLatin1Char('a')) + emoji, QByteArray(59, 'a')},
+        {QString(58, QLatin1Char('a')) + emoji, QByteArray(58, 'a') + "\xf0\x9f\x98\x80"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
+        const QByteArray bytes = MapFileBytes(MapWith(QString(), row.typed));
+        EXPECT_EQ(bytes, File("", row.written));
+        CQuestMap read;
+        ReadMapFileBytes(bytes, read);
+        EXPECT_FALSE(HoldsRawBytes(read.properties.fullName)); // it reads back as UTF-8, never as Latin-1
+        EXPECT_EQ(MapStringField(row.typed), read.properties.fullName);
+    }
+}
