@@ -13,7 +13,8 @@ class CQuestMap;
 extern const char kMapFileMagic[]; // "Vantraglen Tessellmancery Map File"
 
 // The longest string field the map file can carry: its readers (the engine's
-// too) take at most 63 characters per line including the line end.
+// too) take at most 63 characters per line including the line end. Longer
+// lines in a hand-made file are read cut to this length.
 constexpr int kMapStringFieldLimit = 62;
 
 // The map file's bytes for the model. A string field is cut at its first line

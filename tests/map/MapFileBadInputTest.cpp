@@ -76,7 +76,7 @@ std::vector<BadMapRow> Rows()
          QStringLiteral("cells[2-1/1] groups[5:0,0,0,0,0,''] ") + kDefaults, ""},
         {"overlong string line keeps the fields after it in place",
          Lines({M, "0", "1", "3", "0", "0", "128", "96", "9", longName, "160", "120", "Name", "1", "0"}),
-         QStringLiteral("cells[] groups[3:0,0,128,96,9,'%1'] props[160,120,Name,1,0]").arg(QString(63, QLatin1Char('m'))),
+         QStringLiteral("cells[] groups[3:0,0,128,96,9,'%1'] props[160,120,Name,1,0]").arg(QString(62, QLatin1Char('m'))),
          ""},
         {"overlong number line", Lines({M, "0", "0", "1" + QByteArray(40, '0'), "   -7", "N", "1", "1"}),
          QStringLiteral("cells[] groups[] props[2147483647,-7,N,1,1]"), ""},

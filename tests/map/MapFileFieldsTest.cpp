@@ -1,5 +1,5 @@
 // The map file's string fields (the full name, a group's music): at most 62
-// bytes, cut without splitting a typed character.
+// bytes, and what is read is what the next save writes.
 #include "helpers/QtPrinters.h"
 #include "map/MapFile.h"
 #include "map/QuestMap.h"
@@ -34,6 +34,33 @@ CQuestMap MapWith(const QString& music, const QString& fullName)
 }
 
 } // namespace
+
+TEST(MapFileFields, AStringReadsAsTheWriterWritesItBackAtEveryLength)
+{
+    const QByteArray a61(61, 'a');
+    const struct {
+        const char* name;
+        QByteArray line; // in the file
+        QByteArray kept; // what is read, shown and saved again
+    } rows[] = {
+        {"62 characters", QByteArray(62, 'n'), QByteArray(62, 'n')},
+        {"63 characters", QByteArray(63, 'n'), QByteArray(62, 'n')},
+        {"64 characters", QByteArray(64, 'n'), QByteArray(62, 'n')},
+        {"a UTF-8 letter across the 62nd byte", a61 + "\xc3\xa9z", a61},
+        {"a UTF-8 letter across the 63rd byte", QByteArray(62, 'a') + "\xc3\xa9", QByteArray(62, 'a')},
+        {"Latin-1 across the 62nd byte", a61 + "\xe9\xe9", a61 + "\xe9"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CQuestMap read;
+        ASSERT_TRUE(ReadMapFileBytes(File(row.line, row.line), read).isMapFile);
+        EXPECT_EQ(EncodeText(read.properties.fullName), row.kept);
+        EXPECT_EQ(EncodeText(read.groups.groups.At(0)->music), row.kept);
+        EXPECT_EQ(read.properties.finalVersion, 1);
+        EXPECT_EQ(read.properties.includeSound, 0);
+        EXPECT_EQ(MapFileBytes(read), File(row.kept, row.kept));
+    }
+}
 
 TEST(MapFileFields, ATypedTitleIsCutTo62BytesBeforeACharacterThatDoesNotFit)
 {
