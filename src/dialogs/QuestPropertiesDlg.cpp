@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 #include "map/QuestProperties.h"
 #include "support/TextCodec.h"
 
@@ -68,6 +69,7 @@ CQuestPropertiesDlg::CQuestPropertiesDlg(QuestProperties* properties, QWidget* p
     layout->addWidget(m_includeSound);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    KeepFieldsToOneLine(this);
 }
 
 int CQuestPropertiesDlg::exec()

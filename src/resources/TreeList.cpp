@@ -2,6 +2,7 @@
 
 #include "resources/TreeImages.h"
 #include "support/DiagnosticLog.h"
+#include "support/FieldLine.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
@@ -58,7 +59,7 @@ QString TreePathLine(const CTreeEntry& entry)
     const int count = entry.components.Count();
     int i = 0;
     for (CTreeComponent* c : entry.components) {
-        line += c->name;
+        line += OneLineText(c->name);
         if (i < count - 1 || c->folder)
             line += QLatin1Char('\\');
         ++i;
@@ -124,7 +125,8 @@ int CTreeList::Save()
             continue;
         const CTreeComponent* last = entry->components.Tail();
         file.Line(TreePathLine(*entry));
-        file.Line(last->folder ? last->name + QLatin1Char('\\') : last->name);
+        const QString name = OneLineText(last->name);
+        file.Line(last->folder ? name + QLatin1Char('\\') : name);
     }
     if (!file.Commit()) {
         ShowOpenFailure();

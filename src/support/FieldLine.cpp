@@ -29,6 +29,13 @@ QByteArray OneLine(const QByteArray& text)
     return text;
 }
 
+QString OneLineText(const QString& text)
+{
+    const QByteArray bytes = EncodeText(text);
+    const QByteArray line = OneLine(bytes);
+    return line.size() == bytes.size() ? text : DecodeText(line);
+}
+
 QByteArray FieldBytes(const QByteArray& text, int size)
 {
     return OneLine(text).left(size);

@@ -15,6 +15,8 @@ bool ReadFieldLine(CTextReader& file, QByteArray& line, int bufferSize = 64);
 // at its first CR, LF or NUL, so that a field stays one line and the fields
 // after it stay where the readers look for them.
 QByteArray OneLine(const QByteArray& text);
+// The same for a string (a dialog's field).
+QString OneLineText(const QString& text);
 
 // Cuts text to a fixed field of `size` bytes (sprite codes and entity names are
 // 32) after OneLine. The bytes are cut as they stand: codes are matched byte

@@ -126,7 +126,7 @@ void CTextWriter::Raw(const QByteArray& bytes)
 
 void CTextWriter::Line(const QByteArray& text)
 {
-    Raw(text + "\r\n");
+    Raw(OneLine(text) + "\r\n");
 }
 
 void CTextWriter::Line(const QString& text)

@@ -1,8 +1,12 @@
-// The dialogs show names read from files readably and keep their bytes unless
-// they are edited.
+// The dialogs' text fields hold one line whatever is pasted into them, show
+// names read from files readably and keep their bytes unless they are edited.
 #include "build/NameList.h"
 #include "dialogs/DialogMessage.h"
+#include "dialogs/GroupDimensionsDlg.h"
 #include "dialogs/GroupPropertiesDlg.h"
+#include "dialogs/MoveScreenDlg.h"
+#include "dialogs/NameEntryDlg.h"
+#include "dialogs/QuestNameDlg.h"
 #include "dialogs/QuestPropertiesDlg.h"
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
@@ -13,14 +17,26 @@
 #include "support/TextCodec.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+#include <memory>
+
 #include <gtest/gtest.h>
 
 namespace {
+
+void Paste(QLineEdit* field, const QString& text)
+{
+    field->clear();
+    field->setFocus();
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+}
 
 QLineEdit* Field(QWidget& dialog, const char* id)
 {
@@ -30,6 +46,54 @@ QLineEdit* Field(QWidget& dialog, const char* id)
 }
 
 } // namespace
+
+TEST(DialogTextFields, EveryFieldOfEveryDialogTakesOneLineOfWhatIsPastedOrSet)
+{
+    QuestProperties properties;
+    CGroup group;
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<QDialog>()> make;
+        int fields;
+    } dialogs[] = {
+        {"Quest Properties", [&] { return std::make_unique<CQuestPropertiesDlg>(&properties); }, 3},
+        {"Edit Group's dimensions", [&] { return std::make_unique<CGroupDimensionsDlg>(&group); }, 4},
+        {"Move/Copy Screen", [] { return std::make_unique<CMoveScreenDlg>(); }, 2},
+        {"Enter Quest Name", [] { return std::make_unique<CQuestNameDlg>(); }, 1},
+        {"Name entry", [] { return std::make_unique<CNameEntryDlg>(); }, 1},
+    };
+    for (const auto& row : dialogs) {
+        SCOPED_TRACE(row.name);
+        std::unique_ptr<QDialog> dialog = row.make();
+        dialog->show();
+        const QList<QLineEdit*> fields = dialog->findChildren<QLineEdit*>();
+        EXPECT_EQ(fields.size(), row.fields);
+        for (QLineEdit* field : fields) {
+            SCOPED_TRACE(field->objectName().toStdString());
+            Paste(field, QStringLiteral("1\n2"));
+            EXPECT_EQ(field->text(), QStringLiteral("1"));
+            field->setText(QStringLiteral("3\r\n4"));
+            EXPECT_EQ(field->text(), QStringLiteral("3"));
+            field->setText(QStringLiteral("5") + QChar(0) + QStringLiteral("6"));
+            EXPECT_EQ(field->text(), QStringLiteral("5"));
+        }
+    }
+}
+
+TEST(DialogTextFields, APastedQuestNameWithALineBreakIsStoredUpToIt)
+{
+    QuestProperties properties;
+    properties.finalVersion = 1;
+    properties.includeSound = 0;
+    CQuestPropertiesDlg dialog(&properties);
+    dialog.show();
+    Paste(Field(dialog, "1008"), QStringLiteral("Ravens\nof Orl"));
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(properties.fullName, QStringLiteral("Ravens"));
+    EXPECT_EQ(properties.finalVersion, 1);
+    EXPECT_EQ(properties.includeSound, 0);
+}
 
 TEST(DialogTextFields, AQuestNameReadInLatin1IsShownAsLatin1AndKeptUnlessEdited)
 {

@@ -1,5 +1,5 @@
-// The map file's string fields (the full name, a group's music): at most 62
-// bytes, and what is read is what the next save writes.
+// The map file's string fields (the full name, a group's music): one line
+// each, at most 62 bytes, and what is read is what the next save writes.
 #include "helpers/QtPrinters.h"
 #include "map/MapFile.h"
 #include "map/QuestMap.h"
@@ -34,6 +34,22 @@ CQuestMap MapWith(const QString& music, const QString& fullName)
 }
 
 } // namespace
+
+TEST(MapFileFields, ALineBreakInAStringEndsItAndTheFieldsAfterItStay)
+{
+    const QString nul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
+    for (const QString& pasted : {QStringLiteral("A\nB"), QStringLiteral("A\r\nB"), QStringLiteral("A\rB"), nul}) {
+        SCOPED_TRACE(pasted.toStdString());
+        const QByteArray bytes = MapFileBytes(MapWith(pasted, pasted));
+        EXPECT_EQ(bytes, File("A", "A"));
+        CQuestMap read;
+        ASSERT_TRUE(ReadMapFileBytes(bytes, read).isMapFile);
+        EXPECT_EQ(read.properties.fullName, QStringLiteral("A"));
+        EXPECT_EQ(read.properties.finalVersion, 1);
+        EXPECT_EQ(read.properties.includeSound, 0);
+        EXPECT_EQ(read.groups.groups.At(0)->music, QStringLiteral("A"));
+    }
+}
 
 TEST(MapFileFields, AStringReadsAsTheWriterWritesItBackAtEveryLength)
 {

@@ -71,6 +71,7 @@ TEST(FieldBytes, AFieldStaysOneLineAndACutNeverSplitsAUtf8Character)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(TextFieldBytes(row.text, row.limit), row.field);
+        EXPECT_EQ(OneLineText(row.text), DecodeText(OneLine(EncodeText(row.text))));
     }
     EXPECT_EQ(FieldBytes(QByteArray("bat\r\nrat", 8), 32), QByteArray("bat"));
     EXPECT_EQ(FieldBytes(QByteArray(40, 'c'), 32), QByteArray(32, 'c'));
