@@ -58,9 +58,12 @@ QString FromUtf8(const char* bytes, qsizetype size)
     return utf8.decode(QByteArrayView(bytes, size));
 }
 
-bool IsRawByteUnit(char16_t unit)
+// A kept byte is a lone code unit: the second half of a surrogate pair (U+1F080
+// is D83C DC80) is part of a character.
+bool IsRawByteAt(const QString& text, qsizetype i)
 {
-    return unit >= kRawByteBase + 0x80 && unit <= kRawByteBase + 0xFF;
+    const char16_t unit = text.at(i).unicode();
+    return unit >= kRawByteBase + 0x80 && unit <= kRawByteBase + 0xFF && !(i > 0 && text.at(i - 1).isHighSurrogate());
 }
 
 } // namespace
@@ -100,8 +103,8 @@ QString DecodeText(const QByteArray& bytes)
 
 bool HoldsRawBytes(const QString& text)
 {
-    for (QChar c : text)
-        if (IsRawByteUnit(c.unicode()))
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (IsRawByteAt(text, i))
             return true;
     return false;
 }
@@ -114,11 +117,10 @@ QByteArray EncodeText(const QString& text)
     bytes.reserve(text.size());
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text.at(i).unicode();
-        if (!IsRawByteUnit(unit))
+        if (!IsRawByteAt(text, i))
             continue;
         bytes += QStringView(text).mid(runStart, i - runStart).toUtf8();
-        bytes += char(unit - kRawByteBase);
+        bytes += char(text.at(i).unicode() - kRawByteBase);
         runStart = i + 1;
     }
     bytes += QStringView(text).mid(runStart).toUtf8();
