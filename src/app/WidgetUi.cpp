@@ -15,6 +15,7 @@
 #include "dialogs/ScriptErrorsDlg.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
+#include "support/TextCodec.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -58,7 +59,7 @@ int CWidgetUi::MessageBox(const QString& text, const QString& caption, Buttons b
 void CWidgetUi::SetWindowTitle(const QString& title)
 {
     if (m_frame)
-        m_frame->setWindowTitle(title);
+        m_frame->setWindowTitle(DisplayText(title));
 }
 
 void CWidgetUi::SetMenu(MenuId menu)

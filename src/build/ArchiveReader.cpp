@@ -1,6 +1,7 @@
 #include "build/ArchiveReader.h"
 
 #include "build/VirtualArchive.h"
+#include "support/TextCodec.h"
 
 #include <limits>
 
@@ -12,7 +13,7 @@ constexpr int kMaxNumberDigits = 10;
 
 QString Quoted(const QByteArray& name)
 {
-    return QLatin1Char('"') + QString::fromUtf8(name) + QLatin1Char('"');
+    return QLatin1Char('"') + DisplayBytes(name) + QLatin1Char('"');
 }
 
 } // namespace

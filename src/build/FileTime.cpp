@@ -1,5 +1,7 @@
 #include "build/FileTime.h"
 
+#include "support/NativeFile.h"
+
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
@@ -26,7 +28,7 @@ bool LastWriteFileTime(const QString& nativePath, uint64_t& fileTime)
 #ifdef Q_OS_UNIX
     // stat keeps nanoseconds where QDateTime stops at milliseconds.
     struct stat info;
-    if (::stat(QFile::encodeName(nativePath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::stat(NativePathBytes(nativePath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     return FromUnix(int64_t(info.st_mtim.tv_sec), int64_t(info.st_mtim.tv_nsec), fileTime);
 #else

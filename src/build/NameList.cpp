@@ -8,22 +8,12 @@
 
 namespace {
 
-// A name line cut to the 32-character name field. UTF-8 names are cut at a
-// character boundary, so that a name whose 32nd byte falls inside a character
-// keeps its letters (cutting the bytes would leave text that is no longer
-// UTF-8 and reads as Latin-1); single-byte text keeps its first 32 bytes.
+// A name line cut to the 32-character name field. A UTF-8 name is cut before a
+// character that does not fit whole (cutting inside it would leave text that
+// is no longer UTF-8); other bytes are cut at 32 and kept as they are.
 QString NameField(const QByteArray& line)
 {
-    QString name = DecodeText(line);
-    if (EncodeText(name) != line)
-        return DecodeText(line.left(kResourceNameLength));
-    // No character takes less than a byte.
-    name.truncate(kResourceNameLength);
-    if (!name.isEmpty() && name.back().isHighSurrogate())
-        name.chop(1);
-    while (EncodeText(name).size() > kResourceNameLength)
-        name.chop(name.size() >= 2 && name.at(name.size() - 1).isLowSurrogate() ? 2 : 1);
-    return name;
+    return DecodeText(CutBytes(line, kResourceNameLength));
 }
 
 } // namespace

@@ -18,7 +18,7 @@ QStringList ReadScriptErrors(const QString& logicalPath)
     QByteArray piece;
     while (file.GetLine(piece, kPieceBuffer)) {
         if (piece.contains("Error [") || piece.contains("Fatal ["))
-            lines << DecodeText(StripLineFeed(piece));
+            lines << DisplayBytes(StripLineFeed(piece));
     }
     return lines;
 }

@@ -3,11 +3,11 @@
 #include "build/FileCopy.h"
 #include "support/DiagnosticLog.h"
 #include "support/LogicalPath.h"
+#include "support/NativeFile.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <limits>
 #include <cerrno>
@@ -48,8 +48,10 @@ bool CVirtualArchive::IsUsableName(const QByteArray& name)
 bool CVirtualArchive::AddFile(const QString& sourcePath, const QString& archiveName, int scramble)
 {
     const QByteArray name = EncodeText(archiveName);
-    QFile source(NativePath(sourcePath));
-    if (!QFileInfo(source.fileName()).isFile() || !source.open(QIODevice::ReadOnly)) {
+    // The source is found by the bytes of its name, as the lists name it.
+    const QString native = NativePath(sourcePath);
+    QFile source;
+    if (!IsNativeFile(native) || !OpenNativeFile(source, native, QIODevice::ReadOnly)) {
         LogLine(QStringLiteral("Couldn't add File to archive"));
         LogLine(sourcePath);
         return false;
@@ -91,8 +93,8 @@ int CVirtualArchive::Build()
 
 int CVirtualArchive::AppendSource(const CArchiveFile& file, QFile& temp, qint64& copied) const
 {
-    QFile source(NativePath(file.sourcePath));
-    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile source;
+    if (!OpenNativeFile(source, NativePath(file.sourcePath), QIODevice::ReadOnly | QIODevice::Unbuffered))
         return SourceUnreadable;
     switch (AppendFileBytes(source, temp, file.scramble ? &m_key : nullptr, copied)) {
     case CopyStatus::ReadFailed:
@@ -127,13 +129,13 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
         return TempNotCreated;
     qint64 length = 0;
     for (const CArchiveFile* file : m_files) {
-        const QFileInfo info(NativePath(file->sourcePath));
-        if (!info.isFile())
+        qint64 size = 0;
+        if (!IsNativeFile(NativePath(file->sourcePath), &size))
             return SourceUnreadable;
-        if (length + info.size() > std::numeric_limits<int32_t>::max())
+        if (length + size > std::numeric_limits<int32_t>::max())
             return ArchiveNotWritten; // offsets are signed 32-bit numbers
-        AppendHeader(*file, length, info.size());
-        length += info.size();
+        AppendHeader(*file, length, size);
+        length += size;
     }
     const QByteArray directory = Directory(m_headers);
     if (temp.write(directory) != directory.size())

@@ -1,5 +1,7 @@
 #include "dialogs/DialogMessage.h"
 
+#include "support/TextCodec.h"
+
 namespace {
 MessageShower& Shower()
 {
@@ -13,7 +15,8 @@ int ShowDialogMessage(QWidget* parent, const QString& text, const QString& capti
 {
     if (Shower())
         return Shower()(parent, text, caption, buttons);
-    QMessageBox box(QMessageBox::NoIcon, caption, text, buttons, parent);
+    // Paths and names in messages are shown as a person can read them.
+    QMessageBox box(QMessageBox::NoIcon, DisplayText(caption), DisplayText(text), buttons, parent);
     return box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "dialogs/FieldChecks.h"
 
 #include "dialogs/DialogMessage.h"
+#include "support/TextCodec.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -190,6 +191,6 @@ bool CFieldExchange::MaxChars(QLineEdit* field, QString& text, int count)
     const QString typed = field->text();
     if (typed.size() > count)
         return Fail(field, MaxCharsMessage(count));
-    text = typed;
+    text = TypedText(typed);
     return true;
 }

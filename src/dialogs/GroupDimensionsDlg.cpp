@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 #include "map/Group.h"
 #include "map/MapCell.h"
 #include "support/LineHelpers.h"
@@ -51,6 +52,7 @@ CGroupDimensionsDlg::CGroupDimensionsDlg(CGroup* group, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
+    KeepFieldsToOneLine(this);
 }
 
 int CGroupDimensionsDlg::exec()

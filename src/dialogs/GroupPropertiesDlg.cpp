@@ -6,6 +6,7 @@
 #include "support/Globals.h"
 #include "support/QuestPaths.h"
 #include "support/LaunchEditor.h"
+#include "support/TextCodec.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -81,13 +82,15 @@ void CGroupPropertiesDlg::Initialise()
     if (m_ui)
         m_soundList->ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), *m_ui);
     m_music->clear();
-    m_music->addItems(m_soundList->MusicChoices());
+    // Each entry shows its name readably and keeps the name's own bytes.
+    for (const QString& choice : m_soundList->MusicChoices())
+        m_music->addItem(DisplayText(choice), choice);
     // The first entry that begins with the music name, in any case, as a
     // combo box's select-string finds it; none for no name.
     int selected = -1;
     if (!music.isEmpty())
         for (int i = 0; i < m_music->count() && selected < 0; ++i)
-            if (m_music->itemText(i).startsWith(music, Qt::CaseInsensitive))
+            if (m_music->itemData(i).toString().startsWith(music, Qt::CaseInsensitive))
                 selected = i;
     m_music->setCurrentIndex(selected);
 }
@@ -119,7 +122,7 @@ void CGroupPropertiesDlg::EditScript()
 void CGroupPropertiesDlg::accept()
 {
     if (m_music->currentIndex() >= 0 && !m_music->currentText().isEmpty())
-        music = m_music->currentText();
+        music = m_music->currentData().toString();
     if (m_group)
         m_group->music = music;
     QDialog::accept();

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -27,6 +28,7 @@ CMoveScreenDlg::CMoveScreenDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(text);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    KeepFieldsToOneLine(this);
 }
 
 void CMoveScreenDlg::accept()

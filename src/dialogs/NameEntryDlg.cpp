@@ -3,6 +3,7 @@
 #include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -24,6 +25,7 @@ CNameEntryDlg::CNameEntryDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_name);
     layout->addWidget(buttons);
     setMinimumWidth(300);
+    KeepFieldsToOneLine(this);
 }
 
 void CNameEntryDlg::showEvent(QShowEvent* event)

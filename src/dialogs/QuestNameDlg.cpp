@@ -3,6 +3,7 @@
 #include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -23,6 +24,7 @@ CQuestNameDlg::CQuestNameDlg(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_prompt);
     layout->addWidget(m_name);
     layout->addWidget(buttons);
+    KeepFieldsToOneLine(this);
 }
 
 void CQuestNameDlg::showEvent(QShowEvent* event)

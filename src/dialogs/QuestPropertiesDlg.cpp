@@ -2,7 +2,9 @@
 
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
+#include "dialogs/OneLineFields.h"
 #include "map/QuestProperties.h"
+#include "support/TextCodec.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -42,7 +44,7 @@ CQuestPropertiesDlg::CQuestPropertiesDlg(QuestProperties* properties, QWidget* p
     m_fullName->setObjectName(QStringLiteral("1008"));
     m_fullName->setToolTip(QStringLiteral("Enter a title for your quest"));
     m_fullName->setMaxLength(kFullNameLength);
-    m_fullName->setText(fullName);
+    m_fullName->setText(DisplayText(fullName));
 
     auto* start = new QFormLayout;
     start->addRow(QStringLiteral("X Coordinate:"), m_startX);
@@ -67,6 +69,7 @@ CQuestPropertiesDlg::CQuestPropertiesDlg(QuestProperties* properties, QWidget* p
     layout->addWidget(m_includeSound);
     layout->addWidget(buttons);
     setMinimumWidth(420);
+    KeepFieldsToOneLine(this);
 }
 
 int CQuestPropertiesDlg::exec()
@@ -89,7 +92,9 @@ void CQuestPropertiesDlg::accept()
         return;
     startX = x;
     startY = y;
-    fullName = name;
+    // A name read from the map file keeps its bytes unless it was edited.
+    if (name != DisplayText(fullName))
+        fullName = name;
     finalVersion = m_finalVersion->isChecked() ? 1 : 0;
     includeSound = m_includeSound->isChecked() ? 1 : 0;
     // The start position is checked by the build, not here.

@@ -1,5 +1,7 @@
 #include "display/Display.h"
 
+#include "support/NativeFile.h"
+
 #include <QFile>
 #include <QPainter>
 
@@ -51,8 +53,12 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
     if (!out)
         return E_INVALIDARG;
     QImage bitmap(QStringLiteral(":/") + name);
-    if (bitmap.isNull())
-        bitmap = QImage(name);
+    if (bitmap.isNull()) {
+        // Opened by the bytes of its name: sheet names come from the lists.
+        QFile file;
+        if (OpenNativeFile(file, name, QIODevice::ReadOnly))
+            bitmap.load(&file, nullptr);
+    }
     if (bitmap.isNull())
         return E_FAIL;
     auto surface = std::make_unique<CSurface>();

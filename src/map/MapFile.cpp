@@ -8,12 +8,9 @@
 
 const char kMapFileMagic[] = "Vantraglen Tessellmancery Map File";
 
-QString CutToBytes(const QString& text, int limit)
+QString MapStringField(const QString& text)
 {
-    QString cut = text;
-    while (EncodeText(cut).size() > limit)
-        cut.chop(cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1);
-    return cut;
+    return DecodeText(TextFieldBytes(text, kMapStringFieldLimit));
 }
 
 namespace {
@@ -23,7 +20,7 @@ void Put(QByteArray& out, int32_t value)
 }
 void Put(QByteArray& out, const QString& text)
 {
-    out += EncodeText(CutToBytes(text, kMapStringFieldLimit)) + "\r\n";
+    out += TextFieldBytes(text, kMapStringFieldLimit) + "\r\n";
 }
 } // namespace
 
@@ -62,7 +59,9 @@ QByteArray MapFileBytes(const CQuestMap& map)
 namespace {
 // Map file lines are read into fixed buffers (32 bytes for a number, 64 for a
 // string). The rest of a hand-made overlong line is passed over, so that it
-// cannot shift every field after it into the wrong place.
+// cannot shift every field after it into the wrong place. A string keeps what
+// the writer can write back, kMapStringFieldLimit bytes, so that what is shown
+// after loading is what the next save writes.
 int32_t ReadMapInt(CTextReader& file)
 {
     QByteArray line;
@@ -73,7 +72,7 @@ void ReadMapString(QString& text, CTextReader& file)
 {
     QByteArray line;
     if (ReadFieldLine(file, line, 64))
-        text = DecodeText(line);
+        text = DecodeText(CutBytes(line, kMapStringFieldLimit));
 }
 } // namespace
 

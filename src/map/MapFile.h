@@ -12,13 +12,17 @@ class CQuestMap;
 
 extern const char kMapFileMagic[]; // "Vantraglen Tessellmancery Map File"
 
-// The longest string field the map file can carry: its readers take at most 63
-// characters per line including the line end.
+// The longest string field the map file can carry: its readers (the engine's
+// too) take at most 63 characters per line including the line end. Longer
+// lines in a hand-made file are read cut to this length.
 constexpr int kMapStringFieldLimit = 62;
 
-// The map file's bytes for the model. String fields longer than the file can
-// carry are cut (at a character boundary) to kMapStringFieldLimit bytes.
+// The map file's bytes for the model. A string field is cut at its first line
+// break and to kMapStringFieldLimit bytes, never inside a UTF-8 character.
 QByteArray MapFileBytes(const CQuestMap& map);
+
+// A string field as the map file carries it: what reading it back gives.
+QString MapStringField(const QString& text);
 
 // What reading a map file found.
 struct MapFileReading {
@@ -40,6 +44,3 @@ struct MapFileReading {
 // the properties reset, then filled from the file. Previews are not touched;
 // loading them is the caller's, as are the messages.
 MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map);
-
-// Cuts a string so that its UTF-8 form fits in `limit` bytes.
-QString CutToBytes(const QString& text, int limit);

@@ -37,9 +37,9 @@ bool CQuestFiles::SaveMapFile()
     }
     // What is written is what will be read again: string fields the file cannot
     // carry whole are cut in the model too.
-    m_map.properties.fullName = CutToBytes(m_map.properties.fullName, kMapStringFieldLimit);
+    m_map.properties.fullName = MapStringField(m_map.properties.fullName);
     for (CGroup* g : m_map.groups.groups)
-        g->music = CutToBytes(g->music, kMapStringFieldLimit);
+        g->music = MapStringField(g->music);
     CTextWriter file;
     if (!file.Open(path)) {
         m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);

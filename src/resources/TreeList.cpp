@@ -2,6 +2,7 @@
 
 #include "resources/TreeImages.h"
 #include "support/DiagnosticLog.h"
+#include "support/FieldLine.h"
 #include "support/TextCodec.h"
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
@@ -42,6 +43,14 @@ bool SplitPathLine(const QByteArray& line, CTreeEntry& entry)
     return true;
 }
 
+// Items are matched by the name of the component they show, not by their text:
+// two names whose bytes differ may look alike once shown.
+bool ShowsName(const QStandardItem* item, const QString& name)
+{
+    const CTreeComponent* shown = CTreeList::ComponentOf(item);
+    return shown ? shown->name == name : item->text() == name;
+}
+
 } // namespace
 
 QString TreePathLine(const CTreeEntry& entry)
@@ -50,7 +59,7 @@ QString TreePathLine(const CTreeEntry& entry)
     const int count = entry.components.Count();
     int i = 0;
     for (CTreeComponent* c : entry.components) {
-        line += c->name;
+        line += OneLineText(c->name);
         if (i < count - 1 || c->folder)
             line += QLatin1Char('\\');
         ++i;
@@ -116,7 +125,8 @@ int CTreeList::Save()
             continue;
         const CTreeComponent* last = entry->components.Tail();
         file.Line(TreePathLine(*entry));
-        file.Line(last->folder ? last->name + QLatin1Char('\\') : last->name);
+        const QString name = OneLineText(last->name);
+        file.Line(last->folder ? name + QLatin1Char('\\') : name);
     }
     if (!file.Commit()) {
         ShowOpenFailure();
@@ -152,7 +162,7 @@ QStandardItem* CTreeList::MakeItem(CTreeComponent& component, bool last)
         if (component.name.toLower().contains(QLatin1String(".wav")))
             ++image;
     }
-    auto* item = new QStandardItem(component.name);
+    auto* item = new QStandardItem(DisplayText(component.name));
     item->setEditable(false);
     if (image >= 0 && image < int(m_images.size()))
         item->setIcon(m_images[size_t(image)]);
@@ -178,11 +188,11 @@ void CTreeList::Merge(CTreeEntry& entry)
                 const bool titleHere = m_titleIndex.isValid() && m_titleIndex.model() == m_tree
                                        && !m_titleIndex.parent().isValid();
                 for (int row = titleHere ? m_titleIndex.row() + 1 : 0; row < m_tree->rowCount() && !match; ++row)
-                    if (m_tree->item(row)->text() == component->name)
+                    if (ShowsName(m_tree->item(row), component->name))
                         match = m_tree->item(row);
             } else {
                 for (int row = 0; row < parent->rowCount() && !match; ++row)
-                    if (parent->child(row)->text() == component->name)
+                    if (ShowsName(parent->child(row), component->name))
                         match = parent->child(row);
             }
             if (match) {

@@ -58,7 +58,7 @@ void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimat
 QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprite>& sprites)
 {
     QByteArray out;
-    Line(out, FieldBytes(EncodeText(title), kSheetTitleLength));
+    Line(out, TextFieldBytes(title, kSheetTitleLength));
     for (const SheetFileSprite& sprite : sprites) {
         if (sprite.animated && sprite.animation) {
             const SheetFileAnimation* a = sprite.animation;

@@ -1,5 +1,6 @@
 #include "support/FieldLine.h"
 
+#include "support/TextCodec.h"
 #include "support/TextFile.h"
 
 bool ReadFieldLine(CTextReader& file, QByteArray& line, int bufferSize)
@@ -18,14 +19,29 @@ bool ReadFieldLine(CTextReader& file, QByteArray& line, int bufferSize)
     return true;
 }
 
+QByteArray OneLine(const QByteArray& text)
+{
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char c = text.at(at);
+        if (c == '\r' || c == '\n' || c == '\0')
+            return text.left(at);
+    }
+    return text;
+}
+
+QString OneLineText(const QString& text)
+{
+    const QByteArray bytes = EncodeText(text);
+    const QByteArray line = OneLine(bytes);
+    return line.size() == bytes.size() ? text : DecodeText(line);
+}
+
 QByteArray FieldBytes(const QByteArray& text, int size)
 {
-    QByteArray field = text;
-    for (const char stop : {'\r', '\n', '\0'}) {
-        const int at = int(field.indexOf(stop));
-        if (at >= 0)
-            field.truncate(at);
-    }
-    field.truncate(size);
-    return field;
+    return OneLine(text).left(size);
+}
+
+QByteArray TextFieldBytes(const QString& text, int limit)
+{
+    return CutBytes(OneLine(EncodeText(text)), limit);
 }

@@ -1,5 +1,8 @@
 #include "support/Processes.h"
 
+#include "support/NativeFile.h"
+#include "support/TextCodec.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -21,9 +24,10 @@ struct ArgumentVector {
     std::vector<char*> pointers;
     ArgumentVector(const QString& programName, const QStringList& arguments)
     {
-        storage.push_back(programName.toLocal8Bit());
+        // Paths go to the program as the bytes of the names they were read as.
+        storage.push_back(EncodeText(programName));
         for (const QString& a : arguments)
-            storage.push_back(a.toLocal8Bit());
+            storage.push_back(EncodeText(a));
         for (QByteArray& s : storage)
             pointers.push_back(s.data());
         pointers.push_back(nullptr);
@@ -44,8 +48,8 @@ int RunAndWait(const QString& program, const QString& programName, const QString
     if (!IsRunnable(program))
         return kRunFailedToStart;
     ArgumentVector argv(programName, arguments);
-    const QByteArray path = program.toLocal8Bit();
-    const QByteArray folder = workingFolder.toLocal8Bit();
+    const QByteArray path = NativePathBytes(program);
+    const QByteArray folder = NativePathBytes(workingFolder);
     // The child tells a failed start through a pipe that a successful exec
     // closes, so that a program exiting 127 is never taken for one that could
     // not be run (a script without "#!", a missing interpreter).
@@ -102,8 +106,8 @@ bool StartDetached(const QString& program, const QString& programName, const QSt
     if (!IsRunnable(program))
         return false;
     ArgumentVector argv(programName, arguments);
-    const QByteArray path = program.toLocal8Bit();
-    const QByteArray folder = workingFolder.toLocal8Bit();
+    const QByteArray path = NativePathBytes(program);
+    const QByteArray folder = NativePathBytes(workingFolder);
     pid_t pid = fork();
     if (pid < 0)
         return false;

@@ -1,14 +1,16 @@
 #include "support/TextFile.h"
 
+#include "support/FieldLine.h"
 #include "support/LogicalPath.h"
+#include "support/NativeFile.h"
 #include "support/TextCodec.h"
 
 #include <QFile>
 
 bool CTextReader::Open(const QString& logicalPath)
 {
-    QFile file(NativePath(logicalPath));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!OpenNativeFile(file, NativePath(logicalPath), QIODevice::ReadOnly))
         return false;
     OpenBytes(file.readAll());
     return true;
@@ -85,7 +87,14 @@ CTextWriter::~CTextWriter()
 
 bool CTextWriter::Open(const QString& logicalPath)
 {
-    m_file = std::make_unique<QSaveFile>(NativePath(logicalPath));
+    const QString native = NativePath(logicalPath);
+    // QSaveFile would write a name that is not UTF-8 as another name; such a
+    // file is not written rather than written under the wrong name.
+    if (HoldsRawBytes(native)) {
+        m_file.reset();
+        return false;
+    }
+    m_file = std::make_unique<QSaveFile>(native);
     m_failed = false;
     m_written = 0;
     m_failAfter = g_failWritesAfter;
@@ -117,7 +126,7 @@ void CTextWriter::Raw(const QByteArray& bytes)
 
 void CTextWriter::Line(const QByteArray& text)
 {
-    Raw(text + "\r\n");
+    Raw(OneLine(text) + "\r\n");
 }
 
 void CTextWriter::Line(const QString& text)

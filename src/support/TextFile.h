@@ -46,7 +46,8 @@ public:
     ~CTextWriter();
     // Opens a logical path for writing. False when it cannot be created.
     bool Open(const QString& logicalPath);
-    // Writes the text and a CR LF line end.
+    // Writes the text, cut at its first CR, LF or NUL (OneLine), and a CR LF
+    // line end.
     void Line(const QByteArray& text);
     void Line(const QString& text);
     // Writes bytes as they stand (for files with no line structure).

@@ -13,8 +13,13 @@
 #include "build/ScriptErrors.h"
 #include "support/Globals.h"
 #include "support/QuestPaths.h"
+#include "support/TextCodec.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +46,7 @@ TEST(CompileListBadInputTest, EveryRowGivesItsEntriesAndSavesThemBackTheSame)
         const char* name;
         QByteArray file;
         QString entries;
+        QString saved = QString(); // the entries read back after a save, when they differ
     } rows[] = {
         {"cut after the path", Lines({"a.ves", "1", "2", "b.ves"}), "a.ves:1,2|b.ves:0,0"},
         {"cut after the high half", Lines({"a.ves", "5"}), "a.ves:5,0"},
@@ -54,9 +60,10 @@ TEST(CompileListBadInputTest, EveryRowGivesItsEntriesAndSavesThemBackTheSame)
          "a.ves:2147483647,-2147483648"},
         {"non-numeric numbers", Lines({"a.ves", "abc", "12abc"}), "a.ves:0,12"},
         {"NUL bytes end a line's text", Lines({QByteArray("a.ves\0junk", 10), QByteArray("7\0" "9", 3), "8"}), "a.ves:7,8"},
-        {"CR without LF is no line end", "a.ves\r5\r6\r", "a.ves\r5\r6\r:0,0"},
+        {"CR without LF is no line end; a path is written up to its first CR", "a.ves\r5\r6\r", "a.ves\r5\r6\r:0,0",
+         "a.ves:0,0"},
         {"LF alone", "a.ves\n5\n6\n", "a.ves:5,6"},
-        {"a non-UTF-8 path reads as Latin-1", Lines({"caf\xe9.ves", "1", "2"}), QStringLiteral("caf\u00e9.ves:1,2")},
+        {"a non-UTF-8 path keeps its bytes", Lines({"caf\xe9.ves", "1", "2"}), DecodeText("caf\xe9.ves:1,2")},
     };
     CTempBase base;
     CFakeUi ui;
@@ -70,8 +77,31 @@ TEST(CompileListBadInputTest, EveryRowGivesItsEntriesAndSavesThemBackTheSame)
         ASSERT_EQ(list.SaveCompileList(), 1);
         CCompileList again(ui);
         ASSERT_EQ(again.LoadCompileList(), 1);
-        EXPECT_EQ(Entries(again), row.entries);
+        EXPECT_EQ(Entries(again), row.saved.isNull() ? row.entries : row.saved);
     }
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(CompileListBadInputTest, ANonUtf8PathIsSavedByteForByteAndFindsItsSource)
+{
+    CTempBase base;
+    CFakeUi ui;
+    const QByteArray source = "entities\\caf\xe9.ves";
+    const QByteArray onDisk = QFile::encodeName(base.root) + "/entities/caf\xe9.ves";
+    const int fd = ::open(onDisk.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    base.Write(CompileListPath(), Lines({source, "1", "2", "b.ves", "3", "4"}));
+    CCompileList list(ui);
+    ASSERT_EQ(list.LoadCompileList(), 1);
+    list.RecordCompiled(DecodeText(source));
+    ASSERT_NE(list.Find(DecodeText(source)), nullptr);
+    EXPECT_TRUE(list.Find(DecodeText(source))->currentKnown); // its time was read from the file of those bytes
+    const CEntry* entry = list.Find(DecodeText(source));
+    ASSERT_EQ(list.SaveCompileList(), 1);
+    EXPECT_EQ(base.Read(CompileListPath()),
+              Lines({source, QByteArray::number(int32_t(FileTimeHigh(entry->compiledAt))),
+                     QByteArray::number(int32_t(FileTimeLow(entry->compiledAt))), "b.ves", "3", "4"}));
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -107,7 +137,8 @@ TEST(NameListBadInputTest, EveryRowGivesItsNames)
         {"NUL bytes end a name", Lines({"p", QByteArray("bat\0junk", 8)}), {"bat"}},
         {"CR without LF is no line end", "A\\bat\rbat\r", {}},
         {"LF alone", "A\\bat\nbat\nrat\nrat", {"bat", "rat"}},
-        {"a non-UTF-8 name reads as Latin-1", Lines({"p", "caf\xe9"}), {QStringLiteral("caf\u00e9")}},
+        {"a non-UTF-8 name keeps its bytes", Lines({"p", "caf\xe9", "p", QByteArray(31, 'b') + "\xe9\xe9"}),
+         {DecodeText("caf\xe9"), DecodeText(QByteArray(31, 'b') + "\xe9")}},
         {"a UTF-8 name is cut before a letter that does not fit",
          Lines({"p", ascii31 + "\xc3\xa9z", "p", QByteArray(30, 'b') + "\xc3\xa9z"}),
          {QString::fromLatin1(ascii31), QString(30, QLatin1Char('b')) + QStringLiteral("\u00e9")}},

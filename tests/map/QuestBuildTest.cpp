@@ -17,6 +17,8 @@
 #include <QThread>
 
 #include <functional>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +156,33 @@ TEST_F(BuildFixture, IncludeSoundOffLeavesTheSoundsOut)
     EXPECT_EQ(QByteArray(), base.Read(QStringLiteral("output\\temp\\soundlist.txt")));
     EXPECT_EQ(0, Directory().back().Size());
     EXPECT_TRUE(names.contains(QStringLiteral("forest.spt:1")));
+}
+
+TEST_F(BuildFixture, ASoundNamedInLatin1IsArchivedUnderItsOwnBytes)
+{
+    // A sound list made on a single-byte system: "caf\xe9.wav", the file of
+    // those bytes in "sounds\".
+    const QByteArray name = "caf\xe9.wav";
+    const QByteArray onDisk = QFile::encodeName(base.root) + "/sounds/" + name;
+    const int fd = ::open(onDisk.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "RIFF", 4), 4);
+    ::close(fd);
+    base.Write(QStringLiteral("questdata\\Trail\\soundlist.txt"), name + "\r\n" + name + "\r\n");
+
+    ASSERT_EQ(1, designer.build.BuildQuest(false));
+    EXPECT_EQ(base.Read(QStringLiteral("output\\temp\\soundlist.txt")), name + "\r\n");
+    CArchiveReader reader;
+    ASSERT_TRUE(reader.Open(base.Path(QStringLiteral("output\\Trail.qst"))));
+    int index = -1;
+    for (size_t i = 0; i < reader.Entries().size(); ++i)
+        if (reader.Entries()[i].name == name)
+            index = int(i);
+    ASSERT_GE(index, 0) << "the sound is in the quest file under its own bytes";
+    QByteArray bytes;
+    ASSERT_TRUE(reader.Read(index, bytes));
+    EXPECT_EQ(bytes, QByteArray("RIFF"));
+    EXPECT_FALSE(base.Read(QStringLiteral("ErrorChk.txt")).contains("Couldn't add File to archive"));
 }
 
 TEST_F(BuildFixture, TheStartPositionMustLieOnAScreen)

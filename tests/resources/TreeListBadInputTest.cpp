@@ -7,6 +7,7 @@
 
 #include "resources/TreeList.h"
 #include "support/Globals.h"
+#include "support/TextCodec.h"
 
 #include <QDir>
 #include <QStandardItemModel>
@@ -43,10 +44,11 @@ TEST(TreeListBadInputTest, EveryRowGivesItsEntriesAndSavesThemWhole)
         {"an empty line is no entry and has no name line", Lines({"", "A\\x", "x"}), {"A\\x", "<root>"}, false},
         {"two backslashes make an empty-named folder", Lines({"A\\\\x", "x"}), {"A\\\\x", "<root>"}, false},
         {"NUL bytes end a line's text", Lines({QByteArray("A\\b\0c", 5), "b"}), {"A\\b", "<root>"}, false},
-        {"CR without LF is no line end", "A\\x\rx\rB\\", {"A\\x\rx\rB\\", "<root>"}, false},
+        {"CR without LF is no line end; a name is written up to its first CR", "A\\x\rx\rB\\", {"A\\x\\", "<root>"},
+         false},
         {"LF alone", "A\\x\nx\nB\\\nB\\", {"A\\x", "B\\", "<root>"}, false},
-        {"non-UTF-8 names read as Latin-1", Lines({"caf\xe9\\b\xe4t", "b\xe4t"}),
-         {QStringLiteral("caf\u00e9\\b\u00e4t"), "<root>"}, false},
+        {"non-UTF-8 names keep their bytes", Lines({"caf\xe9\\b\xe4t", "b\xe4t"}),
+         {DecodeText("caf\xe9\\b\xe4t"), "<root>"}, false},
     };
     CTempBase base;
     g_questName = QStringLiteral("Forest");
@@ -74,16 +76,25 @@ TEST(TreeListBadInputTest, EveryRowGivesItsEntriesAndSavesThemWhole)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(TreeListBadInputTest, ALatin1ListIsSavedAsUtf8)
+TEST(TreeListBadInputTest, ANonUtf8ListIsSavedByteForByteAndShownAsLatin1)
 {
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     CFakeUi ui;
-    base.Write(kFile, Lines({"caf\xe9\\b\xe4t", "b\xe4t"}));
+    const QByteArray file = Lines({"caf\xe9\\b\xe4t", "b\xe4t", "caf\xc3\xa9\\", "caf\xc3\xa9\\"});
+    base.Write(kFile, file);
+    QStandardItemModel model;
     CTreeList list(ui);
+    list.SetTreeControl(&model);
     ASSERT_EQ(list.Load(kFile), 1);
+    list.FillTree(QStringLiteral("Entities"));
+    // The Latin-1 folder and the UTF-8 one look alike and are still two folders.
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.item(1)->text(), QStringLiteral("caf\u00e9"));
+    EXPECT_EQ(model.item(1)->child(0)->text(), QStringLiteral("b\u00e4t"));
+    EXPECT_EQ(model.item(2)->text(), QStringLiteral("caf\u00e9"));
     ASSERT_EQ(list.Save(), 1);
-    EXPECT_EQ(base.Read(kFile), Lines({"caf\xc3\xa9\\b\xc3\xa4t", "b\xc3\xa4t"}));
+    EXPECT_EQ(base.Read(kFile), file);
 }
 
 TEST(TreeListBadInputTest, AMissingOrFolderListShowsTheMessageAndAnEmptyTree)

@@ -7,6 +7,7 @@
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
 #include "support/Globals.h"
+#include "support/TextCodec.h"
 
 #include <QDir>
 
@@ -79,8 +80,8 @@ std::vector<BadSheetRow> Rows()
         {"CR without LF is no line end", "T\rtree\r0\r0\r8\r8\r\rFALSE\r255\r[EE]\r",
          "T\rtree\r0\r0\r8\r8\r\rFALSE\r255\r[EE]\r", ""},
         {"LF alone", "T\ntree\n0\n0\n8\n8\n\nTRUE\n255\n[EE]\n", "T", "tree/t/0,0,8,8"},
-        {"non-UTF-8 text", Lines({"For\xeat", "b\xe2t", "0", "0", "8", "8", "", "FALSE", "255", "[EE]"}),
-         QStringLiteral("For\u00eat"), QStringLiteral("b\u00e2t//0,0,8,8")},
+        {"non-UTF-8 text keeps its bytes", Lines({"For\xeat", "b\xe2t", "0", "0", "8", "8", "", "FALSE", "255", "[EE]"}),
+         DecodeText("For\xeat"), QStringLiteral("b\u00e2t//0,0,8,8")},
     };
 }
 

@@ -163,6 +163,14 @@ TEST(SheetFileWriter, KeepsEveryFieldOnItsOwnLine)
               bytes);
 }
 
+TEST(SheetFileWriter, CutsATypedTitleBeforeALetterThatDoesNotFit)
+{
+    SheetFileSprite s;
+    s.code = "c";
+    const QByteArray bytes = SheetFileBytes(QString(62, QLatin1Char('t')) + QStringLiteral("\u00e9"), {s});
+    EXPECT_EQ(bytes.left(bytes.indexOf("\r\n")), QByteArray(62, 't'));
+}
+
 TEST(SheetFileWriter, WritesTheFileOrLeavesTheOldOneWithTheMessage)
 {
     CTempBase base;

@@ -1,11 +1,15 @@
 #include "helpers/TempBase.h"
 #include "support/LineHelpers.h"
+#include "support/TextCodec.h"
 #include "support/TextFile.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 TEST(TextWriter, WritesEveryHelperWithCrLf)
 {
@@ -40,4 +44,24 @@ TEST(TextWriter, CannotOpenInAMissingFolder)
     EXPECT_FALSE(file.Open(QStringLiteral("missing\\out.txt")));
     EXPECT_FALSE(file.Commit());
     EXPECT_FALSE(base.Exists(QStringLiteral("missing")));
+}
+
+TEST(TextFile, ANameThatIsNotUtf8IsReadByItsBytesAndNeverWrittenUnderAnotherName)
+{
+    CTempBase base(true);
+    const QByteArray onDisk = QFile::encodeName(base.root) + "/caf\xe9.txt";
+    const int fd = ::open(onDisk.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "line\r\n", 6), 6);
+    ::close(fd);
+    CTextReader reader;
+    ASSERT_TRUE(reader.Open(DecodeText("caf\xe9.txt")));
+    QByteArray line;
+    EXPECT_TRUE(reader.GetWholeLine(line, 64));
+    EXPECT_EQ(line, QByteArray("line"));
+    // Qt would write the name as UTF-8, another name; the writer refuses.
+    CTextWriter writer;
+    EXPECT_FALSE(writer.Open(DecodeText("caf\xe9.txt")));
+    EXPECT_FALSE(writer.Commit());
+    EXPECT_NE(::access((QFile::encodeName(base.root) + "/caf\xef\xbf\xbd.txt").constData(), F_OK), 0);
 }

@@ -1,0 +1,19 @@
+#pragma once
+// Opening files by the bytes of their names. A native path (from NativePath)
+// may hold the bytes of a name that is not UTF-8, kept as TextCodec keeps them.
+// Qt's file classes turn a path into UTF-8 and would look for another name, so
+// such a path is opened here by its own bytes; every other path goes through
+// Qt as usual.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The file system's bytes of a native path.
+QByteArray NativePathBytes(const QString& nativePath);
+
+// Opens the file at the native path with the mode (ReadOnly or WriteOnly, with
+// Truncate, Append or Unbuffered). False when it cannot be opened.
+bool OpenNativeFile(QFile& file, const QString& nativePath, QIODevice::OpenMode mode);
+
+// Whether the native path names a regular file; its size when it does.
+bool IsNativeFile(const QString& nativePath, qint64* size = nullptr);
