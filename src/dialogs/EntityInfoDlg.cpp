@@ -1,6 +1,7 @@
 #include "dialogs/EntityInfoDlg.h"
 
 #include "dialogs/DialogMessage.h"
+#include "dialogs/OneLineFields.h"
 #include "screens/PlacedSprite.h"
 #include "support/TextCodec.h"
 
@@ -13,10 +14,7 @@ namespace {
 // at a character, never inside one.
 QByteArray NameBytes(const QString& text)
 {
-    QString cut = text;
-    while (EncodeText(cut).size() > 32)
-        cut.chop(cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1);
-    return EncodeText(cut);
+    return CutBytes(EncodeText(text), 32);
 }
 } // namespace
 
@@ -40,6 +38,7 @@ CEntityInfoDlg::CEntityInfoDlg(QWidget* parent) : QDialog(parent)
     layout->addRow(QStringLiteral("Screen:"), m_screenCoordinates);
     layout->addRow(QStringLiteral("World:"), m_worldCoordinates);
     connect(m_name, &QLineEdit::textEdited, this, &CEntityInfoDlg::NameEdited);
+    KeepFieldsToOneLine(this);
 }
 
 void CEntityInfoDlg::SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
@@ -50,7 +49,7 @@ void CEntityInfoDlg::SetEntity(CPlacedSprite* entity, int worldX, int worldY, co
     m_worldY = worldY;
     m_nameChanged = std::move(nameChanged);
     m_type->setText(type);
-    m_name->setText(entity ? DecodeText(entity->entityName) : QString());
+    m_name->setText(entity ? DisplayBytes(entity->entityName) : QString());
 }
 
 void CEntityInfoDlg::Show(bool shown)
@@ -74,10 +73,10 @@ void CEntityInfoDlg::NameEdited(const QString& text)
     if (!text.isEmpty() && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9')) {
         ShowDialogMessage(this, QStringLiteral("The first character of the identifier cannot be a number."),
                           QStringLiteral("Error"));
-        m_name->setText(DecodeText(m_entity->entityName)); // the old name stays
+        m_name->setText(DisplayBytes(m_entity->entityName)); // the old name stays
         return;
     }
-    m_entity->entityName = NameBytes(text);
+    m_entity->entityName = NameBytes(TypedText(text));
     if (m_nameChanged)
         m_nameChanged();
 }

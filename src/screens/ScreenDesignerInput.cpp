@@ -115,7 +115,7 @@ void CScreenDesigner::PickAt(int x, int y)
     DrawAndPresent();
     if (placed && placed->sprite && placed->sprite->entity) {
         CScreen* screen = current;
-        m_port.SetEntity(placed, cellX * 320, cellY * 240, DecodeText(placed->code), [screen] { screen->modified = 1; });
+        m_port.SetEntity(placed, cellX * 320, cellY * 240, DisplayBytes(placed->code), [screen] { screen->modified = 1; });
         m_port.ShowEntityWindow(true);
         m_port.FocusMainWindow();
         return;
