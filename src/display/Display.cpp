@@ -315,9 +315,11 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
         if (scale == 2 && covered % 2 == 0) {
             // One 32-bit pair per source pixel, with no read of what was there.
             const uint32_t fillPair = uint32_t(fill) | (uint32_t(fill) << 16);
+            const uint32_t keyMask = keyed ? 0xFFFFFFFFu : 0;
             for (int i = 0; i < covered / 2; ++i) {
                 const uint32_t value = from[i];
-                const uint32_t pair = keyed && value == key ? fillPair : value | (value << 16);
+                const uint32_t isKey = keyMask & (0u - uint32_t(value == key));
+                const uint32_t pair = ((value | (value << 16)) & ~isKey) | (fillPair & isKey);
                 std::memcpy(to + 2 * i, &pair, sizeof pair);
             }
         } else {

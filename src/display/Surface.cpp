@@ -30,7 +30,32 @@ HResult CSurface::DrawBitmap(const QImage& bitmap, int sx, int sy, int width, in
         width = bitmap.width();
     if (height == 0)
         height = bitmap.height();
-    const QImage source = bitmap.copy(sx, sy, width, height).convertToFormat(QImage::Format_RGB888);
+    const bool whole = sx == 0 && sy == 0 && width == bitmap.width() && height == bitmap.height();
+    QImage source = whole ? bitmap : bitmap.copy(sx, sy, width, height);
+    const bool sameSize = source.width() == Width() && source.height() == Height();
+    if (sameSize && (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)) {
+        // What the bitmap reader gives for a sheet: read in place, no conversion.
+        for (int y = 0; y < Height(); ++y) {
+            const QRgb* p = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+            uint16_t* dst = Row(y);
+            for (int x = 0, w = Width(); x < w; ++x)
+                dst[x] = uint16_t(((uint32_t(qRed(p[x])) >> 3) << 11) | ((uint32_t(qGreen(p[x])) >> 2) << 5)
+                                  | (uint32_t(qBlue(p[x])) >> 3));
+        }
+        return S_OK;
+    }
+    if (source.format() != QImage::Format_RGB888)
+        source = source.convertToFormat(QImage::Format_RGB888);
+    if (sameSize) {
+        // The usual case, a sheet loaded at its own size: row by row.
+        for (int y = 0; y < Height(); ++y) {
+            const uchar* p = source.constScanLine(y);
+            uint16_t* dst = Row(y);
+            for (int x = 0, w = Width(); x < w; ++x, p += 3)
+                dst[x] = uint16_t(((uint32_t(p[0]) >> 3) << 11) | ((uint32_t(p[1]) >> 2) << 5) | (uint32_t(p[2]) >> 3));
+        }
+        return S_OK;
+    }
     // Plain copy of source pixels, stretched by nearest pixel.
     for (int y = 0; y < Height(); ++y) {
         const int syy = int(int64_t(y) * source.height() / Height());

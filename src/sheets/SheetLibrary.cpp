@@ -52,10 +52,17 @@ void CSheetLibrary::LoadAllSheets()
 void CSheetLibrary::RebuildFillList()
 {
     fillList.Clear();
+    m_spriteByCode.clear();
+    m_sheetOfSprite.clear();
     for (CSpriteSheet* sheet : sheets)
-        for (CSheetSprite* sprite : sheet->sprites)
+        for (CSheetSprite* sprite : sheet->sprites) {
             if (sprite->fill)
                 fillList.Append(sprite, "fill");
+            // The first sprite of a code, in sheet order, is the one a code names.
+            if (!m_spriteByCode.contains(sprite->code))
+                m_spriteByCode.insert(sprite->code, sprite);
+            m_sheetOfSprite.insert(sprite, sheet);
+        }
 }
 
 void CSheetLibrary::SelectSheet(int step, int32_t* paletteScroll)
@@ -83,18 +90,10 @@ void CSheetLibrary::SelectSheet(int step, int32_t* paletteScroll)
 
 CSheetSprite* CSheetLibrary::FindSprite(const QByteArray& code) const
 {
-    for (CSpriteSheet* sheet : sheets)
-        if (CSheetSprite* sprite = sheet->FindSprite(code))
-            return sprite;
-    return nullptr;
+    return m_spriteByCode.value(code, nullptr);
 }
 
 CSpriteSheet* CSheetLibrary::FindSheetOf(const CSheetSprite* sprite) const
 {
-    if (!sprite)
-        return nullptr;
-    for (CSpriteSheet* sheet : sheets)
-        if (sheet->ContainsSprite(sprite))
-            return sheet;
-    return nullptr;
+    return sprite ? m_sheetOfSprite.value(sprite, nullptr) : nullptr;
 }

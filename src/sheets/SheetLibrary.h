@@ -6,6 +6,7 @@
 #include "sheets/SpriteSheet.h"
 
 #include <QByteArray>
+#include <QHash>
 
 #include <cstdint>
 
@@ -22,7 +23,8 @@ public:
     // and loads each sheet; "Couldn't Open Sprite Sheet File!" when the list is
     // missing.
     void LoadAllSheets();
-    // Every fill tile of every sheet, sheet by sheet, sprite by sprite.
+    // Every fill tile of every sheet, sheet by sheet, sprite by sprite; also
+    // indexes every sprite by its code and its sheet, for the look-ups below.
     void RebuildFillList();
     // Moves the selection by `step`, wrapping, and on past sheets that offer the
     // designer nothing. `paletteScroll`, when given, is the sprite strip's scroll
@@ -40,6 +42,9 @@ public:
 private:
     CDisplay* m_display;
     CMessagePort& m_ui;
+    // Screens name thousands of sprites by code: the look-ups go by index.
+    QHash<QByteArray, CSheetSprite*> m_spriteByCode;
+    QHash<const CSheetSprite*, CSpriteSheet*> m_sheetOfSprite;
 };
 
 // The library reads sheets.txt with lines of at most 127 characters.

@@ -159,3 +159,28 @@ TEST(DrawSurfaceOverClear, SetsThePixelsOfAClearFollowedByAKeyedCopy)
                 ASSERT_EQ(one.BackBuffer()->Image(), two.BackBuffer()->Image()) << width << " x" << scale << keyed;
             }
 }
+
+TEST(DrawBitmap, ABitmapOfTheSurfacesSizeConvertsEveryPixelAsTheColourRuleDoes)
+{
+    std::mt19937 random(3);
+    QImage bitmap(17, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 17; ++x)
+            bitmap.setPixel(x, y, random() & 0xFFFFFF);
+    const QImage packed = bitmap.convertToFormat(QImage::Format_RGB888);
+    CSurface whole, wholePacked, stretched;
+    whole.Create(17, 5);
+    wholePacked.Create(17, 5);
+    stretched.Create(34, 5);
+    ASSERT_EQ(S_OK, whole.DrawBitmap(bitmap));
+    ASSERT_EQ(S_OK, wholePacked.DrawBitmap(packed));
+    ASSERT_EQ(S_OK, stretched.DrawBitmap(bitmap));
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 17; ++x) {
+            const QRgb c = bitmap.pixel(x, y);
+            const uint16_t expected = ToPixel565(Rgb(uint8_t(qRed(c)), uint8_t(qGreen(c)), uint8_t(qBlue(c))));
+            ASSERT_EQ(expected, whole.Pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(expected, wholePacked.Pixel(x, y)) << x << "," << y;
+            ASSERT_EQ(expected, stretched.Pixel(2 * x + 1, y)) << x << "," << y;
+        }
+}
