@@ -51,28 +51,18 @@ protected:
         return *designer;
     }
 
-    // Picks a sprite of the strip by its code: a click inside its box.
-    void Carry(const char* code)
+    // Picks a sprite of the strip, or a fill tile, by its code: a click inside its box.
+    void Carry(const char* code) { ClickItem(*designer->spritePalette, code); }
+    void ChooseFill(const char* code) { ClickItem(*designer->fillPalette, code); }
+    void ClickItem(const CPalette& palette, const char* code)
     {
         const int s = designer->Scale();
-        for (CPlacedSprite* item : designer->spritePalette->items)
+        for (CPlacedSprite* item : palette.items)
             if (item->code == code) {
-                designer->onLButtonDown(0, (designer->spritePalette->ItemLeft(*item) + 1) * s,
-                                        (designer->spritePalette->ItemTop(*item) + 1) * s);
+                designer->onLButtonDown(0, (palette.ItemLeft(*item) + 1) * s, (palette.ItemTop(*item) + 1) * s);
                 return;
             }
-        ADD_FAILURE() << "no " << code << " on the strip";
-    }
-    void ChooseFill(const char* code)
-    {
-        const int s = designer->Scale();
-        for (CPlacedSprite* item : designer->fillPalette->items)
-            if (item->code == code) {
-                designer->onLButtonDown(0, (designer->fillPalette->ItemLeft(*item) + 1) * s,
-                                        (designer->fillPalette->ItemTop(*item) + 1) * s);
-                return;
-            }
-        ADD_FAILURE() << "no " << code << " among the fills";
+        ADD_FAILURE() << "no " << code << " in the palette";
     }
     CScreen& Current() { return *designer->current; }
     uint16_t BackPixel(int x, int y) const { return display.BackBuffer()->Pixel(x, y); }
