@@ -9,6 +9,11 @@
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
 
+const char kEntityListMissing[] = "Couldnt open entity List";
+const char kSheetListMissing[] = "Couldnt open sheets List";
+const char kSoundListMissing[] = "Couldnt open sound List";
+const char kNameLeftOut[] = "Resource name left out of the quest file, it is not a plain file name:";
+
 namespace {
 
 // Names from the tree lists become paths below "entities\", "sounds\" and
@@ -17,7 +22,7 @@ bool Accept(const QString& name)
 {
     if (IsPlainResourceName(name))
         return true;
-    LogLine(QStringLiteral("Resource name left out of the quest file, it is not a plain file name:"));
+    LogLine(QLatin1String(kNameLeftOut));
     LogLine(name);
     return false;
 }
@@ -66,7 +71,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
-    entities.ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
+    entities.ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMissing), ui);
     for (const QString& name : entities.Names()) {
         if (!Accept(name))
             continue;
@@ -90,7 +95,7 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui)
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
-    sheets.ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
+    sheets.ReadTreeFile(SheetListPath(), QLatin1String(kSheetListMissing), ui);
     for (const QString& name : sheets.Names()) {
         if (!Accept(name))
             continue;
@@ -109,7 +114,7 @@ int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound,
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))
         return 0;
-    sounds.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
+    sounds.ReadTreeFile(SoundListPath(), QLatin1String(kSoundListMissing), ui);
     if (includeSound) {
         for (const QString& name : sounds.Names()) {
             if (!Accept(name))
