@@ -1,5 +1,6 @@
 // tessell check reads a quest as a build would and names every problem with
 // its file, building and writing nothing.
+#include "helpers/DecimalCommaLocale.h"
 #include "helpers/TempBase.h"
 
 #include <QDir>
@@ -15,9 +16,11 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun Tessell(const CTempBase& base, const QStringList& args)
+ToolRun Tessell(const CTempBase& base, const QStringList& args,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(base.root);
     process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"), args);
     process.waitForFinished(120000);
@@ -69,6 +72,10 @@ TEST(TessellCheck, NamesEveryProblemOfTheFlawedQuestWithItsFileGroupedByKind)
     EXPECT_EQ(expected, run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts));
     EXPECT_EQ(QString(), run.err);
     EXPECT_EQ(before, base.Listing()); // nothing compiled, nothing written
+
+    const CDecimalCommaLocale& locale = CDecimalCommaLocale::Get();
+    ASSERT_TRUE(locale.Ready()) << locale.Error().toStdString();
+    EXPECT_EQ(run.out, Tessell(base, {QStringLiteral("check"), QStringLiteral("Flawed")}, locale.Environment()).out);
 }
 
 TEST(TessellCheck, TheShippedDemoChecksClean)

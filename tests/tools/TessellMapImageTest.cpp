@@ -1,5 +1,6 @@
 // tessell map-image draws the map's used area as the map designer draws its
 // cells and groups: from the previews, or with --full from the screens.
+#include "helpers/DecimalCommaLocale.h"
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 
@@ -20,9 +21,11 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun Tessell(const CTempBase& base, const QStringList& args)
+ToolRun Tessell(const CTempBase& base, const QStringList& args,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(base.root);
     process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"), args);
     process.waitForFinished(120000);
@@ -91,6 +94,13 @@ TEST(TessellMapImage, DemosImageIsItsPreviewsPixelByPixelWithTheGroupsOutlined)
         }
     }
     EXPECT_EQ(0, differences);
+
+    const CDecimalCommaLocale& locale = CDecimalCommaLocale::Get();
+    ASSERT_TRUE(locale.Ready()) << locale.Error().toStdString();
+    ASSERT_EQ(0, Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Demo"), QStringLiteral("comma.png")},
+                         locale.Environment())
+                     .exitCode);
+    EXPECT_EQ(base.Read(QStringLiteral("demo.png")), base.Read(QStringLiteral("comma.png")));
 }
 
 TEST(TessellMapImage, FullSizeCellsAreTheScreensAsTheEditorRendersThem)
