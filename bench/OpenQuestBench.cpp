@@ -4,72 +4,24 @@
 // quest as made on a case-insensitive system, its screens folder and preview
 // files named in other letter case, is opened too.
 #include "ConsoleUi.h"
+#include "ThousandScreenQuest.h"
 
-#include "display/Surface.h"
 #include "map/MapDesigner.h"
-#include "screens/PreviewWriter.h"
 #include "support/Globals.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <utime.h>
-
 namespace {
 
-constexpr int kScreens = 1000;
-
-struct Quest {
-    QTemporaryDir dir;
-    QStringList previews;
-    explicit Quest(bool otherCase)
-    {
-        const QString screens =
-            otherCase ? QStringLiteral("/questdata/Bench/Screens/") : QStringLiteral("/questdata/Bench/screens/");
-        const QString extension = otherCase ? QStringLiteral(".BMP") : QStringLiteral(".bmp");
-        QDir root(dir.path());
-        root.mkpath(QStringLiteral("save"));
-        root.mkpath(dir.path() + screens);
-        CSurface small;
-        small.Create(128, 96);
-        QByteArray map = "Vantraglen Tessellmancery Map File\r\n" + QByteArray::number(kScreens) + "\r\n";
-        for (int k = 0; k < kScreens; ++k) {
-            const int column = k % 40;
-            const int row = k / 40;
-            // Every preview different, with values of every length.
-            for (int y = 0; y < 96; ++y)
-                for (int x = 0; x < 128; ++x)
-                    small.SetPixel(x, y, uint16_t((x * 517 + y * 3 + k * 7919) & 0xFFFF));
-            const QString path = dir.path() + screens + QStringLiteral("%1-%2").arg(column).arg(row) + extension;
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(PreviewFileBytes(small));
-            previews << path;
-            map += QByteArray::number(column) + "\r\n" + QByteArray::number(row) + "\r\n0\r\n";
-        }
-        map += "0\r\n160\r\n120\r\nBench\r\n0\r\n1\r\n";
-        QFile file(dir.path() + QStringLiteral("/save/Bench.qss"));
-        file.open(QIODevice::WriteOnly);
-        file.write(map);
-        // A quest made elsewhere was made long ago.
-        if (otherCase) {
-            const utimbuf longAgo{1577836800, 1577836800};
-            for (const char* folder : {"/questdata", "/questdata/Bench", "/questdata/Bench/Screens"})
-                utime(QFile::encodeName(dir.path() + QLatin1String(folder)).constData(), &longAgo);
-        }
-    }
-};
-
-Quest& TheQuest(bool otherCase)
+ThousandScreenQuest& TheQuest(bool otherCase)
 {
-    static Quest quest(false);
-    static Quest inOtherCase(true);
+    static ThousandScreenQuest quest(false);
+    static ThousandScreenQuest inOtherCase(true);
     return otherCase ? inOtherCase : quest;
 }
 
@@ -88,7 +40,7 @@ double WcSeconds(const QStringList& files)
 
 void OpenQuest(benchmark::State& state, bool otherCase)
 {
-    Quest& quest = TheQuest(otherCase);
+    ThousandScreenQuest& quest = TheQuest(otherCase);
     g_baseDirectory = quest.dir.path();
     CConsoleUi ui;
     CMapDesigner designer(ui);

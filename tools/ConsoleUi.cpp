@@ -13,6 +13,12 @@ void PrintError(const QString& line)
     std::fflush(stderr);
 }
 
+void PrintOut(const QString& line)
+{
+    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
 int CConsoleUi::MessageBox(const QString& text, const QString& caption, Buttons buttons)
 {
     ++messageCount;

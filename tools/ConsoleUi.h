@@ -15,3 +15,5 @@ public:
 
 // Writes one line to standard error.
 void PrintError(const QString& line);
+// Writes one line to standard output: a command's result.
+void PrintOut(const QString& line);

@@ -8,14 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <cstdio>
-
 namespace {
-
-void PrintOut(const QString& line)
-{
-    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
-}
 
 int UsageError()
 {

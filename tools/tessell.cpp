@@ -1,8 +1,10 @@
 // tessell: the editor's companion on the command line, run in a base
 // directory. It uses the same code as the editor and needs no display.
 #include "BuildCommand.h"
+#include "CheckCommand.h"
 #include "ConsoleUi.h"
 #include "DemoQuest.h"
+#include "MapImageCommand.h"
 #include "QuestArchiveCommand.h"
 
 #include "display/Display.h"
@@ -30,7 +32,7 @@ int Usage()
     PrintError(QStringLiteral("usage: tessell new NAME\n"
                               "       tessell previews QUEST   rewrite every screen's preview from its screen file\n"
                               "       tessell demo             write the sample sheet file and make the quest Demo\n")
-               + BuildUsage() + QuestArchiveUsage().trimmed().prepend(QStringLiteral("       ")));
+               + BuildUsage() + CheckUsage() + MapImageUsage() + QuestArchiveUsage().trimmed().prepend(QStringLiteral("       ")));
     return 2;
 }
 
@@ -125,6 +127,10 @@ int main(int argc, char* argv[])
         return MakeDemo(args);
     if (command == QLatin1String("build"))
         return BuildCommand(args);
+    if (command == QLatin1String("check"))
+        return CheckCommand(args);
+    if (command == QLatin1String("map-image"))
+        return MapImageCommand(args);
     if (command == QLatin1String("qst"))
         return QuestArchiveCommand(args);
     return Usage();

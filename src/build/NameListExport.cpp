@@ -10,6 +10,10 @@
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
 
+const char kEntityListMissing[] = "Couldnt open entity List";
+const char kSheetListMissing[] = "Couldnt open sheets List";
+const char kSoundListMissing[] = "Couldnt open sound List";
+
 namespace {
 
 // A name as a message line can show it: control characters as \xNN.
@@ -104,7 +108,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
-    entities.ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
+    entities.ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMissing), ui);
     for (const QString& name : entities.Names()) {
         const QString compiledName = QStringLiteral("ES") + name + QStringLiteral(".amx");
         if (!Accept(QStringLiteral("entity"), name, compiledName, leftOut))
@@ -128,7 +132,7 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, 
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
-    sheets.ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
+    sheets.ReadTreeFile(SheetListPath(), QLatin1String(kSheetListMissing), ui);
     for (const QString& name : sheets.Names()) {
         if (!Accept(QStringLiteral("sprite sheet"), name, name + QStringLiteral(".spt"), leftOut))
             continue;
@@ -148,7 +152,7 @@ int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound,
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))
         return 0;
-    sounds.ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), ui);
+    sounds.ReadTreeFile(SoundListPath(), QLatin1String(kSoundListMissing), ui);
     if (includeSound) {
         for (const QString& name : sounds.Names()) {
             if (!Accept(QStringLiteral("sound"), name, name, leftOut))

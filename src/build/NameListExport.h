@@ -9,6 +9,12 @@ class CNameList;
 class CMessagePort;
 class CVirtualArchive;
 
+// What an export shows when its tree list cannot be opened (caption: the
+// path), and what it logs before a name it leaves out.
+extern const char kEntityListMissing[]; // "Couldnt open entity List"
+extern const char kSheetListMissing[];  // "Couldnt open sheets List"
+extern const char kSoundListMissing[];  // "Couldnt open sound List"
+
 // "entities.txt": every entity's name and flag; each entity script is brought
 // up to date and its compiled file added. 1, or 0 when the list cannot be
 // written or a script fails to compile.

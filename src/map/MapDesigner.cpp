@@ -2,6 +2,7 @@
 
 #include "common/DialogResults.h"
 #include "display/Display.h"
+#include "map/MapDrawing.h"
 #include "map/MapHost.h"
 #include "map/QuestFolder.h"
 #include "support/MapDialogPort.h"
@@ -63,13 +64,8 @@ void CMapDesigner::draw(CDisplay* target)
         // Blocks wholly outside the back buffer would leave no pixel.
         if (left >= target->width || top >= target->height || left + kCellWidth <= 0 || top + kCellHeight <= 0)
             continue;
-        if (cell.preview) {
-            // The preview's green pixels are left out and show what lies beneath.
-            target->DrawSurface(left, top, cell.preview.get(), nullptr, 1);
-        } else {
-            target->FillRect(0, left, top, left + kCellWidth, top + kCellHeight);
-            target->FillRect(0xFFFFFF, left + 2, top + 2, left + 126, top + 94);
-        }
+        // The preview's green pixels are left out and show what lies beneath.
+        DrawCellBlock(*target, cell.preview.get(), left, top, kCellWidth, kCellHeight);
         // Every cell shows its coordinates, the ones a screen is moved to.
         target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
                      Rgb(255, 255, 255), Rgb(0, 0, 0));
@@ -79,25 +75,15 @@ void CMapDesigner::draw(CDisplay* target)
         target->Outline(m_drag.x1 + 5, m_drag.y1 + 5, m_drag.x2 - 5, m_drag.y2 - 5, 255);
     }
     for (CGroup* group : map.groups.groups)
-        DrawGroupOutline(target, *group, 255);
+        DrawGroupInView(*target, *group, kGroupOutlineValue);
     if (map.groups.selected)
-        DrawGroupOutline(target, *map.groups.selected, 65280);
+        DrawGroupInView(*target, *map.groups.selected, kSelectedGroupOutlineValue);
 }
 
-void CMapDesigner::DrawGroupOutline(CDisplay* target, const CGroup& group, uint32_t value)
+void CMapDesigner::DrawGroupInView(CDisplay& target, const CGroup& group, uint32_t value)
 {
-    // Groups come from files people edit; edges far outside the view are held
-    // just outside it, which draws the same pixels without walking millions of
-    // invisible ones (and without overflowing).
-    auto held = [](int64_t v, int size) { return int(std::clamp<int64_t>(v, -1, int64_t(size) + 1)); };
-    for (int inset : {2, 3}) {
-        const int64_t left = int64_t(group.left) - m_scrollX + inset;
-        const int64_t top = int64_t(group.top) - m_scrollY + inset;
-        const int64_t right = int64_t(group.right) - m_scrollX - inset;
-        const int64_t bottom = int64_t(group.bottom) - m_scrollY - inset;
-        target->Outline(held(left, target->width), held(top, target->height), held(right, target->width),
-                        held(bottom, target->height), value);
-    }
+    DrawGroupOutline(target, int64_t(group.left) - m_scrollX, int64_t(group.top) - m_scrollY,
+                     int64_t(group.right) - m_scrollX, int64_t(group.bottom) - m_scrollY, value);
 }
 
 void CMapDesigner::DrawAndPresent()

@@ -4,6 +4,7 @@
 #include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
+#include "map/BuildChecks.h"
 #include "map/MapHost.h"
 #include "map/QuestFiles.h"
 #include "map/QuestFolder.h"
@@ -22,8 +23,6 @@
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Error");
-const QString kCouldNotWriteLnd = QStringLiteral("Couldn't Write LND file to the archive");
-
 // A build that left listed resources out says which, so that its success is
 // not taken for a whole quest.
 QString SuccessMessage(const QStringList& leftOut)
@@ -45,28 +44,12 @@ CQuestBuild::~CQuestBuild() = default;
 
 bool CQuestBuild::StartPositionOnScreen() const
 {
-    const int64_t sx = m_map.properties.startX;
-    const int64_t sy = m_map.properties.startY;
-    for (int index = 0; index < kMapCellCount; ++index) {
-        if (!m_map.CellAt(index).HoldsScreen())
-            continue;
-        const int64_t i = index % kMapColumns;
-        const int64_t j = index / kMapColumns;
-        if (i * kScreenWidth <= sx && sx <= i * kScreenWidth + kScreenWidth && j * kScreenHeight <= sy
-            && sy <= j * kScreenHeight + kScreenHeight)
-            return true;
-    }
-    return false;
+    return ::StartPositionOnScreen(m_map);
 }
 
 bool CQuestBuild::AllScreensInGroups() const
 {
-    for (int index = 0; index < kMapCellCount; ++index) {
-        const CMapCell& cell = m_map.CellAt(index);
-        if (cell.HoldsScreen() && !m_map.FindGroupAt(cell.x + kCellWidth / 2, cell.y + kCellHeight / 2))
-            return false;
-    }
-    return true;
+    return ScreensOutsideGroups(m_map).empty();
 }
 
 void CQuestBuild::Step(const QString& step)
@@ -96,14 +79,14 @@ bool CQuestBuild::AddScreens()
         Step(QStringLiteral("screen ") + name);
         const QString lnd = ScreenFilePath(column, row);
         if (!m_archive->AddFile(lnd, name + QStringLiteral(".lnd"), 1)) {
-            m_messages.MessageBox(kCouldNotWriteLnd, lnd);
+            m_messages.MessageBox(QLatin1String(kCouldNotWriteLnd), lnd);
             return false;
         }
         if (!m_compileList->CompileIfChanged(ScreenScriptPath(column, row)))
             return false;
         const QString amx = CompiledScreenScriptPath(column, row);
         if (!m_archive->AddFile(amx, QStringLiteral("LS") + name + QStringLiteral(".amx"), 0)) {
-            m_messages.MessageBox(kCouldNotWriteLnd, amx);
+            m_messages.MessageBox(QLatin1String(kCouldNotWriteLnd), amx);
             return false;
         }
     }
@@ -119,7 +102,7 @@ bool CQuestBuild::AddGroups()
             return false;
         const QString amx = CompiledGroupScriptPath(group->id);
         if (!m_archive->AddFile(amx, QStringLiteral("GS") + name + QStringLiteral(".amx"), 0)) {
-            m_messages.MessageBox(kCouldNotWriteLnd, amx);
+            m_messages.MessageBox(QLatin1String(kCouldNotWriteLnd), amx);
             return false;
         }
     }
@@ -162,20 +145,15 @@ int CQuestBuild::BuildQuest(bool showSuccess)
 {
     const QString questFile = QuestArchivePath();
     if (!m_compileList->LoadCompileList()) {
-        LogLine(QStringLiteral("Can't build compile list!"));
+        LogLine(QLatin1String(kCompileListFailure));
         return 0;
     }
     if (!StartPositionOnScreen()) {
-        m_messages.MessageBox(QStringLiteral("The player's starting position has to be on\na screen, change this in "
-                                             "the quest properties\nOption screen"),
-                              QStringLiteral("Attention"));
+        m_messages.MessageBox(QLatin1String(kStartNotOnScreen), QStringLiteral("Attention"));
         return 0;
     }
     if (!AllScreensInGroups()) {
-        m_messages.MessageBox(QStringLiteral("One or more of your screens is not in a group, you can\ncreate a group "
-                                             "by right-clicking and dragging in the map\ndesigner, please put all you "
-                                             "screens in a group and try again."),
-                              QStringLiteral("Attention"));
+        m_messages.MessageBox(QLatin1String(kScreensNotInGroups), QStringLiteral("Attention"));
         return 0;
     }
     m_archive = std::make_unique<CVirtualArchive>(questFile);

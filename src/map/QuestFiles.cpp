@@ -52,23 +52,24 @@ bool CQuestFiles::SaveMapFile()
     return false;
 }
 
-void CQuestFiles::LoadMapFile(const QString& path, const QString& questName)
+MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& questName)
 {
     QFile file(NativePath(path));
     if (!file.open(QIODevice::ReadOnly)) {
         m_messages.MessageBox(QStringLiteral("Couldn't Open Save file for reading"), path);
-        return;
+        return MapFileReading();
     }
     const MapFileReading reading = ReadMapFileBytes(file.readAll(), m_map);
     if (!reading.isMapFile) {
         m_messages.MessageBox(QStringLiteral("Invalid Map File"), path);
-        return;
+        return reading;
     }
     g_questName = questName;
     for (const MapFileReading::Cell& screen : reading.screens)
         LoadPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row);
     m_window.SetWindowTitle(WindowTitle());
     m_window.RequestFrame();
+    return reading;
 }
 
 int CQuestFiles::OpenQuest(bool askToSave)

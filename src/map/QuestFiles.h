@@ -2,6 +2,8 @@
 // The quest's files as the map designer works on them: New, Open and Save of
 // the map file, each cell's preview, and the screen files that move, copy and
 // delete with a screen. Every operation shows its own messages.
+#include "map/MapFile.h"
+
 #include <QString>
 
 class CMapCell;
@@ -17,7 +19,9 @@ public:
     // The map file save\{quest}.qss. False, after its message, when it could
     // not be written.
     bool SaveMapFile();
-    void LoadMapFile(const QString& path, const QString& questName);
+    // What the map file named (isMapFile false when it could not be read; the
+    // message is out then), whether or not each screen's preview loaded.
+    MapFileReading LoadMapFile(const QString& path, const QString& questName);
     // Lets the user choose a map file and loads it. 1 when a file was chosen
     // and loading attempted, 0 when cancelled.
     int OpenQuest(bool askToSave);

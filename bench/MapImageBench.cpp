@@ -1,0 +1,89 @@
+// A picture of a 1,000-screen map, as `tessell map-image` makes it: the map
+// file and every preview read, the 5,120 x 2,400 picture drawn and encoded as
+// PNG; beside reading the map file and the previews alone (what opening the
+// quest costs) in the same run.
+#include "ThousandScreenQuest.h"
+
+#include "map/MapImage.h"
+#include "map/QuestFiles.h"
+#include "map/QuestMap.h"
+#include "support/Globals.h"
+#include "support/QuietUi.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+bool ReadPreviews(CQuestMap& map, CQuietUi& ui)
+{
+    CQuestFiles files(map, ui, ui, ui);
+    files.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
+    return map.ScreenCount() == kScreens;
+}
+
+void BM_MapImageOf1000Screens(benchmark::State& state)
+{
+    ThousandScreenQuest quest(false);
+    g_baseDirectory = quest.dir.path();
+    CQuietUi ui;
+    double ours = 0;
+    double drawing = 0;
+    int64_t runs = 0;
+    qint64 pngBytes = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        CQuestMap map;
+        if (!ReadPreviews(map, ui)) {
+            state.SkipWithError("the quest did not open whole");
+            break;
+        }
+        const qint64 read = timer.nsecsElapsed();
+        QString problem;
+        const QImage picture = DrawMapImage(map, MapImageCells::Previews, ui, problem);
+        drawing += double(timer.nsecsElapsed() - read) / 1e9;
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (picture.size() != QSize(40 * 128, 25 * 96) || !QImageWriter(&png, "png").write(picture)) {
+            state.SkipWithError("no map image");
+            break;
+        }
+        ours += double(timer.nsecsElapsed()) / 1e9;
+        pngBytes = png.size();
+        ++runs;
+    }
+    if (runs == 0)
+        return;
+    double reading = 0;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        CQuestMap map;
+        ReadPreviews(map, ui);
+        reading += double(timer.nsecsElapsed()) / 1e9;
+    }
+    reading /= 3;
+    state.counters["ms_map_image"] = ours / double(runs) * 1e3;
+    state.counters["ms_read_previews"] = reading * 1e3;
+    state.counters["ratio_to_read_previews"] = (ours / double(runs)) / reading;
+    state.counters["draw_share"] = drawing / ours;
+    state.counters["png_kb"] = double(pngBytes) / 1024;
+}
+BENCHMARK(BM_MapImageOf1000Screens)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
