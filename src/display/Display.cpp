@@ -315,12 +315,20 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
         if (scale == 2 && covered % 2 == 0) {
             // One 32-bit pair per source pixel, with no read of what was there.
             const uint32_t fillPair = uint32_t(fill) | (uint32_t(fill) << 16);
-            const uint32_t keyMask = keyed ? 0xFFFFFFFFu : 0;
-            for (int i = 0; i < covered / 2; ++i) {
-                const uint32_t value = from[i];
-                const uint32_t isKey = keyMask & (0u - uint32_t(value == key));
-                const uint32_t pair = ((value | (value << 16)) & ~isKey) | (fillPair & isKey);
-                std::memcpy(to + 2 * i, &pair, sizeof pair);
+            // Rows of a 16-bit image start on 4-byte boundaries.
+            using Pairs = uint32_t __attribute__((may_alias));
+            Pairs* __restrict pairs = reinterpret_cast<Pairs*>(to);
+            const int n = covered / 2;
+            if (keyed) {
+                for (int i = 0; i < n; ++i) {
+                    const uint32_t value = from[i];
+                    pairs[i] = value == key ? fillPair : value | (value << 16);
+                }
+            } else {
+                for (int i = 0; i < n; ++i) {
+                    const uint32_t value = from[i];
+                    pairs[i] = value | (value << 16);
+                }
             }
         } else {
             for (int dx = 0; dx < covered; ++dx) {
