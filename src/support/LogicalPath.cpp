@@ -49,6 +49,15 @@ QString ResolveCase(const QString& base, const QString& relative, const QString&
 
 } // namespace
 
+QString NativePathAsWritten(const QString& logicalPath)
+{
+    QString path = logicalPath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isAbsolutePath(path) || g_baseDirectory.isEmpty())
+        return QDir::cleanPath(path);
+    return QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
+}
+
 QString NativePath(const QString& logicalPath)
 {
     QString path = logicalPath;
