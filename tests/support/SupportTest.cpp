@@ -57,6 +57,28 @@ TEST(LogicalPath, BecomesNativeBelowTheBaseDirectory)
     EXPECT_EQ(QStringLiteral("a\\b"), JoinLogical(QStringLiteral("a\\"), QStringLiteral("b")));
 }
 
+TEST(LogicalPath, IsJoinedToTheBaseAndCleaned)
+{
+    CTempBase base(true);
+    const QString saved = g_baseDirectory;
+    for (const char* folder : {"/srv/quests", "/srv/quests/", "/srv/./quests", "/srv/x/../quests", "/", "//srv"}) {
+        g_baseDirectory = QLatin1String(folder);
+        for (const char* logical : {"questdata\\Forest\\2-1.lnd", "a\\.\\b", "a\\\\b", "a\\..\\b", "..\\x", "a\\",
+                                    ".", "...\\x", ".x\\..y", "a\\b\\.."}) {
+            const QString expected = QDir::cleanPath(g_baseDirectory + QLatin1Char('/')
+                                                     + QString::fromLatin1(logical).replace(QLatin1Char('\\'), QLatin1Char('/')));
+            EXPECT_EQ(NativePathAsWritten(QLatin1String(logical)), expected) << folder << " " << logical;
+            // (Not at the root, where a missing path is looked up as "//...".)
+            if (g_baseDirectory != QLatin1String("/")) {
+                EXPECT_EQ(NativePath(QLatin1String(logical)), expected) << folder << " " << logical;
+            }
+        }
+    }
+    g_baseDirectory = saved;
+    EXPECT_EQ(NativePathAsWritten(QStringLiteral("/tmp\\x\\..\\y")), QStringLiteral("/tmp/y"));
+    EXPECT_EQ(NativePathAsWritten(QStringLiteral(":\\icons\\a.bmp")), QStringLiteral(":/icons/a.bmp")); // a resource
+}
+
 TEST(LogicalPath, APathNotFoundAsWrittenIsFoundIgnoringCase)
 {
     CTempBase base(true);
