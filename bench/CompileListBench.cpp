@@ -1,7 +1,8 @@
 // A build's look at 2,000 unchanged scripts: LoadCompileList plus
-// CompileIfChanged on each (no compiler runs), beside `stat` of the same
-// 2,000 files in the same run. The goal is under 10 times `stat`. The bare
-// stat() system call on the same files is measured too.
+// CompileIfChanged on each (no compiler runs), beside the bare stat() system
+// call on the same 2,000 files made directly in the same run. The goal is at
+// most 2 times those calls. The `stat` program over the same files is timed
+// too, for a looser view.
 #include "ConsoleUi.h"
 
 #include "build/CompileList.h"
@@ -69,7 +70,7 @@ double StatSeconds(const Scripts& scripts)
     return stat.exitCode() == 0 ? seconds : -1;
 }
 
-// The bare system call on every file, for a stricter view.
+// The bare system call on every file, as the goal's peer.
 double StatCallSeconds(const Scripts& scripts)
 {
     std::vector<QByteArray> paths;
@@ -115,11 +116,11 @@ void BM_UnchangedCompileListOf2000Scripts(benchmark::State& state)
     if (upToDate != kScripts || compilerRuns != 0 || ui.messageCount != 0)
         state.SkipWithError("a script was not seen as unchanged");
     state.counters["ms_compile_list"] = ours / double(runs) * 1e3;
-    state.counters["ms_stat"] = stat / double(runs) * 1e3;
-    state.counters["ratio_to_stat"] = ours / stat;
-    state.counters["goal_ratio_to_stat"] = 10;
     state.counters["ms_stat_calls"] = statCalls / double(runs) * 1e3;
     state.counters["ratio_to_stat_calls"] = ours / statCalls;
+    state.counters["goal_ratio_to_stat_calls"] = 2;
+    state.counters["ms_stat"] = stat / double(runs) * 1e3;
+    state.counters["ratio_to_stat"] = ours / stat;
 }
 BENCHMARK(BM_UnchangedCompileListOf2000Scripts)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 

@@ -1,8 +1,9 @@
 // Opening a quest of 1,000 screens: the map file and every preview file read
 // by the map designer, beside `wc -l` counting the lines of the same preview
-// files in the same run. The goal is at most three times `wc -l`. The same
+// files in the same run. The goal is at most 1.5 times `wc -l`. The same
 // quest as made on a case-insensitive system, its screens folder and preview
-// files named in other letter case, is opened too.
+// files named in other letter case, is opened too (without a goal: every file
+// is looked up ignoring case).
 #include "ConsoleUi.h"
 #include "ThousandScreenQuest.h"
 
@@ -38,7 +39,7 @@ double WcSeconds(const QStringList& files)
     return seconds;
 }
 
-void OpenQuest(benchmark::State& state, bool otherCase)
+void OpenQuest(benchmark::State& state, bool otherCase, double goal)
 {
     ThousandScreenQuest& quest = TheQuest(otherCase);
     g_baseDirectory = quest.dir.path();
@@ -62,16 +63,18 @@ void OpenQuest(benchmark::State& state, bool otherCase)
     state.counters["ms_open"] = ours / double(runs) * 1e3;
     state.counters["ms_wc_l"] = wc * 1e3;
     state.counters["ratio_to_wc"] = (ours / double(runs)) / wc;
+    if (goal > 0)
+        state.counters["goal_ratio_to_wc"] = goal;
 }
 void BM_OpenQuestOf1000Screens(benchmark::State& state)
 {
-    OpenQuest(state, false);
+    OpenQuest(state, false, 1.5);
 }
 BENCHMARK(BM_OpenQuestOf1000Screens)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_OpenQuestOf1000ScreensNamedInOtherCase(benchmark::State& state)
 {
-    OpenQuest(state, true);
+    OpenQuest(state, true, 0);
 }
 BENCHMARK(BM_OpenQuestOf1000ScreensNamedInOtherCase)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -28,10 +28,12 @@ constexpr int kLineBuffer = 128;
 
 // The source's time now. An unreadable time (missing file, bad path) leaves
 // the entry looking changed, so the script is compiled and its error shown.
+// A script that exists as written needs no look-up before its one stat.
 void TakeCurrentTime(CEntry& entry)
 {
     uint64_t time = 0;
-    entry.currentKnown = LastWriteFileTime(NativePath(entry.sourcePath), time);
+    entry.currentKnown = LastWriteFileTime(NativePathAsWritten(entry.sourcePath), time)
+        || LastWriteFileTime(NativePath(entry.sourcePath), time);
     entry.current = entry.currentKnown ? time : 0;
 }
 
@@ -44,8 +46,9 @@ CCompileList::~CCompileList() = default;
 CEntry* CCompileList::Append(std::unique_ptr<CEntry> entry)
 {
     CEntry* added = m_entries.Append(std::move(entry), "CEntry");
-    if (!m_firstByPath.contains(added->sourcePath))
-        m_firstByPath.insert(added->sourcePath, added);
+    CEntry*& first = m_firstByPath[added->sourcePath];
+    if (!first)
+        first = added;
     return added;
 }
 

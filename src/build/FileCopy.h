@@ -1,6 +1,6 @@
 #pragma once
-// Appends one file's bytes to another, scrambled or as they are. Plain copies
-// stay inside the kernel where the platform allows it.
+// Appends one file's bytes to another, scrambled or as they are, through a
+// buffer small enough to stay in the processor's cache.
 #include "build/ScrambleKey.h"
 
 #include <QFile>

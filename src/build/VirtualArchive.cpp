@@ -9,6 +9,10 @@
 
 #include <QFile>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 #include <limits>
 #include <cerrno>
 #include <cstdio>
@@ -49,9 +53,8 @@ bool CVirtualArchive::AddFile(const QString& sourcePath, const QString& archiveN
 {
     const QByteArray name = EncodeText(archiveName);
     // The source is found by the bytes of its name, as the lists name it.
-    const QString native = NativePath(sourcePath);
     QFile source;
-    if (!IsNativeFile(native) || !OpenNativeFile(source, native, QIODevice::ReadOnly)) {
+    if (!IsLogicalFile(sourcePath) || !OpenLogicalFileForReading(source, sourcePath)) {
         LogLine(QStringLiteral("Couldn't add File to archive"));
         LogLine(sourcePath);
         return false;
@@ -94,7 +97,7 @@ int CVirtualArchive::Build()
 int CVirtualArchive::AppendSource(const CArchiveFile& file, QFile& temp, qint64& copied) const
 {
     QFile source;
-    if (!OpenNativeFile(source, NativePath(file.sourcePath), QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!OpenLogicalFileForReading(source, file.sourcePath, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return SourceUnreadable;
     switch (AppendFileBytes(source, temp, file.scramble ? &m_key : nullptr, copied)) {
     case CopyStatus::ReadFailed:
@@ -130,7 +133,7 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
     qint64 length = 0;
     for (const CArchiveFile* file : m_files) {
         qint64 size = 0;
-        if (!IsNativeFile(NativePath(file->sourcePath), &size))
+        if (!IsLogicalFile(file->sourcePath, &size))
             return SourceUnreadable;
         if (length + size > std::numeric_limits<int32_t>::max())
             return ArchiveNotWritten; // offsets are signed 32-bit numbers
@@ -138,6 +141,12 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
         length += size;
     }
     const QByteArray directory = Directory(m_headers);
+#ifdef Q_OS_LINUX
+    // The archive's whole length is known: its blocks are taken in one go
+    // rather than page by page as the data arrives (where the file system
+    // cannot, the writes take them as usual).
+    (void)::fallocate(temp.handle(), 0, 0, off_t(directory.size() + length));
+#endif
     if (temp.write(directory) != directory.size())
         return TempNotCreated;
     auto header = m_headers.begin();

@@ -21,6 +21,56 @@ void LogAmbiguous(const QString& logicalPath)
     logging = false;
 }
 
+// Whether a relative path with "/" separators is already clean: no empty, "."
+// or ".." component.
+bool IsCleanRelative(QStringView path)
+{
+    if (path.isEmpty())
+        return false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        if (i < path.size() && path[i] != QLatin1Char('/'))
+            continue;
+        const qsizetype length = i - start;
+        if (length == 0 || (path[start] == QLatin1Char('.') && (length == 1 || (length == 2 && path[start + 1] == QLatin1Char('.')))))
+            return false;
+        start = i + 1;
+    }
+    return true;
+}
+
+// What QDir::isAbsolutePath says. On this system that is a leading "/" for
+// every path but a resource path (":..."), seen without building a QFileInfo.
+bool IsAbsolute(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    if (!path.startsWith(QLatin1Char(':')))
+        return path.startsWith(QLatin1Char('/'));
+#endif
+    return QDir::isAbsolutePath(path);
+}
+
+// QDir::cleanPath(g_baseDirectory + "/" + path) for a relative path. Joining a
+// clean path to the cleaned base directory gives the same, without cleaning
+// the whole again for every file: most paths are clean.
+QString JoinedToBase(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    thread_local QString base;
+    thread_local QString cleanBase;
+    thread_local bool plainBase = false;
+    if (base.isNull() || base != g_baseDirectory) {
+        base = g_baseDirectory;
+        cleanBase = QDir::cleanPath(base);
+        plainBase = cleanBase == QLatin1String("/")
+            || (cleanBase.startsWith(QLatin1Char('/')) && IsCleanRelative(QStringView(cleanBase).mid(1)));
+    }
+    if (plainBase && IsCleanRelative(path))
+        return cleanBase.endsWith(QLatin1Char('/')) ? cleanBase + path : cleanBase + QLatin1Char('/') + path;
+#endif
+    return QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
+}
+
 // Quests made on case-insensitive systems name their files in any case. Below
 // `base`, every component that does not exist as written is matched against
 // its folder's entries ignoring case; from the first one that matches nothing
@@ -49,13 +99,22 @@ QString ResolveCase(const QString& base, const QString& relative, const QString&
 
 } // namespace
 
+QString NativePathAsWritten(const QString& logicalPath)
+{
+    QString path = logicalPath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (IsAbsolute(path) || g_baseDirectory.isEmpty())
+        return QDir::cleanPath(path);
+    return JoinedToBase(path);
+}
+
 QString NativePath(const QString& logicalPath)
 {
     QString path = logicalPath;
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (QDir::isAbsolutePath(path) || g_baseDirectory.isEmpty())
+    if (IsAbsolute(path) || g_baseDirectory.isEmpty())
         return QDir::cleanPath(path);
-    const QString asWritten = QDir::cleanPath(g_baseDirectory + QLatin1Char('/') + path);
+    const QString asWritten = JoinedToBase(path);
     // The directory scans are only for paths that do not exist as written.
     if (QFileInfo::exists(asWritten))
         return asWritten;

@@ -13,6 +13,12 @@
 // absolute path is kept as it is.
 QString NativePath(const QString& logicalPath);
 
+// The native path of a logical path as written, without the look-up of letter
+// case. Wherever it exists, NativePath gives this same path: a reader about to
+// open or stat the file anyway tries this one first, and needs NativePath only
+// when that fails (never for making a file: that would miss one in other case).
+QString NativePathAsWritten(const QString& logicalPath);
+
 // A logical path as a program started in the base directory is given it:
 // relative to the base directory, with the platform's separators.
 QString RelativeNativePath(const QString& logicalPath);

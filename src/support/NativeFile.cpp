@@ -1,5 +1,6 @@
 #include "support/NativeFile.h"
 
+#include "support/LogicalPath.h"
 #include "support/TextCodec.h"
 
 #include <QFileInfo>
@@ -69,4 +70,17 @@ bool IsNativeFile(const QString& nativePath, qint64* size)
     if (size)
         *size = info.size();
     return true;
+}
+
+bool OpenLogicalFileForReading(QFile& file, const QString& logicalPath, QIODevice::OpenMode mode)
+{
+    if (mode & QIODevice::WriteOnly)
+        return false; // a file about to be made must be looked up first
+    return OpenNativeFile(file, NativePathAsWritten(logicalPath), mode)
+        || OpenNativeFile(file, NativePath(logicalPath), mode);
+}
+
+bool IsLogicalFile(const QString& logicalPath, qint64* size)
+{
+    return IsNativeFile(NativePathAsWritten(logicalPath), size) || IsNativeFile(NativePath(logicalPath), size);
 }

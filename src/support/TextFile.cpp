@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <cstring>
+
 bool CTextReader::Open(const QString& logicalPath)
 {
     QFile file;
@@ -50,6 +52,20 @@ bool CTextReader::GetLine(QByteArray& piece, int bufferSize)
 
 bool CTextReader::GetWholeLine(QByteArray& line, int bufferSize)
 {
+    // The usual line, short and without NUL, is one piece: taken as it stands.
+    if (bufferSize >= 2 && m_position < m_data.size()) {
+        const char* const from = m_data.constData() + m_position;
+        const qint64 span = qMin<qint64>(m_data.size() - m_position, bufferSize - 1);
+        const void* const feed = std::memchr(from, '\n', size_t(span));
+        if (feed) {
+            const qint64 length = static_cast<const char*>(feed) - from;
+            if (!std::memchr(from, '\0', size_t(length))) {
+                line = m_data.mid(m_position, length);
+                m_position += length + 1;
+                return true;
+            }
+        }
+    }
     QByteArray piece;
     line.clear();
     if (!GetLine(piece, bufferSize))

@@ -89,6 +89,27 @@ TEST_F(VirtualArchiveTest, ScrambledBytesCombineBackWithTheKey)
     EXPECT_EQ(back, QByteArray("zz"));
 }
 
+TEST_F(VirtualArchiveTest, FilesOfManyCopyBuffersArriveWhole)
+{
+    // Larger than any buffer a copy goes through, and of odd lengths.
+    QByteArray first(300001, 0), second(450003, 0);
+    for (int i = 0; i < first.size(); ++i)
+        first[i] = char(i * 131 + i / 7);
+    for (int i = 0; i < second.size(); ++i)
+        second[i] = char(i * 17 + i / 3);
+    base.Write(QStringLiteral("first.bin"), first);
+    base.Write(QStringLiteral("second.bin"), second);
+    CVirtualArchive archive(kQst);
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("first.bin"), QStringLiteral("1"), 0));
+    ASSERT_TRUE(archive.AddFile(QStringLiteral("second.bin"), QStringLiteral("2"), 1));
+    const QByteArray directory = "Virtual Archive File~2~1~0~0~300001~2~1~300001~750004~";
+    QByteArray scrambled = second;
+    Scramble(archive.Key(), scrambled.data(), size_t(scrambled.size()));
+    const QByteArray bytes = Built(archive);
+    EXPECT_EQ(bytes.size(), directory.size() + first.size() + second.size());
+    EXPECT_TRUE(bytes == directory + first + scrambled);
+}
+
 TEST_F(VirtualArchiveTest, AnyNonZeroFlagIsStoredAsOne)
 {
     base.Write(QStringLiteral("a"), "x");

@@ -150,6 +150,33 @@ TEST(TextReader, StopsTheTextAtANulByteButKeepsTheLineEnd)
     EXPECT_EQ(QByteArray("ef\n"), piece);
 }
 
+TEST(TextReader, GivesWholeLinesWithoutTheirEnds)
+{
+    const struct {
+        QByteArray bytes;
+        int buffer;
+        QList<QByteArray> lines;
+    } cases[] = {
+        {"ab\r\ncd\n", 64, {"ab", "cd"}},
+        {"ab\n", 4, {"ab"}},
+        {"abc\nd\n", 4, {"abc", "d"}},        // the line end arrives as a piece of its own
+        {"abcdefgh\nx\n", 4, {"abcdefgh", "x"}}, // pieces joined
+        {QByteArray("a\0b\nc\n", 6), 64, {"a", "c"}},
+        {QByteArray("abcde\0fgh\nz\n", 12), 4, {"abcdefgh", "z"}}, // each piece stops at its NUL
+        {"\n\nlast", 64, {"", "", "last"}},
+        {"", 64, {}},
+    };
+    for (const auto& c : cases) {
+        CTextReader file = Reader(c.bytes);
+        QList<QByteArray> lines;
+        QByteArray line = "stale";
+        while (file.GetWholeLine(line, c.buffer))
+            lines << line;
+        EXPECT_EQ(lines, c.lines) << c.bytes.toStdString() << " in " << c.buffer;
+        EXPECT_TRUE(line.isEmpty());
+    }
+}
+
 TEST(TextReader, SeeksBackToARememberedPosition)
 {
     CTextReader file = Reader("one\r\ntwo\r\n");

@@ -3,6 +3,7 @@
 #include "support/Globals.h"
 #include "support/LaunchEditor.h"
 #include "support/LogicalPath.h"
+#include "support/NativeFile.h"
 #include "support/Processes.h"
 #include "support/QuestPaths.h"
 
@@ -56,6 +57,28 @@ TEST(LogicalPath, BecomesNativeBelowTheBaseDirectory)
     EXPECT_EQ(QStringLiteral("a\\b"), JoinLogical(QStringLiteral("a\\"), QStringLiteral("b")));
 }
 
+TEST(LogicalPath, IsJoinedToTheBaseAndCleaned)
+{
+    CTempBase base(true);
+    const QString saved = g_baseDirectory;
+    for (const char* folder : {"/srv/quests", "/srv/quests/", "/srv/./quests", "/srv/x/../quests", "/", "//srv"}) {
+        g_baseDirectory = QLatin1String(folder);
+        for (const char* logical : {"questdata\\Forest\\2-1.lnd", "a\\.\\b", "a\\\\b", "a\\..\\b", "..\\x", "a\\",
+                                    ".", "...\\x", ".x\\..y", "a\\b\\.."}) {
+            const QString expected = QDir::cleanPath(g_baseDirectory + QLatin1Char('/')
+                                                     + QString::fromLatin1(logical).replace(QLatin1Char('\\'), QLatin1Char('/')));
+            EXPECT_EQ(NativePathAsWritten(QLatin1String(logical)), expected) << folder << " " << logical;
+            // (Not at the root, where a missing path is looked up as "//...".)
+            if (g_baseDirectory != QLatin1String("/")) {
+                EXPECT_EQ(NativePath(QLatin1String(logical)), expected) << folder << " " << logical;
+            }
+        }
+    }
+    g_baseDirectory = saved;
+    EXPECT_EQ(NativePathAsWritten(QStringLiteral("/tmp\\x\\..\\y")), QStringLiteral("/tmp/y"));
+    EXPECT_EQ(NativePathAsWritten(QStringLiteral(":\\icons\\a.bmp")), QStringLiteral(":/icons/a.bmp")); // a resource
+}
+
 TEST(LogicalPath, APathNotFoundAsWrittenIsFoundIgnoringCase)
 {
     CTempBase base(true);
@@ -84,6 +107,38 @@ TEST(LogicalPath, APathNotFoundAsWrittenIsFoundIgnoringCase)
     EXPECT_EQ(base.Read(QStringLiteral("ErrorChk.txt")),
               QByteArray("\r\nMore than one file matches this path but for letter case, it is used as written: "
                          "amb\\x.Txt"));
+}
+
+TEST(LogicalPath, AFileOnlyReadIsFoundAsWrittenOrIgnoringCase)
+{
+    CTempBase base(true);
+    base.Write(QStringLiteral("Quest\\Screens\\2-1.lnd"), "abc");
+    QDir().mkpath(base.root + QStringLiteral("/Quest/Folder"));
+    const struct {
+        const char* logical;
+        bool found;
+    } cases[] = {
+        {"Quest\\Screens\\2-1.lnd", true},
+        {"quest\\SCREENS\\2-1.LND", true},
+        {"Quest\\Screens\\1-2.lnd", false},
+        {"quest\\folder", false}, // a folder is no file
+    };
+    for (const auto& c : cases) {
+        qint64 size = -1;
+        EXPECT_EQ(IsLogicalFile(QLatin1String(c.logical), &size), c.found) << c.logical;
+        EXPECT_EQ(size, c.found ? 3 : -1) << c.logical;
+        QFile file;
+        EXPECT_EQ(OpenLogicalFileForReading(file, QLatin1String(c.logical)), c.found) << c.logical;
+        if (c.found) {
+            EXPECT_EQ(file.readAll(), QByteArray("abc")) << c.logical;
+        }
+    }
+    // Never for writing: a new file would miss the one in other case.
+    QFile file;
+    EXPECT_FALSE(OpenLogicalFileForReading(file, QStringLiteral("quest\\screens\\2-1.lnd"), QIODevice::ReadWrite));
+    EXPECT_EQ(base.Read(QStringLiteral("Quest\\Screens\\2-1.lnd")), QByteArray("abc"));
+    EXPECT_EQ(QDir(base.root + QStringLiteral("/Quest")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList({"Folder", "Screens"}));
 }
 
 TEST(LogicalPath, AFolderListingKeptForLookupsSeesLaterChanges)
