@@ -1,0 +1,60 @@
+#include "display/Pen.h"
+
+#include "display/Surface.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+struct Band {
+    int64_t left, top, right, bottom; // inclusive
+};
+
+// Fills the band, cut at the surface; a dotted band leaves out every other
+// pair of pixels along its length (by x when it runs across, by y when down).
+void FillBand(CSurface& surface, Band band, uint16_t value, bool dotted, bool across)
+{
+    const int64_t left = std::max<int64_t>(band.left, 0);
+    const int64_t top = std::max<int64_t>(band.top, 0);
+    const int64_t right = std::min<int64_t>(band.right, surface.Width() - 1);
+    const int64_t bottom = std::min<int64_t>(band.bottom, surface.Height() - 1);
+    if (left > right || top > bottom)
+        return;
+    for (int64_t y = top; y <= bottom; ++y) {
+        uint16_t* row = surface.Row(int(y));
+        if (!dotted) {
+            std::fill(row + left, row + right + 1, value);
+            continue;
+        }
+        if (!across) {
+            if (((y >> 1) & 1) == 0)
+                std::fill(row + left, row + right + 1, value);
+            continue;
+        }
+        for (int64_t x = left; x <= right; ++x)
+            if (((x >> 1) & 1) == 0)
+                row[x] = value;
+    }
+}
+
+} // namespace
+
+void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen)
+{
+    if (!surface.IsValid() || pen.width < 1)
+        return;
+    const uint16_t value = ToPixel565(pen.colour);
+    const bool dotted = pen.style == PenStyle::Dotted;
+    const int64_t before = pen.width / 2;            // pixels before the line
+    const int64_t after = pen.width - 1 - before;    // and after it
+    const int64_t left = std::min(rect.left, rect.right);
+    const int64_t right = std::max(rect.left, rect.right);
+    const int64_t top = std::min(rect.top, rect.bottom);
+    const int64_t bottom = std::max(rect.top, rect.bottom);
+    // Each edge with the pen's width around it, the corners covered.
+    for (int64_t y : {int64_t(rect.top), int64_t(rect.bottom)})
+        FillBand(surface, {left - before, y - before, right + after, y + after}, value, dotted, true);
+    for (int64_t x : {int64_t(rect.left), int64_t(rect.right)})
+        FillBand(surface, {x - before, top - before, x + after, bottom + after}, value, dotted, false);
+}
