@@ -36,6 +36,7 @@ CQuestView::~CQuestView()
     m_document.SaveOnExit();
     m_document.mapDesigner->display = nullptr;
     m_document.screenDesigner->display = nullptr;
+    m_document.sheetDesigner->display = nullptr;
 }
 
 void CQuestView::InitialUpdate()
@@ -44,6 +45,7 @@ void CQuestView::InitialUpdate()
     if (m_display->Initialise(this, 1024, 768) == S_OK) {
         m_document.mapDesigner->display = m_display.get();
         m_document.screenDesigner->display = m_display.get();
+        m_document.sheetDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
             // The frame is kept in one buffer of our own, copied into.
             if (m_frame.size() != frame.size() || m_frame.format() != frame.format())
