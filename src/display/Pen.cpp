@@ -12,7 +12,8 @@ struct Band {
 };
 
 // Fills the band, cut at the surface; a dotted band leaves out every other
-// pair of pixels along its length (by x when it runs across, by y when down).
+// pair of pixels along its length (by x when it runs across, by y when down),
+// counted from its start.
 void FillBand(CSurface& surface, Band band, uint16_t value, bool dotted, bool across)
 {
     const int64_t left = std::max<int64_t>(band.left, 0);
@@ -28,12 +29,12 @@ void FillBand(CSurface& surface, Band band, uint16_t value, bool dotted, bool ac
             continue;
         }
         if (!across) {
-            if (((y >> 1) & 1) == 0)
+            if ((((y - band.top) >> 1) & 1) == 0)
                 std::fill(row + left, row + right + 1, value);
             continue;
         }
         for (int64_t x = left; x <= right; ++x)
-            if (((x >> 1) & 1) == 0)
+            if ((((x - band.left) >> 1) & 1) == 0)
                 row[x] = value;
     }
 }

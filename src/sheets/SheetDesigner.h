@@ -14,6 +14,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -78,6 +79,9 @@ public:
     // The last sprite in list order whose view rectangle holds the point,
     // edges included.
     CDesignerSprite* SpriteAt(int x, int y) const;
+    // The status lines below the sheet: the pointer, the drag's size and, with
+    // a sprite under the pointer, its code.
+    QStringList StatusLines() const;
 
     // The state of the table of fields.
     QString sheetName;

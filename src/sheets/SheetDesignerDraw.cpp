@@ -45,16 +45,22 @@ void CSheetDesigner::DrawStatus(CDisplay& target)
     const auto at = [&](int offset) { return int(std::clamp<int64_t>(below + offset, INT32_MIN / 2, INT32_MAX / 2)); };
     const Colour ground = Rgb(170, 170, 170);
     const Colour black = Rgb(0, 0, 0);
-    target.Text(nullptr, QStringLiteral("MouseX = %1, MouseY = %2").arg(pointerX / 2 - 3).arg(pointerY / 2 - 3),
-                originX, at(3), ground, black);
-    target.Text(nullptr,
-                QStringLiteral("Width = %1, Height = %2")
-                    .arg((int64_t(drag.right) - drag.left) / 2)
-                    .arg((int64_t(drag.bottom) - drag.top) / 2),
-                originX, at(22), ground, black);
+    const QStringList lines = StatusLines();
+    const int offsets[] = {3, 22, 42};
+    for (int i = 0; i < int(lines.size()); ++i)
+        target.Text(nullptr, lines[i], originX, at(offsets[i]), ground, black);
+}
+
+QStringList CSheetDesigner::StatusLines() const
+{
+    QStringList lines;
+    lines << QStringLiteral("MouseX = %1, MouseY = %2").arg(pointerX / 2 - 3).arg(pointerY / 2 - 3);
+    lines << QStringLiteral("Width = %1, Height = %2")
+                 .arg((int64_t(drag.right) - drag.left) / 2)
+                 .arg((int64_t(drag.bottom) - drag.top) / 2);
     if (hovered)
-        target.Text(nullptr, DecodeText(hovered->code) + QStringLiteral(" - Right-Click to edit this sprite"), originX,
-                    at(42), ground, black);
+        lines << DecodeText(hovered->code) + QStringLiteral(" - Right-Click to edit this sprite");
+    return lines;
 }
 
 void CSheetDesigner::DrawAndPresent()
