@@ -37,6 +37,7 @@ CQuestView::~CQuestView()
     // left to show a message on.
     m_document.mapDesigner->display = nullptr;
     m_document.screenDesigner->display = nullptr;
+    m_document.sheetDesigner->display = nullptr;
 }
 
 void CQuestView::InitialUpdate()
@@ -45,6 +46,7 @@ void CQuestView::InitialUpdate()
     if (m_display->Initialise(this, 1024, 768) == S_OK) {
         m_document.mapDesigner->display = m_display.get();
         m_document.screenDesigner->display = m_display.get();
+        m_document.sheetDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
             // The frame is kept in one buffer of our own, copied into.
             if (m_frame.size() != frame.size() || m_frame.format() != frame.format())

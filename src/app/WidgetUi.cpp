@@ -4,6 +4,7 @@
 #include "app/QuestView.h"
 #include "common/DialogResults.h"
 #include "dialogs/AboutDlg.h"
+#include "dialogs/AnimatedSpriteDlg.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/EntityInfoDlg.h"
 #include "dialogs/GroupPropertiesDlg.h"
@@ -11,8 +12,12 @@
 #include "dialogs/NameEntryDlg.h"
 #include "dialogs/QuestNameDlg.h"
 #include "dialogs/QuestPropertiesDlg.h"
+#include "dialogs/RedefineSpriteDlg.h"
 #include "dialogs/ScreenPropertiesDlg.h"
 #include "dialogs/ScriptErrorsDlg.h"
+#include "dialogs/SheetPropertiesDlg.h"
+#include "dialogs/SpriteListDlg.h"
+#include "dialogs/SpritePropertiesDlg.h"
 #include "support/Globals.h"
 #include "support/LogicalPath.h"
 #include "support/TextCodec.h"
@@ -279,4 +284,45 @@ void CWidgetUi::ShowEntityWindow(bool shown)
 void CWidgetUi::CloseEntityWindow()
 {
     delete m_entityWindow.data(); // nothing when the main window took it already
+}
+
+// The sheet designer's dialogs open over one another (the sprite list opens the
+// sprite properties, which open Redefine): each over the one that asked.
+static QWidget* Over(QWidget* owner)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : owner;
+}
+
+int CWidgetUi::SpritePropertiesDialog(CDesignerSprite& sprite, CSheetDesigner& designer)
+{
+    CSpritePropertiesDlg dialog(&sprite, &designer, Over(Owner()));
+    return PlatformResult(dialog.exec());
+}
+
+bool CWidgetUi::RedefineSpriteDialog(CRect& rectangle)
+{
+    CRedefineSpriteDlg dialog(&rectangle, Over(Owner()));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CWidgetUi::SpriteListDialog(CSheetDesigner& designer)
+{
+    CSpriteListDlg dialog(&designer, Owner());
+    dialog.exec();
+}
+
+bool CWidgetUi::SheetPropertiesDialog(QString& title)
+{
+    CSheetPropertiesDlg dialog(title, Owner());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    title = dialog.title;
+    return true;
+}
+
+void CWidgetUi::AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer)
+{
+    CAnimatedSpriteDlg dialog(&animation, &designer, Over(Owner()));
+    dialog.exec();
 }

@@ -48,6 +48,12 @@ public:
     void CloseEntityWindow() override;
     CEntityInfoDlg* EntityWindow() const { return m_entityWindow.data(); }
 
+    int SpritePropertiesDialog(CDesignerSprite& sprite, CSheetDesigner& designer) override;
+    bool RedefineSpriteDialog(CRect& rectangle) override;
+    void SpriteListDialog(CSheetDesigner& designer) override;
+    bool SheetPropertiesDialog(QString& title) override;
+    void AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer) override;
+
 private:
     QWidget* Owner() const;
     CMainFrame* m_frame;

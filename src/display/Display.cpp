@@ -1,12 +1,9 @@
 #include "display/Display.h"
 
-#include "support/NativeFile.h"
-
 #include <QFile>
 #include <QPainter>
 
 #include <algorithm>
-
 #include <cmath>
 #include <cstring>
 
@@ -53,12 +50,8 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
     if (!out)
         return E_INVALIDARG;
     QImage bitmap(QStringLiteral(":/") + name);
-    if (bitmap.isNull()) {
-        // Opened by the bytes of its name: sheet names come from the lists.
-        QFile file;
-        if (OpenNativeFile(file, name, QIODevice::ReadOnly))
-            bitmap.load(&file, nullptr);
-    }
+    if (bitmap.isNull())
+        bitmap = QImage(name);
     if (bitmap.isNull())
         return E_FAIL;
     auto surface = std::make_unique<CSurface>();
@@ -87,10 +80,12 @@ void CDisplay::FillRect(uint32_t value, int left, int top, int right, int bottom
     top = qMax(top, 0);
     right = qMin(right, m_backBuffer->Width());
     bottom = qMin(bottom, m_backBuffer->Height());
-    for (int y = top; y < bottom; ++y) {
-        uint16_t* row = m_backBuffer->Row(y);
-        std::fill(row + left, row + qMax(left, right), uint16_t(value));
-    }
+    if (left >= right || top >= bottom)
+        return;
+    const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    uint16_t* row = m_backBuffer->Row(top);
+    for (int y = top; y < bottom; ++y, row += stride)
+        std::fill(row + left, row + right, uint16_t(value));
 }
 
 void CDisplay::Line(int x1, int y1, int x2, int y2, uint32_t value)
@@ -158,13 +153,32 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     (void)background; // the background stays transparent
     if (!m_backBuffer)
         return E_POINTER;
+    // Text starts at its top edge: below the back buffer nothing of it shows.
+    if (y >= m_backBuffer->Height())
+        return S_OK;
     QPainter painter(&m_backBuffer->Image());
-    QFont chosen = font ? *font : QFont(QStringLiteral("Sans Serif"));
-    if (!font)
-        chosen.setPixelSize(11);
-    painter.setFont(chosen);
     painter.setPen(QColor(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF)));
-    painter.drawText(QRect(x, y, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, text);
+    if (font) {
+        painter.setFont(*font);
+        painter.drawText(QRect(x, y, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, text);
+        return S_OK;
+    }
+    static const QFont defaultFont = [] {
+        QFont chosen(QStringLiteral("Sans Serif"));
+        chosen.setPixelSize(11);
+        return chosen;
+    }();
+    painter.setFont(defaultFont);
+    constexpr qsizetype kLayoutsKept = 64;
+    auto it = m_textLayouts.find(text);
+    if (it == m_textLayouts.end()) {
+        if (m_textLayouts.size() >= kLayoutsKept)
+            m_textLayouts.clear();
+        it = m_textLayouts.insert(text, QStaticText(text));
+        it->setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    // Drawn from its top-left corner, as the text of a rectangle aligned to its top.
+    painter.drawStaticText(x, y, *it);
     return S_OK;
 }
 
@@ -216,67 +230,80 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
         }
         return;
     }
-    // Scaled copies (the designers' work surfaces, doubled onto the back
-    // buffer) fill whole frames: each source pixel covers scale x scale
-    // destination pixels. The source pixels whose block lies wholly inside the
-    // clip are copied in a tight loop; only the ones cut by its edges are
-    // checked pixel by pixel.
-    const int64_t firstWhole = src.left + std::max<int64_t>(0, (int64_t(clipLeft) - x + scale - 1) / scale);
-    const int64_t endWhole = std::min<int64_t>(src.right, src.left + (int64_t(clipRight) - x) / scale);
-    for (int sy = src.top; sy < src.bottom; ++sy) {
-        const uint16_t* srow = source.Row(sy);
-        for (int ry = 0; ry < scale; ++ry) {
-            const int dy = y + (sy - src.top) * scale + ry;
-            if (dy < clipTop)
-                continue;
-            if (dy >= clipBottom)
-                return;
-            uint16_t* drow = destination.Row(dy);
-            auto edgePixel = [&](int sx) {
-                const uint16_t value = srow[sx];
+    if (clipLeft >= clipRight || clipTop >= clipBottom)
+        return;
+    // Scaled: only the source pixels whose copies reach the clip are walked.
+    auto floorDiv = [](int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
+    auto ceilDiv = [&](int64_t a, int64_t b) { return -floorDiv(-a, b); };
+    const int64_t columns = src.right - src.left;
+    const int64_t rows = src.bottom - src.top;
+    const int64_t colFrom = std::max<int64_t>(0, floorDiv(int64_t(clipLeft) - x, scale));
+    const int64_t colTo = std::min<int64_t>(columns, ceilDiv(int64_t(clipRight) - x, scale));
+    const int64_t rowFrom = std::max<int64_t>(0, floorDiv(int64_t(clipTop) - y, scale));
+    const int64_t rowTo = std::min<int64_t>(rows, ceilDiv(int64_t(clipBottom) - y, scale));
+    if (colFrom >= colTo || rowFrom >= rowTo)
+        return;
+    // The destination columns written, cut at the clip.
+    const int64_t spanLeft = std::max<int64_t>(clipLeft, int64_t(x) + colFrom * scale);
+    const int64_t spanRight = std::min<int64_t>(clipRight, int64_t(x) + colTo * scale);
+    // Rows are reached by their strides: asking the images for every row costs
+    // a good part of a frame.
+    const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const uint16_t* sourceRows = source.Row(0) + src.left;
+    uint16_t* rowsOut = destination.Row(0);
+    for (int64_t r = rowFrom; r < rowTo; ++r) {
+        const uint16_t* srow = sourceRows + (src.top + r) * sourceStride;
+        const int64_t top = std::max<int64_t>(clipTop, int64_t(y) + r * scale);
+        const int64_t bottom = std::min<int64_t>(clipBottom, int64_t(y) + (r + 1) * scale);
+        uint16_t* first = rowsOut + top * stride;
+        if (!keyed && scale == 2) {
+            // Each source pixel twice, as one 32-bit word where the pair is
+            // whole; the row under it is then a copy (two rows written side by
+            // side would fight over the same cache sets).
+            int64_t dx = spanLeft;
+            if ((dx - x) & 1) {
+                first[dx] = srow[(dx - x) >> 1];
+                ++dx;
+            }
+            const int64_t pairs = (spanRight - dx) / 2;
+            const uint16_t* __restrict from = srow + ((dx - x) >> 1);
+            uint16_t* __restrict to = first + dx;
+            for (int64_t i = 0; i < pairs; ++i) {
+                const uint32_t v = uint32_t(from[i]) * 0x10001u;
+                std::memcpy(to + 2 * i, &v, sizeof v);
+            }
+            dx += 2 * pairs;
+            if (dx < spanRight)
+                first[dx] = srow[(dx - x) >> 1];
+        } else {
+            for (int64_t c = colFrom; c < colTo; ++c) {
+                const uint16_t value = srow[c];
                 if (keyed && value == key)
-                    return;
-                const int dx0 = x + (sx - src.left) * scale;
-                for (int rx = 0; rx < scale; ++rx) {
-                    const int dx = dx0 + rx;
-                    if (dx >= clipLeft && dx < clipRight)
-                        drow[dx] = value;
-                }
-            };
-            if (endWhole <= firstWhole) {
-                for (int sx = src.left; sx < src.right; ++sx)
-                    edgePixel(sx);
+                    continue;
+                const int64_t from = std::max<int64_t>(spanLeft, int64_t(x) + c * scale);
+                const int64_t to = std::min<int64_t>(spanRight, int64_t(x) + (c + 1) * scale);
+                for (int64_t dx = from; dx < to; ++dx)
+                    first[dx] = value;
+            }
+        }
+        // The other rows of a scaled row are the same; a keyed copy keeps what
+        // lies under its key pixels, row by row.
+        for (int64_t dy = top + 1; dy < bottom; ++dy) {
+            uint16_t* row = rowsOut + dy * stride;
+            if (!keyed) {
+                std::memcpy(row + spanLeft, first + spanLeft, size_t(spanRight - spanLeft) * sizeof(uint16_t));
                 continue;
             }
-            for (int sx = src.left; sx < int(firstWhole); ++sx)
-                edgePixel(sx);
-            uint16_t* __restrict to = drow + x + (firstWhole - src.left) * scale;
-            const uint16_t* __restrict from = srow + firstWhole;
-            const int count = int(endWhole - firstWhole);
-            if (scale == 2) {
-                // Each source pixel becomes one 32-bit pair, kept or replaced
-                // whole: a form the compiler turns into vector code.
-                const uint32_t keyMask = keyed ? 0xFFFFFFFFu : 0;
-                for (int i = 0; i < count; ++i) {
-                    const uint32_t value = from[i];
-                    const uint32_t pair = value | (value << 16);
-                    uint32_t old;
-                    std::memcpy(&old, to + 2 * i, sizeof old);
-                    const uint32_t keep = keyMask & (0u - uint32_t(value == key));
-                    const uint32_t out = (pair & ~keep) | (old & keep);
-                    std::memcpy(to + 2 * i, &out, sizeof out);
-                }
-            } else {
-                for (int i = 0; i < count; ++i) {
-                    const uint16_t value = from[i];
-                    if (keyed && value == key)
-                        continue;
-                    for (int rx = 0; rx < scale; ++rx)
-                        to[i * scale + rx] = value;
-                }
+            for (int64_t c = colFrom; c < colTo; ++c) {
+                const uint16_t value = srow[c];
+                if (value == key)
+                    continue;
+                const int64_t from = std::max<int64_t>(spanLeft, int64_t(x) + c * scale);
+                const int64_t to = std::min<int64_t>(spanRight, int64_t(x) + (c + 1) * scale);
+                for (int64_t dx = from; dx < to; ++dx)
+                    row[dx] = value;
             }
-            for (int sx = int(endWhole); sx < src.right; ++sx)
-                edgePixel(sx);
         }
     }
 }

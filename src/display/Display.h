@@ -6,7 +6,9 @@
 #include "display/Surface.h"
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
+#include <QStaticText>
 #include <QString>
 
 #include <functional>
@@ -64,6 +66,9 @@ private:
     std::unique_ptr<CSurface> m_backBuffer;
     std::function<void(const QImage&)> m_presenter;
     int m_presentCount = 0;
+    // Texts drawn in the default font keep their layout: designers draw the
+    // same few status lines frame after frame.
+    QHash<QString, QStaticText> m_textLayouts;
 };
 
 // Copies a rectangle of one surface into another at (x, y), scaled, cut at the

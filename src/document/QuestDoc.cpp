@@ -12,7 +12,7 @@ CQuestDoc::CQuestDoc(CUiPort& port) : ui(port)
     sheetList = std::make_unique<CNameList>();
     mapDesigner = std::make_unique<CMapDesigner>(ui, this);
     screenDesigner = std::make_unique<CScreenDesigner>(ui, this);
-    sheetDesigner = std::make_unique<CSheetDesigner>(&ui);
+    sheetDesigner = std::make_unique<CSheetDesigner>(ui, this);
     mapDesigner->document = this;
     screenDesigner->document = this;
     sheetDesigner->document = this;
@@ -91,11 +91,21 @@ void CQuestDoc::OnCommand(int id)
         break;
     case ID_BACK_TO_MAP:
     case ID_BACK_TO_MAP_SHEET:
-        // The screen designer asks about its screen before it leaves.
+        // Each designer asks about its unsaved work before it leaves.
         if (activeDesigner == screenDesigner.get())
             screenDesigner->BackToMap();
+        else if (activeDesigner == sheetDesigner.get())
+            sheetDesigner->BackToMap();
         else
             BackToMap();
+        break;
+    case ID_SAVE_SHEET:
+    case ID_CREATE_SPRITE:
+    case ID_LIST_SPRITES:
+    case ID_CYCLE_COLOURS:
+    case ID_CREATE_ANIMATED:
+    case ID_SHEET_PROPERTIES:
+        SheetCommand(id);
         break;
     case ID_SAVE_SCREEN:
     case ID_DELETE_LAST_SPRITE:
@@ -148,6 +158,13 @@ void CQuestDoc::OpenScreenDesigner(int column, int row)
 {
     activeDesigner = screenDesigner.get();
     screenDesigner->OpenAtCell(column, row);
+    ui.RequestFrame();
+}
+
+void CQuestDoc::OpenSheetDesigner(const QString& sheetName)
+{
+    activeDesigner = sheetDesigner.get();
+    sheetDesigner->Open(sheetName);
     ui.RequestFrame();
 }
 
@@ -213,6 +230,33 @@ void CQuestDoc::ScreenCommand(int id)
         break;
     case ID_EDIT_SCREEN_SCRIPT:
         d.EditScript();
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuestDoc::SheetCommand(int id)
+{
+    CSheetDesigner& d = *sheetDesigner;
+    switch (id) {
+    case ID_SAVE_SHEET:
+        d.Save();
+        break;
+    case ID_CREATE_SPRITE:
+        d.CreateSprite();
+        break;
+    case ID_LIST_SPRITES:
+        d.ListSprites();
+        break;
+    case ID_CYCLE_COLOURS:
+        d.CycleSelectionColour();
+        break;
+    case ID_CREATE_ANIMATED:
+        d.CreateAnimatedSprite();
+        break;
+    case ID_SHEET_PROPERTIES:
+        d.SheetProperties();
         break;
     default:
         break;

@@ -9,12 +9,13 @@
 #include "screens/ScreenDesigner.h"
 #include "screens/ScreenHost.h"
 #include "sheets/SheetDesigner.h"
+#include "sheets/SheetHost.h"
 
 #include <memory>
 
 class CUiPort;
 
-class CQuestDoc : public CMapHost, public CScreenHost {
+class CQuestDoc : public CMapHost, public CScreenHost, public CSheetHost {
 public:
     explicit CQuestDoc(CUiPort& ui);
     ~CQuestDoc() override;
@@ -32,6 +33,8 @@ public:
 
     // Mode switches; each asks the view for a frame of the designer now active.
     void OpenScreenDesigner(int column, int row) override;
+    // The sheet manager's way into the sheet designer, on a sheet list name.
+    void OpenSheetDesigner(const QString& sheetName);
     void BackToMap();
 
     // What the map designer asks of the document.
@@ -40,8 +43,9 @@ public:
     CNameList& SoundList() override { return *soundList; }
     CNameList& SheetList() override { return *sheetList; }
 
-    // What the screen designer asks of the document.
+    // What the screen and sheet designers ask of the document.
     void ReturnToMap() override { BackToMap(); }
+    bool ScreenDoubleSize() const override { return screenDesigner->doubleSize != 0; }
     void ReloadEntityList() override;
     void ScreenSaved(int column, int row) override;
     // The view gained the keyboard focus.
@@ -65,4 +69,6 @@ private:
     void EditMainScript();
     // The screen menu's commands, for the screen designer.
     void ScreenCommand(int id);
+    // The sheet menu's commands, for the sheet designer.
+    void SheetCommand(int id);
 };

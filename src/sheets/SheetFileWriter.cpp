@@ -57,8 +57,13 @@ void Block(QByteArray& out, const SheetFileSprite& sprite, const SheetFileAnimat
 
 QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprite>& sprites)
 {
+    return SheetFileBytes(TextFieldBytes(title, kSheetTitleLength), sprites);
+}
+
+QByteArray SheetFileBytes(const QByteArray& title, const std::vector<SheetFileSprite>& sprites)
+{
     QByteArray out;
-    Line(out, TextFieldBytes(title, kSheetTitleLength));
+    Line(out, FieldBytes(title, kSheetTitleLength));
     for (const SheetFileSprite& sprite : sprites) {
         if (sprite.animated && sprite.animation) {
             const SheetFileAnimation* a = sprite.animation;
@@ -73,6 +78,12 @@ QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprit
 }
 
 int WriteSheetFile(const QString& sheetName, const QString& title, const std::vector<SheetFileSprite>& sprites,
+                   CMessagePort& ui)
+{
+    return WriteSheetFile(sheetName, EncodeText(title), sprites, ui);
+}
+
+int WriteSheetFile(const QString& sheetName, const QByteArray& title, const std::vector<SheetFileSprite>& sprites,
                    CMessagePort& ui)
 {
     if (sprites.empty())

@@ -41,11 +41,16 @@ struct SheetFileSprite {
 // animation is written only as that animation's first frame; every other
 // sprite as a still block.
 QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprite>& sprites);
+// The same with the title's bytes as they stand (the designer keeps a title
+// read from a file as its bytes).
+QByteArray SheetFileBytes(const QByteArray& title, const std::vector<SheetFileSprite>& sprites);
 
 // Writes "sprite sheets\" + sheetName + ".spt". A sheet without sprites is not
 // written (the old file stays) and gives 0. When the file cannot be created:
 // "Couldn't open SPT file for writing", caption the path, and 0. 1 on success.
 int WriteSheetFile(const QString& sheetName, const QString& title, const std::vector<SheetFileSprite>& sprites,
+                   CMessagePort& ui);
+int WriteSheetFile(const QString& sheetName, const QByteArray& title, const std::vector<SheetFileSprite>& sprites,
                    CMessagePort& ui);
 
 // The longest title a reader takes whole (one 64-byte line buffer).

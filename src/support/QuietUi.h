@@ -36,4 +36,10 @@ public:
     void SetEntity(CPlacedSprite*, int, int, const QString&, std::function<void()>) override {}
     void ShowEntityWindow(bool) override {}
     void CloseEntityWindow() override {}
+
+    int SpritePropertiesDialog(CDesignerSprite&, CSheetDesigner&) override { return AnswerCancel; }
+    bool RedefineSpriteDialog(CRect&) override { return false; }
+    void SpriteListDialog(CSheetDesigner&) override {}
+    bool SheetPropertiesDialog(QString&) override { return false; }
+    void AnimatedSpriteDialog(CSpriteAnimation&, CSheetDesigner&) override {}
 };

@@ -1,5 +1,5 @@
-// Straight lines and unscaled copies take shorter roads than the general
-// stepping and scaling; they must set exactly the same pixels.
+// Straight lines and copies take shorter roads than the general stepping and
+// pixel-by-pixel scaling; they must set exactly the same pixels.
 #include "display/Display.h"
 
 #include <gtest/gtest.h>
@@ -183,4 +183,60 @@ TEST(DrawBitmap, ABitmapOfTheSurfacesSizeConvertsEveryPixelAsTheColourRuleDoes)
             ASSERT_EQ(expected, wholePacked.Pixel(x, y)) << x << "," << y;
             ASSERT_EQ(expected, stretched.Pixel(2 * x + 1, y)) << x << "," << y;
         }
+}
+
+TEST(ScaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
+{
+    std::mt19937 random(13);
+    std::uniform_int_distribution<int> place(-40, 70);
+    CSurface source;
+    source.Create(30, 20);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 30; ++x)
+            source.SetPixel(x, y, (x + y) % 3 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
+    CSurface destination;
+    destination.Create(kW, kH);
+    auto floorDiv = [](int a, int b) { return int(std::floor(double(a) / b)); };
+    for (int n = 0; n < 1000; ++n) {
+        const int scale = 2 + n % 3 / 2; // 2, 2, 3
+        source.colourKeyed = n % 2 == 0;
+        if (source.colourKeyed)
+            source.SetColourKey(kKeyGreen);
+        const CRect sourceRect{place(random) / 4, place(random) / 4, 5 + place(random) / 2, 5 + place(random) / 2};
+        const CRect clip{place(random) / 2, place(random) / 2, 20 + place(random), 20 + place(random)};
+        const int x = place(random), y = place(random);
+        destination.Image().fill(0x1111);
+        CopySurface(source, sourceRect, destination, x, y, scale, clip);
+        for (int dy = 0; dy < kH; ++dy)
+            for (int dx = 0; dx < kW; ++dx) {
+                const int sx = sourceRect.left + floorDiv(dx - x, scale);
+                const int sy = sourceRect.top + floorDiv(dy - y, scale);
+                const bool inside = dx >= x && dy >= y && sx >= qMax(0, sourceRect.left)
+                                    && sx < qMin(30, sourceRect.right) && sy >= qMax(0, sourceRect.top)
+                                    && sy < qMin(20, sourceRect.bottom) && dx >= clip.left && dx < clip.right
+                                    && dy >= clip.top && dy < clip.bottom;
+                uint16_t want = 0x1111;
+                if (inside && !(source.colourKeyed && source.Pixel(sx, sy) == 0x07E0))
+                    want = source.Pixel(sx, sy);
+                ASSERT_EQ(want, destination.Pixel(dx, dy)) << "copy " << n << " scale " << scale << " at " << dx << ","
+                                                           << dy;
+            }
+    }
+}
+
+TEST(ScaledCopies, AnEmptyClipAtTheLastRowOrColumnWritesNothing)
+{
+    CSurface source;
+    source.Create(8, 8);
+    source.Fill(Rgb(255, 0, 0));
+    CSurface destination;
+    destination.Create(kW, kH);
+    for (const CRect clip : {CRect{0, kH, kW, kH}, CRect{kW, 0, kW, kH}, CRect{10, 5, 10, 20}, CRect{3, 9, 40, 9}}) {
+        destination.Image().fill(0x1111);
+        CopySurface(source, CRect{0, 0, 8, 8}, destination, 1, kH - 9, 2, clip);
+        CopySurface(source, CRect{0, 0, 8, 8}, destination, kW - 9, 1, 3, clip);
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+                ASSERT_EQ(0x1111, destination.Pixel(x, y)) << x << "," << y;
+    }
 }

@@ -1,6 +1,8 @@
 #include "helpers/FakeUi.h"
 
 #include "map/Group.h"
+#include "sheets/DesignerSprite.h"
+#include "support/TextCodec.h"
 
 int CFakeUi::NextResult(int whenEmpty)
 {
@@ -106,4 +108,42 @@ QStringList CFakeUi::MessageTexts() const
     for (const RecordedMessage& m : messages)
         texts << m.text;
     return texts;
+}
+
+int CFakeUi::SpritePropertiesDialog(CDesignerSprite& sprite, CSheetDesigner& designer)
+{
+    calls << QStringLiteral("SpriteProperties(%1)").arg(DecodeText(sprite.code));
+    if (onSpriteProperties)
+        return onSpriteProperties(sprite, designer);
+    return NextResult(AnswerCancel);
+}
+
+bool CFakeUi::RedefineSpriteDialog(CRect& rectangle)
+{
+    calls << QStringLiteral("RedefineSprite");
+    return onRedefineSprite && onRedefineSprite(rectangle);
+}
+
+void CFakeUi::SpriteListDialog(CSheetDesigner& designer)
+{
+    calls << QStringLiteral("SpriteList");
+    if (onSpriteList)
+        onSpriteList(designer);
+}
+
+bool CFakeUi::SheetPropertiesDialog(QString& title)
+{
+    calls << QStringLiteral("SheetProperties(%1)").arg(title);
+    if (titleAnswers.empty())
+        return false;
+    title = titleAnswers.front();
+    titleAnswers.pop_front();
+    return true;
+}
+
+void CFakeUi::AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer)
+{
+    calls << QStringLiteral("AnimatedSprite");
+    if (onAnimatedSprite)
+        onAnimatedSprite(animation, designer);
 }

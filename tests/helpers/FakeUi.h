@@ -60,6 +60,12 @@ public:
     void ShowEntityWindow(bool shown) override { entityWindowShown = shown; }
     void CloseEntityWindow() override { entityWindowShown = false; ++entityWindowsClosed; }
 
+    int SpritePropertiesDialog(CDesignerSprite& sprite, CSheetDesigner& designer) override;
+    bool RedefineSpriteDialog(CRect& rectangle) override;
+    void SpriteListDialog(CSheetDesigner& designer) override;
+    bool SheetPropertiesDialog(QString& title) override;
+    void AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer) override;
+
     // What happened, in order.
     std::vector<RecordedMessage> messages;
     QStringList calls;
@@ -93,6 +99,14 @@ public:
     std::function<void(QuestProperties&)> onQuestProperties;
     std::function<void(CMapCell&)> onScreenProperties;
     std::function<void(CGroup&, CGroupList&)> onGroupProperties;
+    // The sheet designer's dialogs: what the person does there. Without one
+    // the sprite properties end from dialogResults (Cancel when empty), the
+    // title from titleAnswers (Cancel when empty), the others do nothing.
+    std::function<int(CDesignerSprite&, CSheetDesigner&)> onSpriteProperties;
+    std::function<bool(CRect&)> onRedefineSprite;
+    std::function<void(CSheetDesigner&)> onSpriteList;
+    std::function<void(CSpriteAnimation&, CSheetDesigner&)> onAnimatedSprite;
+    std::deque<QString> titleAnswers;
 
     QStringList MessageTexts() const;
 

@@ -1,0 +1,21 @@
+#pragma once
+// "Sprite Sheet Properties" (dialog 168): the sheet's title, at most 64
+// characters; taken on OK.
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+
+class CSheetPropertiesDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CSheetPropertiesDlg(const QString& title, QWidget* parent = nullptr);
+    void accept() override;
+
+    QString title;
+
+private:
+    QLineEdit* m_title;
+};
+
+constexpr int kSheetTitleChars = 64;
