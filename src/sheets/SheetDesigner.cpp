@@ -186,10 +186,10 @@ std::vector<SpriteLine> CSheetDesigner::SpriteLines() const
     return lines;
 }
 
-bool CSheetDesigner::CodeInUse(const QByteArray& code, const CDesignerSprite* other) const
+bool CSheetDesigner::CodeInUse(const QByteArray& code, const CDesignerSprite* except) const
 {
     for (const CDesignerSprite* sprite : sprites)
-        if (sprite != other && sprite->code == code)
+        if (sprite != except && sprite->code == code)
             return true;
     return false;
 }

@@ -67,8 +67,9 @@ public:
     // One line per sprite in list order: its code, "    (Anim)" after it for
     // an animated sprite.
     std::vector<SpriteLine> SpriteLines() const;
-    // Whether another sprite of the sheet has this code (exact comparison).
-    bool CodeInUse(const QByteArray& code, const CDesignerSprite* other) const;
+    // Whether a sprite of the sheet other than `except` has this code (exact
+    // comparison).
+    bool CodeInUse(const QByteArray& code, const CDesignerSprite* except) const;
     CSheetDesignerPort& Port() const { return m_port; }
 
     // A view coordinate as the pointer snaps: up to a multiple of 8, less 1

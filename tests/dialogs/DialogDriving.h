@@ -54,6 +54,32 @@ inline QString Text(QWidget& dialog, const char* id)
     return Control<QLineEdit>(dialog, id)->text();
 }
 
+// A control's tooltip, and a button's or box's label when it has one.
+inline QString Tip(QWidget& dialog, const char* id)
+{
+    return Control<QWidget>(dialog, id)->toolTip();
+}
+inline QString Label(QWidget& dialog, const char* id)
+{
+    return Control<QAbstractButton>(dialog, id)->text();
+}
+
+// Checks a table of controls: id, label (none for an edit or list), tooltip.
+struct ControlText {
+    const char* id;
+    const char* label;
+    const char* tip;
+};
+template <size_t N>
+void ExpectControls(QWidget& dialog, const ControlText (&controls)[N])
+{
+    for (const ControlText& c : controls) {
+        if (c.label)
+            EXPECT_EQ(QString::fromUtf8(c.label), Label(dialog, c.id)) << c.id;
+        EXPECT_EQ(QString::fromUtf8(c.tip), Tip(dialog, c.id)) << c.id;
+    }
+}
+
 inline QStringList Lines(QWidget& dialog, const char* id)
 {
     QStringList lines;

@@ -24,42 +24,36 @@ struct SpriteDialogs : ::testing::Test {
         sprite->rectangle = CRect{4, 4, 36, 20};
         return designer.sprites.Append(std::move(sprite), "sprite");
     }
-    // Everything the properties dialog may change, for comparing.
+    // Everything the properties dialog may change.
     static auto Values(const CDesignerSprite& s)
     {
         return std::make_tuple(s.code, s.maskCode, s.alpha, s.background, s.onTop, s.fill, s.entity, s.rectangle.left,
                                s.rectangle.top, s.rectangle.right, s.rectangle.bottom);
+    }
+    void Tick(QWidget& dialog, const char* id)
+    {
+        QTest::mouseClick(Control<QCheckBox>(dialog, id), Qt::LeftButton, {}, QPoint(6, 6));
     }
 };
 } // namespace
 
 TEST_F(SpriteDialogs, SpritePropertiesShowANewSpriteWithItsLabelsAndTooltips)
 {
-    CDesignerSprite* sprite = Add("");
-    CSpritePropertiesDlg dialog(sprite, &designer);
+    CSpritePropertiesDlg dialog(Add(""), &designer);
     EXPECT_EQ(QStringLiteral("Sprite Properties"), dialog.windowTitle());
     EXPECT_EQ(QStringLiteral("255"), Text(dialog, "1032"));
-    const std::tuple<const char*, const char*, bool, const char*> boxes[] = {
-        {"1034", "Background sprite", true, "Makes sprite appear in Screen Designer"},
-        {"1035", "On top layer", false, "Makes sprite appear above others - like treetops"},
-        {"1036", "Display as a Fill tile", false, "Makes sprite a fill tile in the Screen Designer"},
-        {"1037", "Sprite represents an Entity", false, "Places an entity in the game, rather than this sprite"},
-    };
-    for (const auto& [id, label, checked, tip] : boxes) {
-        EXPECT_EQ(QLatin1String(label), Control<QCheckBox>(dialog, id)->text());
-        EXPECT_EQ(checked, Control<QCheckBox>(dialog, id)->isChecked()) << id;
-        EXPECT_EQ(QLatin1String(tip), Control<QCheckBox>(dialog, id)->toolTip());
-    }
-    const std::pair<const char*, const char*> tips[] = {
-        {"1030", "Unique identifier for this sprite"},
-        {"1031", "Identifier of sprite used for collision detection"},
-        {"1032", "How transparent the sprite is in the game"},
-    };
-    for (const auto& [id, tip] : tips)
-        EXPECT_EQ(QLatin1String(tip), Control<QLineEdit>(dialog, id)->toolTip());
-    EXPECT_EQ(QStringLiteral("Redefine this sprites rectangle"), Control<QPushButton>(dialog, "1043")->toolTip());
-    EXPECT_EQ(QStringLiteral("&Delete"), Control<QPushButton>(dialog, "1041")->text());
-    EXPECT_EQ(QStringLiteral("Deletes this sprite"), Control<QPushButton>(dialog, "1041")->toolTip());
+    EXPECT_TRUE(Control<QCheckBox>(dialog, "1034")->isChecked());
+    ExpectControls(dialog, {
+        {"1030", nullptr, "Unique identifier for this sprite"},
+        {"1031", nullptr, "Identifier of sprite used for collision detection"},
+        {"1032", nullptr, "How transparent the sprite is in the game"},
+        {"1034", "Background sprite", "Makes sprite appear in Screen Designer"},
+        {"1035", "On top layer", "Makes sprite appear above others - like treetops"},
+        {"1036", "Display as a Fill tile", "Makes sprite a fill tile in the Screen Designer"},
+        {"1037", "Sprite represents an Entity", "Places an entity in the game, rather than this sprite"},
+        {"1043", "Redefine", "Redefine this sprites rectangle"},
+        {"1041", "&Delete", "Deletes this sprite"},
+    });
     CSpritePropertiesDlg without(nullptr, &designer);
     EXPECT_EQ(QDialog::Rejected, without.exec()); // ends at once
 }
@@ -69,13 +63,14 @@ TEST_F(SpriteDialogs, OkChecksTheFieldsInTheirOrderAndAFailedOkThenEscapeChanges
     Add("taken");
     CDesignerSprite* sprite = Add("mine");
     const auto before = Values(*sprite);
+    const char* const tooLong = "abcdefghijklmnopqr";
     const struct {
         const char *alpha, *mask, *code, *message, *caption, *focused;
     } rows[] = {
-        {"", "abcdefghijklmnopqr", "", "Please enter a positive integer.", "Tessellmancery", "1032"},
-        {"256", "abcdefghijklmnopqr", "7up", "Please enter an integer between 0 and 255.", "Tessellmancery", "1032"},
-        {"1", "abcdefghijklmnopqr", "abcdefghijklmnopqr", "Please enter no more than 17 characters.", "Tessellmancery", "1031"},
-        {"1", "m", "abcdefghijklmnopqr", "Please enter no more than 17 characters.", "Tessellmancery", "1030"},
+        {"", tooLong, "", "Please enter a positive integer.", "Tessellmancery", "1032"},
+        {"256", tooLong, "7up", "Please enter an integer between 0 and 255.", "Tessellmancery", "1032"},
+        {"1", tooLong, tooLong, "Please enter no more than 17 characters.", "Tessellmancery", "1031"},
+        {"1", "m", tooLong, "Please enter no more than 17 characters.", "Tessellmancery", "1030"},
         {"1", "m", "", "The sprite code you have entered is invalid", "Error", "1030"},
         {"1", "m", "7up", "The first character of the sprite code cannot be a number.", "Error", "1030"},
         {"1", "m", "taken", "That sprite code is already in use on this sheet\nPlease choose another one", "Error", "1030"},
@@ -84,13 +79,13 @@ TEST_F(SpriteDialogs, OkChecksTheFieldsInTheirOrderAndAFailedOkThenEscapeChanges
         CSpritePropertiesDlg dialog(sprite, &designer);
         dialog.show();
         QApplication::setActiveWindow(&dialog);
-        // Typing stops at 17 characters; a longer text comes from elsewhere.
-        Control<QLineEdit>(dialog, "1031")->setMaxLength(40);
-        Control<QLineEdit>(dialog, "1030")->setMaxLength(40);
+        // Typing stops at 17 characters; a longer text comes from a file.
+        for (const char* id : {"1030", "1031"})
+            Control<QLineEdit>(dialog, id)->setMaxLength(40);
         Retype(dialog, "1032", QLatin1String(r.alpha));
         Retype(dialog, "1031", QLatin1String(r.mask));
         Retype(dialog, "1030", QLatin1String(r.code));
-        QTest::mouseClick(Control<QCheckBox>(dialog, "1037"), Qt::LeftButton, {}, QPoint(6, 6));
+        Tick(dialog, "1037");
         Click(dialog, "1");
         EXPECT_TRUE(dialog.isVisible()) << r.message;
         EXPECT_EQ(QLatin1String(r.message), messages.texts.value(messages.texts.size() - 1));
@@ -112,7 +107,7 @@ TEST_F(SpriteDialogs, OkWritesEveryValueAndAcceptsTheSpritesOwnCode)
     Retype(dialog, "1031", QStringLiteral("nowhere")); // a mask is never checked
     Retype(dialog, "1032", QStringLiteral("7a"));      // digits only
     for (const char* id : {"1034", "1035", "1036", "1037"})
-        QTest::mouseClick(Control<QCheckBox>(dialog, id), Qt::LeftButton, {}, QPoint(6, 6));
+        Tick(dialog, id);
     Click(dialog, "1");
     EXPECT_EQ(QDialog::Accepted, dialog.result());
     EXPECT_TRUE(messages.texts.isEmpty());
@@ -136,8 +131,8 @@ TEST_F(SpriteDialogs, DeleteEndsWith5001RedefineChangesTheRectangleAtOnceAndTheC
     EXPECT_TRUE(dialog.isVisible());
     Click(dialog, "1041");
     EXPECT_EQ(kDeleteSprite, dialog.result());
-    EXPECT_FALSE(dialog.isVisible());
 
+    sprite->rectangle = CRect{};
     CSpritePropertiesDlg again(sprite, &designer);
     again.show();
     Click(again, "1043");
@@ -154,28 +149,25 @@ TEST_F(SpriteDialogs, RedefineShowsTheCornersInSheetPixelsAndWritesThemBackInDes
         EXPECT_EQ((QStringList{"12", "12", "28", "20"}),
                   (QStringList{Text(dialog, "1044"), Text(dialog, "1045"), Text(dialog, "1046"), Text(dialog, "1047")}));
         dialog.show();
-        Retype(dialog, "1044", QStringLiteral("4"));
-        Retype(dialog, "1045", QStringLiteral("4"));
-        Retype(dialog, "1046", QStringLiteral("x"));
-        Retype(dialog, "1047", QStringLiteral("12"));
+        for (const auto& [id, value] : {std::pair{"1044", "4"}, {"1045", "4"}, {"1046", "x"}, {"1047", "12"}})
+            Retype(dialog, id, QLatin1String(value));
         Click(dialog, "1");
         EXPECT_EQ(QStringList{QStringLiteral("Please enter an integer.")}, messages.texts);
         EXPECT_EQ(CRect(21, 21, 53, 37), rect);
         Retype(dialog, "1046", QStringLiteral("20"));
         Click(dialog, "1");
-        EXPECT_EQ(QDialog::Accepted, dialog.result());
     }
     EXPECT_EQ(CRect(4, 4, 36, 20), rect); // x 4, y 4, w 16, h 8 in the file
+    CRedefineSpriteDlg cancelled(&rect);
+    cancelled.show();
+    Retype(cancelled, "1044", QStringLiteral("-2147483648"));
+    Click(cancelled, "2");
+    EXPECT_EQ(4, rect.left);
     CRedefineSpriteDlg dialog(&rect);
     dialog.show();
     Retype(dialog, "1044", QStringLiteral("-2147483648")); // held, never wrapped
     Click(dialog, "1");
     EXPECT_EQ(INT32_MIN, rect.left);
-    CRedefineSpriteDlg cancelled(&rect);
-    cancelled.show();
-    Retype(cancelled, "1045", QStringLiteral("99"));
-    Click(cancelled, "2");
-    EXPECT_EQ(4, rect.top);
 }
 
 TEST_F(SpriteDialogs, TheSpriteListEditsDeletesAndOpensAnimationsOfTheSelectedLine)
@@ -187,14 +179,12 @@ TEST_F(SpriteDialogs, TheSpriteListEditsDeletesAndOpensAnimationsOfTheSelectedLi
     CSpriteListDlg dialog(&designer);
     EXPECT_EQ(QStringLiteral("Sprite List"), dialog.windowTitle());
     EXPECT_EQ((QStringList{QStringLiteral("A    (Anim)"), QStringLiteral("B")}), Lines(dialog, "1038"));
-    const std::pair<const char*, const char*> tips[] = {
-        {"1039", "Edits the selected sprite"},
-        {"1040", "Edits the animation the selected sprite is in"},
-        {"1041", "Deletes the selected sprite"},
-    };
-    for (const auto& [id, tip] : tips)
-        EXPECT_EQ(QLatin1String(tip), Control<QPushButton>(dialog, id)->toolTip());
-    EXPECT_EQ(QStringLiteral("List of sprites on this sheet"), Control<QListWidget>(dialog, "1038")->toolTip());
+    ExpectControls(dialog, {
+        {"1038", nullptr, "List of sprites on this sheet"},
+        {"1039", "Edit Sprite", "Edits the selected sprite"},
+        {"1040", "Edit Animation", "Edits the animation the selected sprite is in"},
+        {"1041", "Delete Sprite", "Deletes the selected sprite"},
+    });
     dialog.show();
     for (const char* id : {"1039", "1040", "1041"})
         Click(dialog, id); // nothing selected: nothing happens
@@ -220,47 +210,50 @@ TEST_F(SpriteDialogs, TheSpriteListEditsDeletesAndOpensAnimationsOfTheSelectedLi
         Click(dialog, "1041");
     }
     EXPECT_TRUE(Lines(dialog, "1038").isEmpty());
-    EXPECT_TRUE(designer.sprites.IsEmpty());
-    EXPECT_TRUE(animation->frames.IsEmpty());
+    EXPECT_TRUE(animation->frames.IsEmpty()); // no frame outlives its sprite
 }
 
-TEST_F(SpriteDialogs, TheAnimationDialogAddsAndRemovesFramesAndTakesTheSpeedOnOk)
+TEST_F(SpriteDialogs, TheAnimationDialogAddsAndRemovesFramesAndTakesTheSpeedOnlyOnOk)
 {
-    CDesignerSprite* a = Add("A");
-    CDesignerSprite* b = Add("B");
-    CDesignerSprite* elsewhere = Add("C");
+    Add("A");
+    Add("B");
     CSpriteAnimation other;
-    other.AddFrame(elsewhere);
+    other.AddFrame(Add("C"));
     CSpriteAnimation* animation = designer.animations.Append(std::make_unique<CSpriteAnimation>(), "Anim");
-    {
+    for (bool ok : {false, true}) {
         CAnimatedSpriteDlg dialog(animation, &designer);
         EXPECT_EQ(QStringLiteral("Animated Sprite Properties"), dialog.windowTitle());
         EXPECT_EQ(QStringLiteral("5"), Text(dialog, "1049"));
-        EXPECT_EQ((QStringList{"A", "B", QStringLiteral("C    (Anim)")}), Lines(dialog, "1046"));
-        EXPECT_EQ(QStringLiteral("<< &Add"), Control<QPushButton>(dialog, "1047")->text());
-        EXPECT_EQ(QStringLiteral("&Remove >>"), Control<QPushButton>(dialog, "1048")->text());
-        EXPECT_EQ(QStringLiteral("How fast the frames of animation change"), Control<QLineEdit>(dialog, "1049")->toolTip());
+        ExpectControls(dialog, {
+            {"1045", nullptr, "Sprites in this animation"},
+            {"1046", nullptr, "All the Sprites on this sheet"},
+            {"1047", "<< &Add", "Add the selected sprite to the animation"},
+            {"1048", "&Remove >>", "Remove the selected sprite from the animation"},
+            {"1049", nullptr, "How fast the frames of animation change"},
+        });
         dialog.show();
-        Click(dialog, "1047");
-        Click(dialog, "1048");
-        Select(dialog, "1046", 2);
-        Click(dialog, "1047");
-        for (int row : {0, 1, 0}) {
-            Select(dialog, "1046", row);
+        if (!ok) {
             Click(dialog, "1047");
+            Click(dialog, "1048");
+            Select(dialog, "1046", 2); // C, in another animation
+            Click(dialog, "1047");
+            for (int row : {0, 1, 0}) {
+                Select(dialog, "1046", row);
+                Click(dialog, "1047");
+            }
+            EXPECT_EQ((QStringList{"A", "B", "A"}), Lines(dialog, "1045"));
+            Select(dialog, "1045", 2);
+            Click(dialog, "1048"); // the first frame that is this sprite goes
+            EXPECT_EQ((QStringList{"B", "A"}), Lines(dialog, "1045"));
+            EXPECT_EQ((QStringList{"A", "B", QStringLiteral("C    (Anim)")}), Lines(dialog, "1046")); // not refreshed
         }
-        EXPECT_EQ((QStringList{"A", "B", "A"}), Lines(dialog, "1045"));
-        Select(dialog, "1045", 2);
-        Click(dialog, "1048"); // the first frame that is this sprite goes
-        EXPECT_EQ((QStringList{"B", "A"}), Lines(dialog, "1045"));
-        EXPECT_EQ((QStringList{"A", "B", QStringLiteral("C    (Anim)")}), Lines(dialog, "1046")); // not refreshed
-        for (const char* speed : {"fast", "100000"}) {
+        // Not a number, out of range, then a speed OK takes (Cancel does not).
+        for (const char* speed : ok ? std::vector<const char*>{"fast", "100000", "12.5"} : std::vector{"12.5"}) {
             Retype(dialog, "1049", QLatin1String(speed));
-            Click(dialog, "1");
-            EXPECT_TRUE(dialog.isVisible());
+            Click(dialog, ok ? "1" : "2");
         }
-        Retype(dialog, "1049", QStringLiteral("12.5"));
-        Click(dialog, "2");
+        EXPECT_EQ(ok ? 12.5f : 5.0f, animation->speed);
+        EXPECT_EQ(2, animation->frames.Count()); // frames stay however the dialog ends
     }
     EXPECT_EQ((QStringList{
                   QStringLiteral("Please select a sprite to add to the animation\nfrom the list on the right."),
@@ -269,22 +262,13 @@ TEST_F(SpriteDialogs, TheAnimationDialogAddsAndRemovesFramesAndTakesTheSpeedOnOk
                   QStringLiteral("Please enter a number."), QStringLiteral("Please enter a number between 0 and 99999.")}),
               messages.texts);
     EXPECT_EQ(QStringLiteral("Attention"), messages.captions.value(2));
-    EXPECT_EQ(5.0f, animation->speed); // Cancel keeps the speed, and the frames
-    EXPECT_EQ(2, animation->frames.Count());
-    EXPECT_EQ(animation, a->animation);
-    EXPECT_EQ(animation, b->animation);
-    CAnimatedSpriteDlg dialog(animation, &designer);
-    dialog.show();
-    Retype(dialog, "1049", QStringLiteral("12.5"));
-    Click(dialog, "1");
-    EXPECT_EQ(12.5f, animation->speed);
 }
 
 TEST_F(SpriteDialogs, TheSheetTitleTakesAtMost64Characters)
 {
     CSheetPropertiesDlg dialog(QString(70, QLatin1Char('t')));
     EXPECT_EQ(QStringLiteral("Sprite Sheet Properties"), dialog.windowTitle());
-    EXPECT_EQ(QStringLiteral("Enter a name for this sheet"), Control<QLineEdit>(dialog, "1052")->toolTip());
+    EXPECT_EQ(QStringLiteral("Enter a name for this sheet"), Tip(dialog, "1052"));
     dialog.show();
     Click(dialog, "1");
     EXPECT_EQ(QStringList{QStringLiteral("Please enter no more than 64 characters.")}, messages.texts);
