@@ -54,6 +54,11 @@ public:
     bool SheetPropertiesDialog(QString& title) override;
     void AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer) override;
 
+    int ResourceManagerDialog(CResourceManager& manager) override;
+    int TrackPopup(const CPopupMenu& menu, int x, int y) override;
+    void PlaySound(const QString& logicalPath) override;
+    int SheetEntitiesDialog(CSheetEntitiesImport& import) override;
+
 private:
     QWidget* Owner() const;
     CMainFrame* m_frame;

@@ -1,5 +1,6 @@
 #include "document/QuestDoc.h"
 
+#include "resources/ResourceManager.h"
 #include "support/Globals.h"
 #include "support/LaunchEditor.h"
 #include "support/QuestPaths.h"
@@ -136,6 +137,17 @@ void CQuestDoc::OnCommand(int id)
     case ID_COPY_QUEST:
         mapDesigner->build.CopyQuest();
         break;
+    case ID_ENTITY_MANAGER:
+        RunResourceManager(EntityManagerKind());
+        break;
+    case ID_SOUND_MANAGER:
+        RunResourceManager(SoundManagerKind());
+        break;
+    case ID_GRAPHICS_MANAGER:
+        RunResourceManager(SheetManagerKind());
+        // The manager may have added or removed sheets.
+        sheetList->ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
+        break;
     case ID_APP_ABOUT:
         ui.ShowAbout();
         break;
@@ -173,6 +185,25 @@ void CQuestDoc::BackToMap()
     activeDesigner = mapDesigner.get();
     mapDesigner->activate();
     ui.RequestFrame();
+}
+
+bool CQuestDoc::SwitchToSheetDesigner(const QString& sheetName)
+{
+    // Leaving the screen or sheet designer asks about its unsaved work first,
+    // as its own way back to the map does.
+    if (activeDesigner == screenDesigner.get() && !screenDesigner->BackToMap())
+        return false;
+    if (activeDesigner == sheetDesigner.get() && !sheetDesigner->BackToMap())
+        return false;
+    OpenSheetDesigner(sheetName);
+    return true;
+}
+
+void CQuestDoc::RunResourceManager(const ResourceManagerKind& kind)
+{
+    CResourceManager manager(kind, ui, ui, *this);
+    manager.Initialise();
+    ui.ResourceManagerDialog(manager);
 }
 
 bool CQuestDoc::SaveOnExit()

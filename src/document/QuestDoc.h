@@ -6,6 +6,7 @@
 #include "document/Commands.h"
 #include "map/MapDesigner.h"
 #include "map/MapHost.h"
+#include "resources/ResourceHost.h"
 #include "screens/ScreenDesigner.h"
 #include "screens/ScreenHost.h"
 #include "sheets/SheetDesigner.h"
@@ -14,8 +15,9 @@
 #include <memory>
 
 class CUiPort;
+struct ResourceManagerKind;
 
-class CQuestDoc : public CMapHost, public CScreenHost, public CSheetHost {
+class CQuestDoc : public CMapHost, public CScreenHost, public CSheetHost, public CResourceHost {
 public:
     explicit CQuestDoc(CUiPort& ui);
     ~CQuestDoc() override;
@@ -36,6 +38,9 @@ public:
     // The sheet manager's way into the sheet designer, on a sheet list name.
     void OpenSheetDesigner(const QString& sheetName);
     void BackToMap();
+    // What the resource managers ask: the sheet designer on a sheet, after the
+    // screen or sheet designer active now has asked about its unsaved work.
+    bool SwitchToSheetDesigner(const QString& sheetName) override;
 
     // What the map designer asks of the document.
     bool MapDesignerActive() const override { return activeDesigner == mapDesigner.get(); }
@@ -67,6 +72,8 @@ public:
 
 private:
     void EditMainScript();
+    // Runs one resource manager dialog on the quest's tree file.
+    void RunResourceManager(const ResourceManagerKind& kind);
     // The screen menu's commands, for the screen designer.
     void ScreenCommand(int id);
     // The sheet menu's commands, for the sheet designer.

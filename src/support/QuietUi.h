@@ -42,4 +42,9 @@ public:
     void SpriteListDialog(CSheetDesigner&) override {}
     bool SheetPropertiesDialog(QString&) override { return false; }
     void AnimatedSpriteDialog(CSpriteAnimation&, CSheetDesigner&) override {}
+
+    int ResourceManagerDialog(CResourceManager&) override { return AnswerCancel; }
+    int TrackPopup(const CPopupMenu&, int, int) override { return 0; }
+    void PlaySound(const QString&) override {}
+    int SheetEntitiesDialog(CSheetEntitiesImport&) override { return AnswerCancel; }
 };

@@ -1,6 +1,8 @@
 #include "helpers/FakeUi.h"
 
 #include "map/Group.h"
+#include "resources/PopupMenu.h"
+#include "resources/SheetEntityImport.h"
 #include "sheets/DesignerSprite.h"
 #include "support/TextCodec.h"
 
@@ -146,4 +148,29 @@ void CFakeUi::AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& 
     calls << QStringLiteral("AnimatedSprite");
     if (onAnimatedSprite)
         onAnimatedSprite(animation, designer);
+}
+
+int CFakeUi::ResourceManagerDialog(CResourceManager& manager)
+{
+    calls << QStringLiteral("ResourceManagerDialog");
+    return onResourceManager ? onResourceManager(manager) : AnswerCancel;
+}
+
+int CFakeUi::TrackPopup(const CPopupMenu& menu, int x, int y)
+{
+    QStringList texts;
+    for (const CPopupMenu::Item& item : menu.Items())
+        texts << QStringLiteral("%1=%2").arg(item.text).arg(item.command);
+    calls << QStringLiteral("TrackPopup(%1,%2|%3)").arg(x).arg(y).arg(texts.join(QLatin1Char('|')));
+    if (popupAnswers.empty())
+        return 0;
+    const int answer = popupAnswers.front();
+    popupAnswers.pop_front();
+    return answer;
+}
+
+int CFakeUi::SheetEntitiesDialog(CSheetEntitiesImport& import)
+{
+    calls << QStringLiteral("SheetEntitiesDialog(%1)").arg(import.Names().join(QLatin1Char(',')));
+    return onSheetEntities ? onSheetEntities(import) : AnswerCancel;
 }

@@ -66,6 +66,11 @@ public:
     bool SheetPropertiesDialog(QString& title) override;
     void AnimatedSpriteDialog(CSpriteAnimation& animation, CSheetDesigner& designer) override;
 
+    int ResourceManagerDialog(CResourceManager& manager) override;
+    int TrackPopup(const CPopupMenu& menu, int x, int y) override;
+    void PlaySound(const QString& logicalPath) override { soundsPlayed << logicalPath; }
+    int SheetEntitiesDialog(CSheetEntitiesImport& import) override;
+
     // What happened, in order.
     std::vector<RecordedMessage> messages;
     QStringList calls;
@@ -107,6 +112,13 @@ public:
     std::function<void(CSheetDesigner&)> onSpriteList;
     std::function<void(CSpriteAnimation&, CSheetDesigner&)> onAnimatedSprite;
     std::deque<QString> titleAnswers;
+    // The resource managers: the dialog's person (nothing happens without
+    // one), the popup's choices (an empty queue dismisses it), what the sheet
+    // entities dialog does (without one it is cancelled) and the sounds played.
+    std::function<int(CResourceManager&)> onResourceManager;
+    std::deque<int> popupAnswers;
+    std::function<int(CSheetEntitiesImport&)> onSheetEntities;
+    QStringList soundsPlayed;
 
     QStringList MessageTexts() const;
 
