@@ -1,6 +1,6 @@
-// The three resource managers reached from the menu: each on its tree file,
-// the sheet list read again after the sheet manager, and its way into the
-// sheet designer letting the designer in use keep its unsaved work.
+// The three resource managers reached from the menu, each on its tree file,
+// and the sheet manager's way into the sheet designer letting the designer in
+// use keep its unsaved work.
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
@@ -54,19 +54,6 @@ TEST_F(ResourceDoc, EachManagerOpensOnItsTreeUnderItsTitleLine)
     EXPECT_EQ(seen, QStringList({QStringLiteral("Entity Manager:Entities in project::wisp"),
                                  QStringLiteral("Sound Manager:Sound Files in Project::a.wav"),
                                  QStringLiteral("Sprite Sheet Manager:Sprite Sheets in Project::meadow")}));
-}
-
-TEST_F(ResourceDoc, TheSheetListIsReadAgainAfterTheSheetManager)
-{
-    ui.onResourceManager = [&](CResourceManager& manager) {
-        ui.fileAnswers.push_back(base.Path(QStringLiteral("sprite sheets\\caves.spt")));
-        manager.treeCtrl.Command(ID_ADD_FILE); // on the title line
-        return 1;
-    };
-    doc.OnCommand(ID_GRAPHICS_MANAGER);
-    EXPECT_EQ(doc.SheetList().Names(), QStringList({QStringLiteral("meadow"), QStringLiteral("caves")}));
-    doc.OnCommand(ID_SOUND_MANAGER); // only the sheet manager changes the sheet list
-    EXPECT_EQ(doc.SoundList().Names(), QStringList());
 }
 
 TEST_F(ResourceDoc, EditingASheetLetsTheSheetDesignerInUseAskAboutItsChanges)

@@ -69,32 +69,27 @@ TEST_F(ResourceManagerTest, OnlyAClickOnTheSelectedItemsTextOrIconOpensAPopup)
 {
     Open(EntityManagerKind(), QStringLiteral("entitylist.txt"), Lines({"Cave\\bat", "bat", "wisp", "wisp"}));
     QStandardItem* bat = Item(QStringLiteral("bat"));
-    QStandardItem* wisp = Item(QStringLiteral("wisp"));
+    QStandardItem* cave = Item(QStringLiteral("Cave"));
+    QStandardItem* title = Item(QStringLiteral("Entities in project:"));
+    const QString filePopup = QStringLiteral("TrackPopup(40,50|Edit this Script...=3022|Remove this Script=3024)");
+    const QString folderPopup = QStringLiteral("TrackPopup(40,50|") + kFolderPopup + QLatin1Char(')');
     struct Case {
         TreeClick click;
-        bool opens;
+        QString popup;  // empty: none
+        bool passedOn;  // to the control's own handling
     } cases[] = {
-        {{bat, true, wisp, 1, 2}, false},    // not the selected item
-        {{bat, false, bat, 1, 2}, false},    // beside its text
-        {{nullptr, true, bat, 1, 2}, false}, // on no item
-        {{bat, true, bat, 40, 50}, true},
+        {{bat, true, Item(QStringLiteral("wisp")), 40, 50}, QString(), false}, // not the selected item
+        {{bat, false, bat, 40, 50}, QString(), false},                         // beside its text
+        {{nullptr, true, bat, 40, 50}, QString(), false},                      // on no item
+        {{bat, true, bat, 40, 50}, filePopup, true},
+        {{cave, true, cave, 40, 50}, folderPopup, true},
+        {{title, true, title, 40, 50}, folderPopup, false},
     };
     for (const Case& c : cases) {
         ui.calls.clear();
-        const bool passedOn = manager->treeCtrl.RightButtonDown(c.click);
-        EXPECT_EQ(passedOn, c.opens);
-        EXPECT_EQ(ui.calls.size(), c.opens ? 1 : 0) << ui.calls.join(QLatin1Char(';')).toStdString();
+        EXPECT_EQ(manager->treeCtrl.RightButtonDown(c.click), c.passedOn) << c.popup.toStdString();
+        EXPECT_EQ(ui.calls, c.popup.isEmpty() ? QStringList() : QStringList({c.popup}));
     }
-    EXPECT_EQ(ui.calls.value(0), QStringLiteral("TrackPopup(40,50|Edit this Script...=3022|Remove this Script=3024)"));
-}
-
-TEST_F(ResourceManagerTest, FoldersAndTheTitleLineGetTheFolderPopupAndTheTitlesClickGoesNoFurther)
-{
-    Open(SoundManagerKind(), QStringLiteral("soundlist.txt"), Lines({"Music\\", "Music\\"}));
-    EXPECT_TRUE(manager->treeCtrl.RightButtonDown(On(QStringLiteral("Music"))));
-    EXPECT_FALSE(manager->treeCtrl.RightButtonDown(On(QStringLiteral("Sound Files in Project:"))));
-    EXPECT_EQ(ui.calls, QStringList({QStringLiteral("TrackPopup(300,120|") + kFolderPopup + QLatin1Char(')'),
-                                     QStringLiteral("TrackPopup(300,120|") + kFolderPopup + QLatin1Char(')')}));
 }
 
 TEST_F(ResourceManagerTest, AddingAFileOnTheTitleLineAddsItAtTheTopLevel)
@@ -112,30 +107,21 @@ TEST_F(ResourceManagerTest, AddingAFileOnTheTitleLineAddsItAtTheTopLevel)
     EXPECT_EQ(TreeFile(), Lines({"Cave\\bat", "bat", "ghost", "ghost", "Cave\\ghost", "ghost"}));
 }
 
-TEST_F(ResourceManagerTest, NewFolderTakesTheNameAsTyped)
-{
-    Open(SheetManagerKind(), QStringLiteral("sheets.txt"), Lines({"Outdoor\\", "Outdoor\\"}));
-    ui.nameAnswers = {QStringLiteral("Trees"), QString()};
-    Pick(QStringLiteral("Outdoor"), ID_NEW_FOLDER);
-    Pick(QStringLiteral("Sprite Sheets in Project:"), ID_NEW_FOLDER);
-    EXPECT_TRUE(ui.calls.contains(QStringLiteral("AskName(New Folder|Enter name of new folder:)")));
-    EXPECT_EQ(TreeFile(), Lines({"Outdoor\\", "Outdoor\\", "Outdoor\\Trees\\", "Trees\\", "\\", "\\"}));
-}
-
 TEST_F(ResourceManagerTest, SoundNamesUpTo19CharactersAreCopiedIntoSoundsAndLongerOnesRefused)
 {
     Open(SoundManagerKind(), QStringLiteral("soundlist.txt"), QByteArray());
     base.Write(QStringLiteral("elsewhere\\abcdefghijklmno.wav"), "RIFF19");
     base.Write(QStringLiteral("elsewhere\\abcdefghijklmnop.wav"), "RIFF20");
-    ui.fileAnswers = {base.Path(QStringLiteral("elsewhere\\abcdefghijklmno.wav")),
-                      base.Path(QStringLiteral("elsewhere\\abcdefghijklmnop.wav"))};
-    Pick(QStringLiteral("Sound Files in Project:"), ID_ADD_FILE);
-    Pick(QStringLiteral("Sound Files in Project:"), ID_ADD_FILE);
+    for (const char* name : {"abcdefghijklmno.wav", "abcdefghijklmnop.wav", "gone.wav"}) {
+        ui.fileAnswers.push_back(base.Path(QStringLiteral("elsewhere\\") + QLatin1String(name)));
+        Pick(QStringLiteral("Sound Files in Project:"), ID_ADD_FILE);
+    }
     EXPECT_EQ(base.Read(QStringLiteral("sounds\\abcdefghijklmno.wav")), "RIFF19");
     EXPECT_FALSE(base.Exists(QStringLiteral("sounds\\abcdefghijklmnop.wav")));
     EXPECT_EQ(TreeFile(), Lines({"abcdefghijklmno.wav", "abcdefghijklmno.wav"}));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Sound filename too long, please rename it to under 20 characters"));
+    EXPECT_EQ(ui.MessageTexts(), QStringList({QStringLiteral("Sound filename too long, please rename it to under 20 "
+                                                             "characters"),
+                                              QStringLiteral("Couldn't copy the selected Sound file")}));
     EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Error"));
 }
 
@@ -156,16 +142,6 @@ TEST_F(ResourceManagerTest, ASoundAlreadyInSoundsIsAddedWithoutACopy)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(ResourceManagerTest, ASoundThatCannotBeCopiedIsNotAdded)
-{
-    Open(SoundManagerKind(), QStringLiteral("soundlist.txt"), Lines({"a.wav", "a.wav"}));
-    ui.fileAnswers.push_back(base.Path(QStringLiteral("elsewhere\\gone.wav")));
-    Pick(QStringLiteral("Sound Files in Project:"), ID_ADD_FILE);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't copy the selected Sound file"));
-    EXPECT_EQ(TreeFile(), Lines({"a.wav", "a.wav"}));
-}
-
 TEST_F(ResourceManagerTest, DeleteRemovesTheSelectedFolderWithEverythingUnderItWithoutAQuestion)
 {
     const QByteArray before = Lines({"Cave\\", "Cave\\", "Cave\\Deep\\bat", "bat", "Cave\\rat", "rat", "wisp", "wisp"});
@@ -174,19 +150,12 @@ TEST_F(ResourceManagerTest, DeleteRemovesTheSelectedFolderWithEverythingUnderItW
     EXPECT_EQ(TreeFile(), before);
     manager->treeCtrl.KeyDown(VK_DELETE, Item(QStringLiteral("Cave")));
     EXPECT_EQ(TreeFile(), Lines({"wisp", "wisp"}));
+    base.Write(QStringLiteral("entities\\wisp.ves"), "script");
     manager->treeCtrl.KeyDown(VK_DELETE, Item(QStringLiteral("wisp")));
     EXPECT_EQ(TreeFile(), QByteArray());
+    EXPECT_TRUE(base.Exists(QStringLiteral("entities\\wisp.ves"))); // files on disk stay
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(manager->tree.rowCount(), 1); // the title line alone
-}
-
-TEST_F(ResourceManagerTest, RemovingAFileLeavesItsFileOnDisk)
-{
-    Open(SoundManagerKind(), QStringLiteral("soundlist.txt"), Lines({"a.wav", "a.wav", "b.mid", "b.mid"}));
-    base.Write(QStringLiteral("sounds\\a.wav"), "RIFF");
-    Pick(QStringLiteral("a.wav"), ID_REMOVE_FILE);
-    EXPECT_EQ(TreeFile(), Lines({"b.mid", "b.mid"}));
-    EXPECT_TRUE(base.Exists(QStringLiteral("sounds\\a.wav")));
 }
 
 TEST_F(ResourceManagerTest, PlayingAndEditingGoByMode)
@@ -254,21 +223,15 @@ TEST_F(ResourceManagerTest, CreateNewSheetCopiesTheBitmapMakesAnEmptySheetAndOpe
     EXPECT_EQ(TreeFile(), Lines({"Outdoor\\meadow", "meadow", "caves", "caves"}));
     EXPECT_EQ(host.switches, QStringList({QStringLiteral("caves")}));
     EXPECT_EQ(manager->EndResult(), 0);
-}
 
-TEST_F(ResourceManagerTest, CreateNewSheetAsksBeforeEmptyingASheetThatExists)
-{
-    Open(SheetManagerKind(), QStringLiteral("sheets.txt"), Lines({"meadow", "meadow"}));
-    const QByteArray sheet = Lines({"Meadow", "tree", "0", "0", "16", "16"});
-    base.Write(QStringLiteral("sprite sheets\\meadow.spt"), sheet);
-    base.Write(QStringLiteral("sprite sheets\\meadow.bmp"), "BM");
-    ui.fileAnswers.push_back(base.Path(QStringLiteral("sprite sheets\\meadow.bmp")));
+    // A sheet that exists is not emptied without a question (answered No).
+    ui.fileAnswers.push_back(base.Path(QStringLiteral("pictures\\caves.bmp")));
+    base.Write(QStringLiteral("sprite sheets\\caves.spt"), "Caves\r\n");
     manager->CreateNew();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text,
-              QStringLiteral("The sheet sprite sheets\\meadow.spt already exists. Replace it with an empty sheet?"));
-    EXPECT_EQ(base.Read(QStringLiteral("sprite sheets\\meadow.spt")), sheet);
-    EXPECT_TRUE(host.switches.isEmpty());
+    EXPECT_EQ(ui.messages.back().text,
+              QStringLiteral("The sheet sprite sheets\\caves.spt already exists. Replace it with an empty sheet?"));
+    EXPECT_EQ(base.Read(QStringLiteral("sprite sheets\\caves.spt")), "Caves\r\n");
+    EXPECT_EQ(host.switches.size(), 1);
 }
 
 } // namespace
