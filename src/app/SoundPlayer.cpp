@@ -1,5 +1,6 @@
 #include "app/SoundPlayer.h"
 
+#include "app/MediaBackendProbe.h"
 #include "support/LogicalPath.h"
 #include "support/MessagePort.h"
 #include "support/NativeFile.h"
@@ -25,6 +26,7 @@ CSoundPlayer::CSoundPlayer(CMessagePort& messages, QObject* parent) : QObject(pa
         return false;
 #endif
     };
+    mediaBackendReady = MediaBackendReady;
 }
 
 CSoundPlayer::~CSoundPlayer()
@@ -58,6 +60,13 @@ QString CSoundPlayer::UnplayableMessage(const QString& logicalPath)
 QString CSoundPlayer::NoPlaybackMessage(const QString& logicalPath)
 {
     return QStringLiteral("The sound %1 can't be played: this program was built without sound playback.")
+        .arg(DisplayText(logicalPath));
+}
+
+QString CSoundPlayer::MissingPluginsMessage(const QString& logicalPath)
+{
+    return QStringLiteral("The sound %1 can't be played: the GStreamer plugins that play sounds are not installed on "
+                          "this computer.")
         .arg(DisplayText(logicalPath));
 }
 
@@ -96,11 +105,17 @@ void CSoundPlayer::Play(const QString& logicalPath)
         m_messages.MessageBox(NoAudioOutputMessage(logicalPath), Caption());
         return;
     }
-    m_playing = logicalPath;
-    if (QFileInfo(nativePath).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0)
+    if (QFileInfo(nativePath).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
+        m_playing = logicalPath;
         PlayEffect(nativePath);
-    else
-        PlayMedia(nativePath);
+        return;
+    }
+    if (!mediaBackendReady()) {
+        m_messages.MessageBox(MissingPluginsMessage(logicalPath), Caption());
+        return;
+    }
+    m_playing = logicalPath;
+    PlayMedia(nativePath);
 #endif
 }
 
@@ -108,8 +123,9 @@ void CSoundPlayer::Play(const QString& logicalPath)
 void CSoundPlayer::PlayEffect(const QString& nativePath)
 {
     m_effect = std::make_unique<QSoundEffect>();
-    connect(m_effect.get(), &QSoundEffect::statusChanged, this, [this] {
-        if (m_effect && m_effect->status() == QSoundEffect::Error)
+    QSoundEffect* effect = m_effect.get();
+    connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
+        if (effect->status() == QSoundEffect::Error)
             ReportFailure();
     });
     m_effect->setSource(QUrl::fromLocalFile(nativePath));

@@ -28,6 +28,8 @@ public:
 
     // Whether the computer has somewhere to play sound; tests may replace it.
     std::function<bool()> hasAudioOutput;
+    // Whether the media player (every format but WAV) can be made; tests may replace it.
+    std::function<bool()> mediaBackendReady;
 
     // The caption of the player's messages, and the messages themselves.
     static QString Caption();
@@ -35,6 +37,7 @@ public:
     static QString NoAudioOutputMessage(const QString& logicalPath);
     static QString UnplayableMessage(const QString& logicalPath);
     static QString NoPlaybackMessage(const QString& logicalPath);
+    static QString MissingPluginsMessage(const QString& logicalPath);
 
 private:
     void PlayEffect(const QString& nativePath);
