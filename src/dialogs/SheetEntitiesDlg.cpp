@@ -46,7 +46,7 @@ CSheetEntitiesDlg::CSheetEntitiesDlg(CSheetEntitiesImport& import, QWidget* pare
 
 void CSheetEntitiesDlg::accept()
 {
-    m_import.folder = m_folder->text();
+    m_import.folder = TypedText(m_folder->text());
     m_import.addSounds = m_addSounds->isChecked() ? 1 : 0;
     m_import.Confirm();
     QDialog::accept();

@@ -85,6 +85,16 @@ TEST_F(SheetEntitiesDialog, OkAddsTheEntitiesWithTheTypedFolderAndTheCheckBoxAsS
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(SheetEntitiesDialog, APastedLineBreakEndsTheFolderName)
+{
+    CSheetEntitiesDlg dialog(import);
+    dialog.show();
+    Control<QLineEdit>(dialog, "1058")->insert(QStringLiteral("Bats\nsecond line"));
+    Click(dialog, "1");
+    EXPECT_EQ(QStringLiteral("Bats"), import.folder);
+    EXPECT_EQ(QByteArray("wisp\r\nwisp\r\nBats\\\r\nBats\\\r\nBats\\bat#\r\nbat#\r\n"), base.Read(kEntities));
+}
+
 TEST_F(SheetEntitiesDialog, CancelAddsNothing)
 {
     CSheetEntitiesDlg dialog(import);
