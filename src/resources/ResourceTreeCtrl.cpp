@@ -72,8 +72,10 @@ void CResourceTreeCtrl::Command(int command)
             m_manager.EditOrPlay(*currentComponent);
         break;
     case ID_REMOVE_FILE:
-        if (treeList && currentComponent && !currentComponent->folder)
+        if (treeList && currentComponent && !currentComponent->folder) {
             treeList->RemoveEntry(currentComponent->entry);
+            currentComponent = nullptr; // it went with its entry
+        }
         break;
     default:
         break;
@@ -106,6 +108,7 @@ void CResourceTreeCtrl::FolderCommand(int command)
         break;
     case ID_REMOVE_FOLDER:
         treeList->RemoveFolder(entry, folder);
+        currentComponent = nullptr; // it may have been cut from its entry
         break;
     default:
         break;
