@@ -2,6 +2,7 @@
 
 #include "app/MainFrame.h"
 #include "app/QuestView.h"
+#include "app/SoundPlayer.h"
 #include "common/DialogResults.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AnimatedSpriteDlg.h"
@@ -36,6 +37,14 @@ CWidgetUi::~CWidgetUi()
 }
 
 QWidget* CWidgetUi::Owner() const
+{
+    for (auto owner = m_dialogOwners.crbegin(); owner != m_dialogOwners.crend(); ++owner)
+        if (*owner)
+            return owner->data();
+    return ViewWindow();
+}
+
+QWidget* CWidgetUi::ViewWindow() const
 {
     if (m_frame && m_frame->View())
         return m_frame->View();

@@ -4,11 +4,13 @@
 #include "dialogs/EntityInfoDlg.h"
 #include "support/UiPort.h"
 
+#include <QList>
 #include <QPointer>
 
 #include <memory>
 
 class CMainFrame;
+class CSoundPlayer;
 class QFileDialog;
 class QProgressDialog;
 class QWidget;
@@ -59,9 +61,18 @@ public:
     void PlaySound(const QString& logicalPath) override;
     int SheetEntitiesDialog(CSheetEntitiesImport& import) override;
 
+    // The one sound player of the program, made when a sound is first played.
+    CSoundPlayer* SoundPlayer() const { return m_soundPlayer.get(); }
+
 private:
+    // What a message, file chooser or dialog opens over: the dialog open now,
+    // else the editor's view.
     QWidget* Owner() const;
+    QWidget* ViewWindow() const;
     CMainFrame* m_frame;
+    // The resource manager and sheet import dialogs open now, innermost last.
+    QList<QPointer<QWidget>> m_dialogOwners;
+    std::unique_ptr<CSoundPlayer> m_soundPlayer;
     std::unique_ptr<QProgressDialog> m_progress;
     // A child of the main window, which may delete it first.
     QPointer<CEntityInfoDlg> m_entityWindow;

@@ -18,6 +18,8 @@ int CFakeUi::NextResult(int whenEmpty)
 int CFakeUi::MessageBox(const QString& text, const QString& caption, Buttons buttons)
 {
     messages.push_back({text, caption, buttons});
+    if (onMessage)
+        onMessage(messages.back());
     if (buttons == ButtonsOk)
         return AnswerOk;
     if (messageAnswers.empty())

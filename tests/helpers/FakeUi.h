@@ -96,6 +96,8 @@ public:
 
     // Answers, taken from the front; an empty queue gives the cancel answer.
     std::deque<int> messageAnswers;    // for message boxes with more than OK
+    // Lets a test look around while a message box stands.
+    std::function<void(const RecordedMessage&)> onMessage;
     std::deque<QString> fileAnswers;   // chosen paths; "" cancels
     std::deque<QString> nameAnswers;   // names typed; a missing answer cancels
     std::deque<int> dialogResults;     // result codes of dialogs
