@@ -1,11 +1,38 @@
 #include "display/Display.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+
+namespace {
+const QFont& DefaultTextFont()
+{
+    static const QFont font = [] {
+        QFont chosen(QStringLiteral("Sans Serif"));
+        chosen.setPixelSize(11);
+        return chosen;
+    }();
+    return font;
+}
+
+// Every pixel a text in the default font can change, from its top-left
+// position: its line box and its ink (from the baseline), with a margin for
+// the edges of smoothed glyphs.
+QRect DefaultTextBox(const QString& text)
+{
+    const QFontMetrics metrics(DefaultTextFont());
+    const QRect line(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    const QRect ink = metrics.boundingRect(text).translated(0, metrics.ascent());
+    constexpr int kMargin = 3;
+    return line.united(ink).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+}
+} // namespace
+
+CDisplay::CDisplay() : m_texts(DefaultTextBox) {}
 
 CDisplay::~CDisplay()
 {
@@ -156,29 +183,32 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     // Text starts at its top edge: below the back buffer nothing of it shows.
     if (y >= m_backBuffer->Height())
         return S_OK;
-    QPainter painter(&m_backBuffer->Image());
-    painter.setPen(QColor(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF)));
+    const QColor pen(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF));
     if (font) {
+        QPainter painter(&m_backBuffer->Image());
+        painter.setPen(pen);
         painter.setFont(*font);
         painter.drawText(QRect(x, y, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, text);
         return S_OK;
     }
-    static const QFont defaultFont = [] {
-        QFont chosen(QStringLiteral("Sans Serif"));
-        chosen.setPixelSize(11);
-        return chosen;
-    }();
-    painter.setFont(defaultFont);
-    constexpr qsizetype kLayoutsKept = 64;
-    auto it = m_textLayouts.find(text);
-    if (it == m_textLayouts.end()) {
-        if (m_textLayouts.size() >= kLayoutsKept)
-            m_textLayouts.clear();
-        it = m_textLayouts.insert(text, QStaticText(text));
-        it->setPerformanceHint(QStaticText::AggressiveCaching);
-    }
-    // Drawn from its top-left corner, as the text of a rectangle aligned to its top.
-    painter.drawStaticText(x, y, *it);
+    const QFont& defaultFont = DefaultTextFont();
+    if (m_texts.Reuse(*m_backBuffer, text, textColour, x, y))
+        return S_OK;
+    m_texts.DrawAndKeep(*m_backBuffer, text, textColour, x, y, [&] {
+        QPainter painter(&m_backBuffer->Image());
+        painter.setPen(pen);
+        painter.setFont(defaultFont);
+        constexpr qsizetype kLayoutsKept = 256;
+        auto it = m_textLayouts.find(text);
+        if (it == m_textLayouts.end()) {
+            if (m_textLayouts.size() >= kLayoutsKept)
+                m_textLayouts.clear();
+            it = m_textLayouts.insert(text, QStaticText(text));
+            it->setPerformanceHint(QStaticText::AggressiveCaching);
+        }
+        // Drawn from its top-left corner, as the text of a rectangle aligned to its top.
+        painter.drawStaticText(x, y, *it);
+    });
     return S_OK;
 }
 
@@ -214,10 +244,22 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
         const int right = qMin(x + (src.right - src.left), clipRight);
         const int bottom = qMin(y + (src.bottom - src.top), clipBottom);
         const int count = right - left;
-        for (int dy = top; dy < bottom && count > 0; ++dy) {
-            const uint16_t* __restrict from = source.Row(src.top + (dy - y)) + src.left + (left - x);
-            uint16_t* __restrict to = destination.Row(dy) + left;
-            if (!keyed) {
+        if (count <= 0 || top >= bottom)
+            return;
+        // Rows wholly of the key leave the destination as it is, rows without
+        // it are plain copies (previews and sprites have whole rows of each).
+        const uint8_t* kinds = keyed ? source.KeyRowKinds() : nullptr;
+        const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+        const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+        const uint16_t* sourceRows = source.Row(0);
+        uint16_t* rowsOut = destination.Row(0);
+        for (int dy = top; dy < bottom; ++dy) {
+            const int sy = src.top + (dy - y);
+            const uint16_t* __restrict from = sourceRows + sy * sourceStride + src.left + (left - x);
+            uint16_t* __restrict to = rowsOut + dy * stride + left;
+            if (keyed && kinds[sy] == CSurface::kAllKeyRow)
+                continue;
+            if (!keyed || kinds[sy] == CSurface::kNoKeyRow) {
                 std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
                 continue;
             }
