@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 const QFont& DefaultTextFont()
@@ -373,39 +378,50 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
     const bool keyed = surface->colourKeyed;
     const int width = m_backBuffer->Width();
     const int covered = std::min<int64_t>(width, int64_t(surface->Width()) * scale);
-    for (int dy = 0; dy < m_backBuffer->Height(); ++dy) {
-        uint16_t* __restrict to = m_backBuffer->Row(dy);
-        const int sy = dy / scale;
-        if (sy >= surface->Height()) {
-            std::fill(to, to + width, fill);
-            continue;
-        }
-        const uint16_t* __restrict from = surface->Row(sy);
-        if (scale == 2 && covered % 2 == 0) {
-            // One 32-bit pair per source pixel, with no read of what was there.
-            const uint32_t fillPair = uint32_t(fill) | (uint32_t(fill) << 16);
-            // Rows of a 16-bit image start on 4-byte boundaries.
-            using Pairs = uint32_t __attribute__((may_alias));
-            Pairs* __restrict pairs = reinterpret_cast<Pairs*>(to);
-            const int n = covered / 2;
-            if (keyed) {
-                for (int i = 0; i < n; ++i) {
-                    const uint32_t value = from[i];
-                    pairs[i] = value == key ? fillPair : value | (value << 16);
+    const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    uint16_t* const rows = m_backBuffer->Row(0);
+    // Each scaled row is made once at hand and then copied to the rows it
+    // covers: whole-row copies are the cheapest way to write the back buffer.
+    std::vector<uint16_t> made(size_t(width), fill);
+    uint16_t* __restrict line = made.data();
+    const int height = m_backBuffer->Height();
+    for (int sy = 0; int64_t(sy) * scale < height; ++sy) {
+        if (sy < surface->Height()) {
+            const uint16_t* __restrict from = surface->Row(sy);
+            if (scale == 2 && covered % 2 == 0) {
+                // Each source pixel twice; the key's pixels in the background.
+                const int n = covered / 2;
+                int i = 0;
+#ifdef __SSE2__
+                // Eight at a time: the key's pixels replaced, then each pixel
+                // paired with itself by interleaving the eight with themselves.
+                const __m128i keys = _mm_set1_epi16(short(keyed ? key : 0));
+                const __m128i fills = _mm_set1_epi16(short(fill));
+                const __m128i keyedMask = _mm_set1_epi16(short(keyed ? -1 : 0));
+                for (; i + 8 <= n; i += 8) {
+                    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                    const __m128i isKey = _mm_and_si128(_mm_cmpeq_epi16(v, keys), keyedMask);
+                    const __m128i shown = _mm_or_si128(_mm_and_si128(isKey, fills), _mm_andnot_si128(isKey, v));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * i), _mm_unpacklo_epi16(shown, shown));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * i + 8), _mm_unpackhi_epi16(shown, shown));
+                }
+#endif
+                for (; i < n; ++i) {
+                    const uint16_t value = keyed && from[i] == key ? fill : from[i];
+                    line[2 * i] = line[2 * i + 1] = value;
                 }
             } else {
-                for (int i = 0; i < n; ++i) {
-                    const uint32_t value = from[i];
-                    pairs[i] = value | (value << 16);
+                for (int dx = 0; dx < covered; ++dx) {
+                    const uint16_t value = from[dx / scale];
+                    line[dx] = keyed && value == key ? fill : value;
                 }
             }
-        } else {
-            for (int dx = 0; dx < covered; ++dx) {
-                const uint16_t value = from[dx / scale];
-                to[dx] = keyed && value == key ? fill : value;
-            }
+        } else if (sy == surface->Height()) {
+            std::fill(line, line + width, fill); // below the surface: the background only
         }
-        std::fill(to + covered, to + width, fill);
+        const int last = int(std::min<int64_t>(height, (int64_t(sy) + 1) * scale));
+        for (int dy = sy * scale; dy < last; ++dy)
+            std::memcpy(rows + dy * stride, line, size_t(width) * sizeof(uint16_t));
     }
     return S_OK;
 }
