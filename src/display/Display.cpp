@@ -252,8 +252,10 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
         if (count <= 0 || top >= bottom)
             return;
         // Rows wholly of the key leave the destination as it is, rows without
-        // it are plain copies (previews and sprites have whole rows of each).
-        const uint8_t* kinds = keyed ? source.KeyRowKinds() : nullptr;
+        // it are plain copies (previews have whole rows of each). Working the
+        // rows out costs a look at each whole row, so only a copy of most of
+        // the source's width is worth it (not a sprite from its sheet).
+        const uint8_t* kinds = keyed && count * 2 >= source.Width() ? source.KeyRowKinds() : nullptr;
         const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
         const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
         const uint16_t* sourceRows = source.Row(0);
@@ -262,9 +264,9 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
             const int sy = src.top + (dy - y);
             const uint16_t* __restrict from = sourceRows + sy * sourceStride + src.left + (left - x);
             uint16_t* __restrict to = rowsOut + dy * stride + left;
-            if (keyed && kinds[sy] == CSurface::kAllKeyRow)
+            if (kinds && kinds[sy] == CSurface::kAllKeyRow)
                 continue;
-            if (!keyed || kinds[sy] == CSurface::kNoKeyRow) {
+            if (!keyed || (kinds && kinds[sy] == CSurface::kNoKeyRow)) {
                 std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
                 continue;
             }
