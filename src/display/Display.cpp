@@ -1,11 +1,43 @@
 #include "display/Display.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace {
+const QFont& DefaultTextFont()
+{
+    static const QFont font = [] {
+        QFont chosen(QStringLiteral("Sans Serif"));
+        chosen.setPixelSize(11);
+        return chosen;
+    }();
+    return font;
+}
+
+// Every pixel a text in the default font can change, from its top-left
+// position: its line box and its ink (from the baseline), with a margin for
+// the edges of smoothed glyphs.
+QRect DefaultTextBox(const QString& text)
+{
+    const QFontMetrics metrics(DefaultTextFont());
+    const QRect line(0, 0, metrics.horizontalAdvance(text), metrics.height());
+    const QRect ink = metrics.boundingRect(text).translated(0, metrics.ascent());
+    constexpr int kMargin = 3;
+    return line.united(ink).adjusted(-kMargin, -kMargin, kMargin, kMargin);
+}
+} // namespace
+
+CDisplay::CDisplay() : m_texts(DefaultTextBox) {}
 
 CDisplay::~CDisplay()
 {
@@ -156,29 +188,32 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     // Text starts at its top edge: below the back buffer nothing of it shows.
     if (y >= m_backBuffer->Height())
         return S_OK;
-    QPainter painter(&m_backBuffer->Image());
-    painter.setPen(QColor(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF)));
+    const QColor pen(int(textColour & 0xFF), int((textColour >> 8) & 0xFF), int((textColour >> 16) & 0xFF));
     if (font) {
+        QPainter painter(&m_backBuffer->Image());
+        painter.setPen(pen);
         painter.setFont(*font);
         painter.drawText(QRect(x, y, 4096, 4096), Qt::AlignLeft | Qt::AlignTop, text);
         return S_OK;
     }
-    static const QFont defaultFont = [] {
-        QFont chosen(QStringLiteral("Sans Serif"));
-        chosen.setPixelSize(11);
-        return chosen;
-    }();
-    painter.setFont(defaultFont);
-    constexpr qsizetype kLayoutsKept = 64;
-    auto it = m_textLayouts.find(text);
-    if (it == m_textLayouts.end()) {
-        if (m_textLayouts.size() >= kLayoutsKept)
-            m_textLayouts.clear();
-        it = m_textLayouts.insert(text, QStaticText(text));
-        it->setPerformanceHint(QStaticText::AggressiveCaching);
-    }
-    // Drawn from its top-left corner, as the text of a rectangle aligned to its top.
-    painter.drawStaticText(x, y, *it);
+    const QFont& defaultFont = DefaultTextFont();
+    if (m_texts.Reuse(*m_backBuffer, text, textColour, x, y))
+        return S_OK;
+    m_texts.DrawAndKeep(*m_backBuffer, text, textColour, x, y, [&] {
+        QPainter painter(&m_backBuffer->Image());
+        painter.setPen(pen);
+        painter.setFont(defaultFont);
+        constexpr qsizetype kLayoutsKept = 256;
+        auto it = m_textLayouts.find(text);
+        if (it == m_textLayouts.end()) {
+            if (m_textLayouts.size() >= kLayoutsKept)
+                m_textLayouts.clear();
+            it = m_textLayouts.insert(text, QStaticText(text));
+            it->setPerformanceHint(QStaticText::AggressiveCaching);
+        }
+        // Drawn from its top-left corner, as the text of a rectangle aligned to its top.
+        painter.drawStaticText(x, y, *it);
+    });
     return S_OK;
 }
 
@@ -214,10 +249,24 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
         const int right = qMin(x + (src.right - src.left), clipRight);
         const int bottom = qMin(y + (src.bottom - src.top), clipBottom);
         const int count = right - left;
-        for (int dy = top; dy < bottom && count > 0; ++dy) {
-            const uint16_t* __restrict from = source.Row(src.top + (dy - y)) + src.left + (left - x);
-            uint16_t* __restrict to = destination.Row(dy) + left;
-            if (!keyed) {
+        if (count <= 0 || top >= bottom)
+            return;
+        // Rows wholly of the key leave the destination as it is, rows without
+        // it are plain copies (previews have whole rows of each). Working the
+        // rows out costs a look at each whole row, so only a copy of most of
+        // the source's width is worth it (not a sprite from its sheet).
+        const uint8_t* kinds = keyed && count * 2 >= source.Width() ? source.KeyRowKinds() : nullptr;
+        const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+        const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+        const uint16_t* sourceRows = source.Row(0);
+        uint16_t* rowsOut = destination.Row(0);
+        for (int dy = top; dy < bottom; ++dy) {
+            const int sy = src.top + (dy - y);
+            const uint16_t* __restrict from = sourceRows + sy * sourceStride + src.left + (left - x);
+            uint16_t* __restrict to = rowsOut + dy * stride + left;
+            if (kinds && kinds[sy] == CSurface::kAllKeyRow)
+                continue;
+            if (!keyed || (kinds && kinds[sy] == CSurface::kNoKeyRow)) {
                 std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
                 continue;
             }
@@ -331,39 +380,50 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
     const bool keyed = surface->colourKeyed;
     const int width = m_backBuffer->Width();
     const int covered = std::min<int64_t>(width, int64_t(surface->Width()) * scale);
-    for (int dy = 0; dy < m_backBuffer->Height(); ++dy) {
-        uint16_t* __restrict to = m_backBuffer->Row(dy);
-        const int sy = dy / scale;
-        if (sy >= surface->Height()) {
-            std::fill(to, to + width, fill);
-            continue;
-        }
-        const uint16_t* __restrict from = surface->Row(sy);
-        if (scale == 2 && covered % 2 == 0) {
-            // One 32-bit pair per source pixel, with no read of what was there.
-            const uint32_t fillPair = uint32_t(fill) | (uint32_t(fill) << 16);
-            // Rows of a 16-bit image start on 4-byte boundaries.
-            using Pairs = uint32_t __attribute__((may_alias));
-            Pairs* __restrict pairs = reinterpret_cast<Pairs*>(to);
-            const int n = covered / 2;
-            if (keyed) {
-                for (int i = 0; i < n; ++i) {
-                    const uint32_t value = from[i];
-                    pairs[i] = value == key ? fillPair : value | (value << 16);
+    const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    uint16_t* const rows = m_backBuffer->Row(0);
+    // Each scaled row is made once at hand and then copied to the rows it
+    // covers: whole-row copies are the cheapest way to write the back buffer.
+    std::vector<uint16_t> made(size_t(width), fill);
+    uint16_t* __restrict line = made.data();
+    const int height = m_backBuffer->Height();
+    for (int sy = 0; int64_t(sy) * scale < height; ++sy) {
+        if (sy < surface->Height()) {
+            const uint16_t* __restrict from = surface->Row(sy);
+            if (scale == 2 && covered % 2 == 0) {
+                // Each source pixel twice; the key's pixels in the background.
+                const int n = covered / 2;
+                int i = 0;
+#ifdef __SSE2__
+                // Eight at a time: the key's pixels replaced, then each pixel
+                // paired with itself by interleaving the eight with themselves.
+                const __m128i keys = _mm_set1_epi16(short(keyed ? key : 0));
+                const __m128i fills = _mm_set1_epi16(short(fill));
+                const __m128i keyedMask = _mm_set1_epi16(short(keyed ? -1 : 0));
+                for (; i + 8 <= n; i += 8) {
+                    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+                    const __m128i isKey = _mm_and_si128(_mm_cmpeq_epi16(v, keys), keyedMask);
+                    const __m128i shown = _mm_or_si128(_mm_and_si128(isKey, fills), _mm_andnot_si128(isKey, v));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * i), _mm_unpacklo_epi16(shown, shown));
+                    _mm_storeu_si128(reinterpret_cast<__m128i*>(line + 2 * i + 8), _mm_unpackhi_epi16(shown, shown));
+                }
+#endif
+                for (; i < n; ++i) {
+                    const uint16_t value = keyed && from[i] == key ? fill : from[i];
+                    line[2 * i] = line[2 * i + 1] = value;
                 }
             } else {
-                for (int i = 0; i < n; ++i) {
-                    const uint32_t value = from[i];
-                    pairs[i] = value | (value << 16);
+                for (int dx = 0; dx < covered; ++dx) {
+                    const uint16_t value = from[dx / scale];
+                    line[dx] = keyed && value == key ? fill : value;
                 }
             }
-        } else {
-            for (int dx = 0; dx < covered; ++dx) {
-                const uint16_t value = from[dx / scale];
-                to[dx] = keyed && value == key ? fill : value;
-            }
+        } else if (sy == surface->Height()) {
+            std::fill(line, line + width, fill); // below the surface: the background only
         }
-        std::fill(to + covered, to + width, fill);
+        const int last = int(std::min<int64_t>(height, (int64_t(sy) + 1) * scale));
+        for (int dy = sy * scale; dy < last; ++dy)
+            std::memcpy(rows + dy * stride, line, size_t(width) * sizeof(uint16_t));
     }
     return S_OK;
 }

@@ -4,6 +4,7 @@
 #include "common/Rect.h"
 #include "display/DisplayResult.h"
 #include "display/Surface.h"
+#include "display/TextCache.h"
 
 #include <QFont>
 #include <QHash>
@@ -16,7 +17,7 @@
 
 class CDisplay {
 public:
-    CDisplay() = default;
+    CDisplay();
     ~CDisplay();
 
     // Makes the back buffer of width x height; `window` is the view it is
@@ -53,6 +54,8 @@ public:
     HResult Present();
     void SetPresenter(std::function<void(const QImage&)> presenter) { m_presenter = std::move(presenter); }
     int PresentCount() const { return m_presentCount; }
+    // How many texts were put from the pixels they gave before.
+    int TextsReused() const { return m_texts.Reused(); }
 
     int width = 100;
     int height = 100;
@@ -69,6 +72,8 @@ private:
     // Texts drawn in the default font keep their layout: designers draw the
     // same few status lines frame after frame.
     QHash<QString, QStaticText> m_textLayouts;
+    // What texts in the default font gave, put again where the ground under them is the same.
+    CTextCache m_texts;
 };
 
 // Copies a rectangle of one surface into another at (x, y), scaled, cut at the

@@ -123,3 +123,22 @@ HResult CSurface::StretchFrom(const CSurface& source)
     }
     return S_OK;
 }
+
+const uint8_t* CSurface::KeyRowKinds() const
+{
+    const qint64 image = m_image.cacheKey();
+    if (m_rowKinds.size() != size_t(Height()) || m_rowKindsImage != image || m_rowKindsKey != m_keyValue) {
+        m_rowKinds.resize(size_t(Height()));
+        const int w = Width();
+        for (int y = 0; y < Height(); ++y) {
+            const uint16_t* row = Row(y);
+            int keys = 0;
+            for (int x = 0; x < w; ++x)
+                keys += row[x] == m_keyValue;
+            m_rowKinds[size_t(y)] = keys == 0 ? kNoKeyRow : keys == w ? kAllKeyRow : kSomeKeyRow;
+        }
+        m_rowKindsImage = image;
+        m_rowKindsKey = m_keyValue;
+    }
+    return m_rowKinds.data();
+}

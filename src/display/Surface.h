@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <vector>
+
 class CSurface {
 public:
     // Makes the image; width and height must be positive.
@@ -29,6 +31,12 @@ public:
     bool colourKeyed = false;
     uint16_t KeyValue() const { return m_keyValue; }
 
+    // How each row stands to the key value: all key, none, or some. Worked out
+    // again when the pixels or the key changed since it was last asked (every
+    // change to the pixels goes through the image, which counts its changes).
+    enum RowKind : uint8_t { kSomeKeyRow, kAllKeyRow, kNoKeyRow };
+    const uint8_t* KeyRowKinds() const;
+
     // Direct access to the pixels ("lock"): row-major 16-bit values.
     uint16_t* Row(int y) { return reinterpret_cast<uint16_t*>(m_image.scanLine(y)); }
     const uint16_t* Row(int y) const { return reinterpret_cast<const uint16_t*>(m_image.constScanLine(y)); }
@@ -45,6 +53,9 @@ public:
 private:
     QImage m_image;
     uint16_t m_keyValue = 0;
+    mutable std::vector<uint8_t> m_rowKinds;
+    mutable qint64 m_rowKindsImage = 0; // the image's cache key they were worked out for
+    mutable uint16_t m_rowKindsKey = 0;
 };
 
 // The 16-bit value (5-6-5) of a colour with red in the low byte.

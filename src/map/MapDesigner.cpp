@@ -2,6 +2,7 @@
 
 #include "common/DialogResults.h"
 #include "display/Display.h"
+#include "display/LineBatch.h"
 #include "map/MapDrawing.h"
 #include "map/MapHost.h"
 #include "map/QuestFolder.h"
@@ -57,33 +58,54 @@ void CMapDesigner::draw(CDisplay* target)
     if (!target || !target->IsReady())
         return;
     RebuildVisibleCells();
+    // The outlines go over the view last, in this order.
+    CLineBatch lines;
+    if (m_drag.dragging) {
+        lines.Outline(m_drag.x1 + 4, m_drag.y1 + 4, m_drag.x2 - 4, m_drag.y2 - 4, 255);
+        lines.Outline(m_drag.x1 + 5, m_drag.y1 + 5, m_drag.x2 - 5, m_drag.y2 - 5, 255);
+    }
+    for (CGroup* group : map.groups.groups)
+        DrawGroupInView(lines, *target, *group, kGroupOutlineValue);
+    if (map.groups.selected)
+        DrawGroupInView(lines, *target, *map.groups.selected, kSelectedGroupOutlineValue);
+    // Each cell draws from its block's top down, so the rows above every block
+    // still to come are finished but for the outlines: those rows take them
+    // while they are at hand. (The view is more than the cache holds.)
+    std::array<int, kVisibleSlots + 1> topFromHere{};
+    topFromHere[size_t(m_visibleCount)] = target->height;
+    for (int k = m_visibleCount - 1; k >= 0; --k)
+        topFromHere[size_t(k)] = std::min(topFromHere[size_t(k) + 1], BlockTop(*m_visibleCells[size_t(k)]));
+    int outlinedTo = 0; // the rows above have their outlines
+    bool banded = true;
     for (int k = 0; k < m_visibleCount; ++k) {
         const CMapCell& cell = *m_visibleCells[size_t(k)];
         const int left = BlockLeft(cell);
         const int top = BlockTop(cell);
         // Blocks wholly outside the back buffer would leave no pixel.
-        if (left >= target->width || top >= target->height || left + kCellWidth <= 0 || top + kCellHeight <= 0)
-            continue;
-        // The preview's green pixels are left out and show what lies beneath.
-        DrawCellBlock(*target, cell.preview.get(), left, top, kCellWidth, kCellHeight);
-        // Every cell shows its coordinates, the ones a screen is moved to.
-        target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
-                     Rgb(255, 255, 255), Rgb(0, 0, 0));
+        if (left < target->width && top < target->height && left + kCellWidth > 0 && top + kCellHeight > 0) {
+            // The preview's green pixels are left out and show what lies beneath.
+            DrawCellBlock(*target, cell.preview.get(), left, top, kCellWidth, kCellHeight);
+            // Every cell shows its coordinates, the ones a screen is moved to.
+            target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
+                         Rgb(255, 255, 255), Rgb(0, 0, 0));
+        }
+        const int finished = topFromHere[size_t(k) + 1];
+        if (banded && finished > outlinedTo) {
+            banded = lines.DrawRows(*target, outlinedTo, finished);
+            outlinedTo = finished;
+        }
     }
-    if (m_drag.dragging) {
-        target->Outline(m_drag.x1 + 4, m_drag.y1 + 4, m_drag.x2 - 4, m_drag.y2 - 4, 255);
-        target->Outline(m_drag.x1 + 5, m_drag.y1 + 5, m_drag.x2 - 5, m_drag.y2 - 5, 255);
-    }
-    for (CGroup* group : map.groups.groups)
-        DrawGroupInView(*target, *group, kGroupOutlineValue);
-    if (map.groups.selected)
-        DrawGroupInView(*target, *map.groups.selected, kSelectedGroupOutlineValue);
+    if (banded)
+        lines.DrawRows(*target, outlinedTo, target->height);
+    else
+        lines.DrawInto(*target);
 }
 
-void CMapDesigner::DrawGroupInView(CDisplay& target, const CGroup& group, uint32_t value)
+void CMapDesigner::DrawGroupInView(CLineBatch& lines, const CDisplay& target, const CGroup& group, uint32_t value)
 {
-    DrawGroupOutline(target, int64_t(group.left) - m_scrollX, int64_t(group.top) - m_scrollY,
-                     int64_t(group.right) - m_scrollX, int64_t(group.bottom) - m_scrollY, value);
+    DrawGroupOutline(lines, target.width, target.height, int64_t(group.left) - m_scrollX,
+                     int64_t(group.top) - m_scrollY, int64_t(group.right) - m_scrollX,
+                     int64_t(group.bottom) - m_scrollY, value);
 }
 
 void CMapDesigner::DrawAndPresent()

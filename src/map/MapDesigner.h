@@ -10,6 +10,7 @@
 
 #include <array>
 
+class CLineBatch;
 class CMapDialogPort;
 class CMapHost;
 class CMessagePort;
@@ -76,7 +77,7 @@ private:
     // Draws a frame into the display and presents it, when there is a display.
     void DrawAndPresent();
     void Scroll(int code, int position, int32_t& scroll, int32_t limit, ScrollBarKind bar);
-    void DrawGroupInView(CDisplay& target, const CGroup& group, uint32_t value);
+    void DrawGroupInView(CLineBatch& lines, const CDisplay& target, const CGroup& group, uint32_t value);
     // A cell's block in the view.
     int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
     int BlockTop(const CMapCell& cell) const { return cell.y - m_scrollY; }

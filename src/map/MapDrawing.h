@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class CDisplay;
+class CLineBatch;
 class CSurface;
 
 // A cell's block with its top-left corner at (left, top): the picture copied
@@ -12,9 +13,11 @@ class CSurface;
 // one, a black block holding a white one inset by 2 pixels on each side.
 void DrawCellBlock(CDisplay& target, const CSurface* picture, int left, int top, int width, int height);
 
-// A group's outline: its rectangle (in the target's pixels) drawn as two
-// outlines inset by 2 and by 3 pixels, with the raw value.
-void DrawGroupOutline(CDisplay& target, int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t value);
+// A group's outline: its rectangle (in the pixels of a target of that size)
+// drawn as two outlines inset by 2 and by 3 pixels, with the raw value, added
+// to the lines drawn next into the target.
+void DrawGroupOutline(CLineBatch& lines, int targetWidth, int targetHeight, int64_t left, int64_t top, int64_t right,
+                      int64_t bottom, uint32_t value);
 
 // The raw values the map outlines its groups with.
 constexpr uint32_t kGroupOutlineValue = 255;

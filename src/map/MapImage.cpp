@@ -1,6 +1,7 @@
 #include "map/MapImage.h"
 
 #include "display/Display.h"
+#include "display/LineBatch.h"
 #include "map/MapDrawing.h"
 #include "map/QuestMap.h"
 #include "screens/Screen.h"
@@ -96,7 +97,10 @@ QImage DrawMapImage(const CQuestMap& map, MapImageCells cells, CMessagePort& ui,
     const int64_t originY = int64_t(area.top) * kCellHeight;
     auto x = [&](int64_t v) { return (v - originX) * cellWidth / kCellWidth; };
     auto y = [&](int64_t v) { return (v - originY) * cellHeight / kCellHeight; };
+    CLineBatch lines;
     for (const CGroup* group : map.groups.groups)
-        DrawGroupOutline(canvas, x(group->left), y(group->top), x(group->right), y(group->bottom), kGroupOutlineValue);
+        DrawGroupOutline(lines, canvas.width, canvas.height, x(group->left), y(group->top), x(group->right),
+                         y(group->bottom), kGroupOutlineValue);
+    lines.DrawInto(canvas);
     return canvas.BackBuffer()->Image();
 }

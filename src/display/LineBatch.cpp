@@ -1,0 +1,145 @@
+#include "display/LineBatch.h"
+
+#include "display/Display.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+// A straight line cut at the back buffer: the pixels [left, right) x [top, bottom).
+struct Span {
+    int left, top, right, bottom;
+    uint16_t value;
+};
+
+// Draws the spans so that every pixel ends with the value of the last span
+// over it: row by row, each row's spans in the order they were added.
+void DrawRowByRow(CSurface& surface, const std::vector<Span>& spans)
+{
+    if (spans.empty())
+        return;
+    std::vector<int> byTop(spans.size());
+    for (size_t i = 0; i < spans.size(); ++i)
+        byTop[i] = int(i);
+    std::stable_sort(byTop.begin(), byTop.end(), [&](int a, int b) { return spans[a].top < spans[b].top; });
+    std::vector<int> active; // in the order added
+    const qsizetype stride = surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    uint16_t* rows = surface.Row(0);
+    size_t next = 0;
+    int firstEnd = std::numeric_limits<int>::max(); // the first row past an active span
+    int y = spans[size_t(byTop[0])].top;
+    while (next < byTop.size() || !active.empty()) {
+        if (active.empty())
+            y = std::max(y, spans[size_t(byTop[next])].top);
+        bool changed = false;
+        for (; next < byTop.size() && spans[size_t(byTop[next])].top == y; ++next) {
+            active.push_back(byTop[next]);
+            firstEnd = std::min(firstEnd, spans[size_t(byTop[next])].bottom);
+            changed = true;
+        }
+        if (changed)
+            std::sort(active.begin(), active.end());
+        uint16_t* row = rows + qsizetype(y) * stride;
+        for (int i : active) {
+            const Span& s = spans[size_t(i)];
+            if (s.right - s.left == 1)
+                row[s.left] = s.value;
+            else
+                std::fill(row + s.left, row + s.right, s.value);
+        }
+        ++y;
+        if (y < firstEnd)
+            continue;
+        active.erase(std::remove_if(active.begin(), active.end(), [&](int i) { return spans[size_t(i)].bottom <= y; }),
+                     active.end());
+        firstEnd = std::numeric_limits<int>::max();
+        for (int i : active)
+            firstEnd = std::min(firstEnd, spans[size_t(i)].bottom);
+    }
+}
+} // namespace
+
+void CLineBatch::Line(int x1, int y1, int x2, int y2, uint32_t value)
+{
+    m_lines.push_back({x1, y1, x2, y2, value});
+}
+
+void CLineBatch::Outline(int left, int top, int right, int bottom, uint32_t value)
+{
+    Line(left, top, right, top, value);
+    Line(left, top, left, bottom, value);
+    Line(right, top, right, bottom, value);
+    Line(left, bottom, right, bottom, value);
+}
+
+// The pixels of a straight line, as Line sets them (from the start up to, not
+// including, the end), cut at the surface and to the rows [top, bottom).
+// False for a slanting line.
+static bool StraightSpan(const CLineBatch::Added& line, int w, int top, int bottom, Span* out)
+{
+    const int dx = line.x2 - line.x1;
+    const int dy = line.y2 - line.y1;
+    if (dx != 0 && dy != 0)
+        return false;
+    Span s{};
+    s.value = uint16_t(line.value);
+    if (dy == 0) {
+        s.top = line.y1;
+        s.bottom = line.y1 + 1;
+        s.left = dx > 0 ? line.x1 : line.x2 + 1;
+        s.right = dx > 0 ? line.x2 : line.x1 + 1;
+    } else {
+        s.left = line.x1;
+        s.right = line.x1 + 1;
+        s.top = dy > 0 ? line.y1 : line.y2 + 1;
+        s.bottom = dy > 0 ? line.y2 : line.y1 + 1;
+    }
+    if (dx == 0 && dy == 0)
+        s.right = s.left; // no pixel
+    s.left = std::max(s.left, 0);
+    s.top = std::max(s.top, top);
+    s.right = std::min(s.right, w);
+    s.bottom = std::min(s.bottom, bottom);
+    *out = s;
+    return true;
+}
+
+void CLineBatch::DrawInto(CDisplay& display)
+{
+    CSurface* surface = display.BackBuffer();
+    if (!surface) {
+        m_lines.clear();
+        return;
+    }
+    std::vector<Span> spans;
+    for (const Added& line : m_lines) {
+        Span s;
+        if (!StraightSpan(line, surface->Width(), 0, surface->Height(), &s)) {
+            // A slanting line keeps its place in the order: what came before is drawn first.
+            DrawRowByRow(*surface, spans);
+            spans.clear();
+            display.Line(line.x1, line.y1, line.x2, line.y2, line.value);
+        } else if (s.left < s.right && s.top < s.bottom) {
+            spans.push_back(s);
+        }
+    }
+    DrawRowByRow(*surface, spans);
+    m_lines.clear();
+}
+
+bool CLineBatch::DrawRows(CDisplay& display, int top, int bottom)
+{
+    CSurface* surface = display.BackBuffer();
+    if (!surface)
+        return false;
+    std::vector<Span> spans;
+    for (const Added& line : m_lines) {
+        Span s;
+        if (!StraightSpan(line, surface->Width(), std::max(top, 0), std::min(bottom, surface->Height()), &s))
+            return false;
+        if (s.left < s.right && s.top < s.bottom)
+            spans.push_back(s);
+    }
+    DrawRowByRow(*surface, spans);
+    return true;
+}
