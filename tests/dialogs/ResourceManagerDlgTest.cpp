@@ -106,24 +106,6 @@ TEST_F(ManagerDialog, ARightClickCountsOnlyOnTheSelectedItemsLabelOrIcon)
     EXPECT_EQ(kEntityTree, base.Read(kEntityFile)); // dismissed popups change nothing
 }
 
-TEST_F(ManagerDialog, TheFilePopupRemovesTheEntryAndTheTitleLinesAddsAtTheTopLevel)
-{
-    Open(EntityManagerKind(), kEntityFile, kEntityTree);
-    Press(Qt::LeftButton, Label("bat").center());
-    ui.popupAnswers = {3024};
-    Press(Qt::RightButton, Label("bat").center());
-    EXPECT_EQ(QByteArray("Enemies\\\r\nEnemies\\\r\nwisp\r\nwisp\r\n"), base.Read(kEntityFile));
-
-    Press(Qt::LeftButton, Label("Entities in project:").center());
-    ui.popupAnswers = {3020};
-    ui.nameAnswers = {QStringLiteral("Bosses")};
-    Press(Qt::RightButton, Label("Entities in project:").center());
-    EXPECT_TRUE(Popups().constLast().endsWith(
-        "|Create New Folder...=3020|Add File to Folder...=3021|Remove this Folder=3023)"));
-    EXPECT_EQ(QByteArray("Enemies\\\r\nEnemies\\\r\nwisp\r\nwisp\r\nBosses\\\r\nBosses\\\r\n"), base.Read(kEntityFile));
-    EXPECT_TRUE(Tree()->visualRect(Find(QStringLiteral("Bosses"))).isValid());
-}
-
 TEST_F(ManagerDialog, DeleteRemovesTheSelectedFolderOrFileAndNothingWithoutASelection)
 {
     Open(EntityManagerKind(), kEntityFile, kEntityTree);

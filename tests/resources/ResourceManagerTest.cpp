@@ -5,7 +5,6 @@
 #include "helpers/TempBase.h"
 #include "resources/ResourceHostFake.h"
 
-#include "common/VirtualKeys.h"
 #include "resources/ResourceManager.h"
 #include "support/Globals.h"
 
@@ -140,22 +139,6 @@ TEST_F(ResourceManagerTest, ASoundAlreadyInSoundsIsAddedWithoutACopy)
     EXPECT_EQ(QFileInfo(path).lastModified().toSecsSinceEpoch(), old.toSecsSinceEpoch());
     EXPECT_EQ(TreeFile(), Lines({"Music\\", "Music\\", "Music\\theme.mid", "theme.mid"}));
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(ResourceManagerTest, DeleteRemovesTheSelectedFolderWithEverythingUnderItWithoutAQuestion)
-{
-    const QByteArray before = Lines({"Cave\\", "Cave\\", "Cave\\Deep\\bat", "bat", "Cave\\rat", "rat", "wisp", "wisp"});
-    Open(EntityManagerKind(), QStringLiteral("entitylist.txt"), before);
-    manager->treeCtrl.KeyDown(VK_DELETE, nullptr);
-    EXPECT_EQ(TreeFile(), before);
-    manager->treeCtrl.KeyDown(VK_DELETE, Item(QStringLiteral("Cave")));
-    EXPECT_EQ(TreeFile(), Lines({"wisp", "wisp"}));
-    base.Write(QStringLiteral("entities\\wisp.ves"), "script");
-    manager->treeCtrl.KeyDown(VK_DELETE, Item(QStringLiteral("wisp")));
-    EXPECT_EQ(TreeFile(), QByteArray());
-    EXPECT_TRUE(base.Exists(QStringLiteral("entities\\wisp.ves"))); // files on disk stay
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(manager->tree.rowCount(), 1); // the title line alone
 }
 
 TEST_F(ResourceManagerTest, PlayingAndEditingGoByMode)

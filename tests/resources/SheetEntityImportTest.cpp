@@ -109,16 +109,6 @@ TEST_F(SheetEntityImportTest, EntitiesAndTheirSoundsGoIntoTheFolderEachSoundOnce
     EXPECT_EQ(ui.messages[0].caption, QStringLiteral("Warning"));
 }
 
-TEST_F(SheetEntityImportTest, TheFolderEntryIsAddedOnceAndTheUncheckedBoxAddsNoSounds)
-{
-    base.Write(kEntities, Lines({"Cave\\", "Cave\\"}));
-    base.Write(QStringLiteral("entities\\ghost.ves"), "PlaySound(\"boo.wav\")\r\n");
-    base.Write(QStringLiteral("sounds\\boo.wav"), "RIFF");
-    Import(Sheet({"ghost!"}), QStringLiteral("Cave"), 0);
-    EXPECT_EQ(base.Read(kEntities), Lines({"Cave\\", "Cave\\", "Cave\\ghost", "ghost"}));
-    EXPECT_EQ(base.Read(kSounds), QByteArray());
-}
-
 TEST_F(SheetEntityImportTest, AListWithoutItsLastLineEndStillGetsWholeLines)
 {
     base.Write(kEntities, "wisp\r\nwisp");
