@@ -11,12 +11,14 @@ MessageShower& Shower()
 } // namespace
 
 int ShowDialogMessage(QWidget* parent, const QString& text, const QString& caption,
-                      QMessageBox::StandardButtons buttons)
+                      QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
 {
     if (Shower())
         return Shower()(parent, text, caption, buttons);
     // Paths and names in messages are shown as a person can read them.
     QMessageBox box(QMessageBox::NoIcon, DisplayText(caption), DisplayText(text), buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return box.exec();
 }
 

@@ -10,7 +10,9 @@ using MessageShower = std::function<int(QWidget* parent, const QString& text, co
                                         QMessageBox::StandardButtons buttons)>;
 
 // Shows a message box and returns the standard button pressed.
+// The default button (chosen by Return) is the style's unless one is given.
 int ShowDialogMessage(QWidget* parent, const QString& text, const QString& caption,
-                      QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                      QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 // Replaces how messages are shown; an empty function restores real boxes.
 void SetMessageShower(MessageShower shower);

@@ -213,7 +213,7 @@ bool CQuestDoc::SaveOnExit()
         return true;
     // The failure has been shown; leaving now would lose the quest's map.
     return ui.MessageBox(QStringLiteral("The map file could not be saved. Leave anyway?"),
-                         QStringLiteral("Tessellmancery"), CUiPort::ButtonsYesNo)
+                         QStringLiteral("Tessellmancery"), CUiPort::ButtonsYesNoDefaultNo)
         == CUiPort::AnswerYes;
 }
 

@@ -164,7 +164,7 @@ bool CResourceManager::MayReplace(const QString& path, const QString& question, 
 {
     // A user's script or sheet is never wiped without a question.
     return !IsLogicalFile(path)
-        || m_messages.MessageBox(question, caption, CMessagePort::ButtonsYesNo) == CMessagePort::AnswerYes;
+        || m_messages.MessageBox(question, caption, CMessagePort::ButtonsYesNoDefaultNo) == CMessagePort::AnswerYes;
 }
 
 void CResourceManager::CreateEntity()

@@ -5,7 +5,9 @@
 
 class CMessagePort {
 public:
-    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel };
+    // ButtonsYesNoDefaultNo asks a question whose Yes loses work: No is the
+    // button that a pressed Return chooses.
+    enum Buttons { ButtonsOk, ButtonsYesNo, ButtonsYesNoCancel, ButtonsYesNoDefaultNo };
     // The platform's answers, as dialogs and message boxes return them.
     enum Answer { AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
 

@@ -8,7 +8,9 @@ class CQuietUi : public CUiPort {
 public:
     int MessageBox(const QString&, const QString&, Buttons buttons) override
     {
-        return buttons == ButtonsYesNo ? AnswerNo : buttons == ButtonsYesNoCancel ? AnswerCancel : AnswerOk;
+        if (buttons == ButtonsYesNo || buttons == ButtonsYesNoDefaultNo)
+            return AnswerNo;
+        return buttons == ButtonsYesNoCancel ? AnswerCancel : AnswerOk;
     }
     QString ChooseOpenFile(const QString&, const QString&, const QString&) override { return QString(); }
     bool AskName(const QString&, const QString&, QString&) override { return false; }

@@ -10,6 +10,7 @@
 #include "support/Globals.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <memory>
@@ -191,4 +193,18 @@ TEST(ViewInput, MouseAndKeyCodesAreThePlatformsOwn)
     EXPECT_EQ(0u, VirtualKey(Qt::Key_Period));
     EXPECT_EQ(0x2Du, VirtualKey(Qt::Key_Insert));
     EXPECT_EQ(0x26u, VirtualKey(Qt::Key_Up));
+}
+
+// A question whose Yes loses work answers No to a pressed Return.
+TEST(WidgetMessages, ReturnChoosesNoWhenYesWouldLoseWork)
+{
+    CWidgetUi ui;
+    for (const auto& [buttons, answer] : {std::pair{CUiPort::ButtonsYesNoDefaultNo, int(CUiPort::AnswerNo)},
+                                          std::pair{CUiPort::ButtonsOk, int(CUiPort::AnswerOk)}}) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(answer, ui.MessageBox(QStringLiteral("Leave anyway?"), QStringLiteral("Tessellmancery"), buttons));
+    }
 }

@@ -86,7 +86,7 @@ TEST_F(DocFixture, WhenTheMapFileCannotBeWrittenTheUserMayStay)
         EXPECT_EQ(QStringLiteral("save\\Forest.qss"), ui.messages[0].caption);
         EXPECT_EQ(QStringLiteral("The map file could not be saved. Leave anyway?"), ui.messages[1].text);
         EXPECT_EQ(QStringLiteral("Tessellmancery"), ui.messages[1].caption);
-        EXPECT_EQ(CUiPort::ButtonsYesNo, ui.messages[1].buttons);
+        EXPECT_EQ(CUiPort::ButtonsYesNoDefaultNo, ui.messages[1].buttons);
     }
 }
 

@@ -23,7 +23,7 @@ int CFakeUi::MessageBox(const QString& text, const QString& caption, Buttons but
     if (buttons == ButtonsOk)
         return AnswerOk;
     if (messageAnswers.empty())
-        return buttons == ButtonsYesNo ? AnswerNo : AnswerCancel;
+        return buttons == ButtonsYesNoCancel ? AnswerCancel : AnswerNo;
     const int answer = messageAnswers.front();
     messageAnswers.pop_front();
     return answer;

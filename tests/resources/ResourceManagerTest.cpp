@@ -185,7 +185,7 @@ TEST_F(ResourceManagerTest, CreateNewEntityGoesToTheTopLevelFromTheTemplateAndAs
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text,
               QStringLiteral("The entity script entities\\ghost.ves already exists. Replace it with a new script?"));
-    EXPECT_EQ(ui.messages[0].buttons, CMessagePort::ButtonsYesNo);
+    EXPECT_EQ(ui.messages[0].buttons, CMessagePort::ButtonsYesNoDefaultNo);
     EXPECT_EQ(ui.messages[1].caption, QStringLiteral("New Entity"));
 }
 
