@@ -1,4 +1,5 @@
 #include "display/Display.h"
+#include "display/VectorCode.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -217,6 +218,7 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     return S_OK;
 }
 
+TESSELL_ROW_LOOPS
 void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
                  const CRect& clip)
 {
@@ -369,6 +371,7 @@ HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect
     return S_OK;
 }
 
+TESSELL_ROW_LOOPS
 HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background)
 {
     if (!surface || !surface->IsValid() || scale < 1)
