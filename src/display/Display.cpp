@@ -1,4 +1,5 @@
 #include "display/Display.h"
+#include "display/BitmapFile.h"
 #include "display/VectorCode.h"
 
 #include <QFile>
@@ -83,8 +84,17 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
     if (!out)
         return E_INVALIDARG;
     QImage bitmap(QStringLiteral(":/") + name);
-    if (bitmap.isNull())
+    if (bitmap.isNull()) {
+        // The usual sheet bitmap goes straight into the surface's pixels.
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly)) {
+            if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file.readAll())) {
+                *out = std::move(plain);
+                return S_OK;
+            }
+        }
         bitmap = QImage(name);
+    }
     if (bitmap.isNull())
         return E_FAIL;
     auto surface = std::make_unique<CSurface>();
