@@ -3,6 +3,8 @@
 #include "display/Surface.h"
 #include "display/VectorCode.h"
 
+#include <QIODevice>
+
 #include <cstdint>
 #include <cstring>
 
@@ -33,15 +35,18 @@ void ConvertRow(const uchar* __restrict from, uint16_t* __restrict to, int width
 
 } // namespace
 
-std::unique_ptr<CSurface> ReadPlainBitmap(const QByteArray& bytes)
+std::unique_ptr<CSurface> ReadPlainBitmap(QIODevice& device)
 {
     // The file header (14 bytes) and the 40 bytes of the info header.
     constexpr qsizetype kFileHeader = 14;
     constexpr uint32_t kInfoHeader = 40;
-    constexpr int64_t kLargest = 1 << 15; // pixels a side worth reading here
-    if (bytes.size() < kFileHeader + qsizetype(kInfoHeader) || !bytes.startsWith("BM"))
+    // Qt's reader refuses images of more than 256 MB (at 32 bits a pixel);
+    // those stay its to refuse.
+    constexpr int64_t kLargestBytes = int64_t(256) << 20;
+    const QByteArray headers = device.read(kFileHeader + kInfoHeader);
+    if (headers.size() < kFileHeader + qsizetype(kInfoHeader) || !headers.startsWith("BM"))
         return nullptr;
-    const uchar* const file = reinterpret_cast<const uchar*>(bytes.constData());
+    const uchar* const file = reinterpret_cast<const uchar*>(headers.constData());
     const uint32_t pixelsAt = Little32(file + 10);
     const uchar* const info = file + kFileHeader;
     const uint32_t infoSize = Little32(info);
@@ -56,20 +61,27 @@ std::unique_ptr<CSurface> ReadPlainBitmap(const QByteArray& bytes)
         || (bits != 24 && bits != 32))
         return nullptr;
     const int64_t rows = height < 0 ? -int64_t(height) : int64_t(height);
-    if (width <= 0 || rows == 0 || width > kLargest || rows > kLargest)
+    if (width <= 0 || rows == 0 || width > kLargestBytes || rows > kLargestBytes
+        || int64_t(width) * rows * 4 > kLargestBytes)
         return nullptr;
     const int bytesPerPixel = bits / 8;
     const int64_t stride = (int64_t(width) * bytesPerPixel + 3) / 4 * 4;
-    // Every row whole, its padding too (Qt's reader takes a row cut short as missing).
-    if (int64_t(pixelsAt) + stride * rows > int64_t(bytes.size()))
+    // Every row whole, its padding too (Qt's reader takes a row cut short as
+    // missing); nothing past the last row is read.
+    const int64_t wanted = int64_t(pixelsAt) + stride * rows - headers.size();
+    if (!device.isSequential() && wanted > device.size() - device.pos())
         return nullptr;
+    const QByteArray rest = device.read(wanted);
+    if (rest.size() < wanted)
+        return nullptr;
+    const uchar* const pixels = reinterpret_cast<const uchar*>(rest.constData()) + (pixelsAt - headers.size());
     auto surface = std::make_unique<CSurface>();
     if (surface->Create(width, int(rows)) != S_OK)
         return nullptr;
     // Rows are stored from the bottom up, unless the height is negative.
     for (int64_t y = 0; y < rows; ++y) {
         const int64_t stored = height < 0 ? y : rows - 1 - y;
-        ConvertRow(file + pixelsAt + stored * stride, surface->Row(int(y)), width, bytesPerPixel);
+        ConvertRow(pixels + stored * stride, surface->Row(int(y)), width, bytesPerPixel);
     }
     return surface;
 }

@@ -88,7 +88,7 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
         // The usual sheet bitmap goes straight into the surface's pixels.
         QFile file(name);
         if (file.open(QIODevice::ReadOnly)) {
-            if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file.readAll())) {
+            if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file)) {
                 *out = std::move(plain);
                 return S_OK;
             }

@@ -90,7 +90,10 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(c.bytes);
         file.close();
-        EXPECT_EQ(ReadPlainBitmap(c.bytes) != nullptr, c.plain);
+        QByteArray bytes = c.bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        EXPECT_EQ(ReadPlainBitmap(buffer) != nullptr, c.plain);
         std::unique_ptr<CSurface> read;
         const HResult result = display.CreateSurfaceFromBitmap(&read, path);
         const QImage image(path);
