@@ -1,4 +1,6 @@
 #include "display/Display.h"
+#include "display/BitmapFile.h"
+#include "display/VectorCode.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -82,8 +84,17 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
     if (!out)
         return E_INVALIDARG;
     QImage bitmap(QStringLiteral(":/") + name);
-    if (bitmap.isNull())
+    if (bitmap.isNull()) {
+        // The usual sheet bitmap goes straight into the surface's pixels.
+        QFile file(name);
+        if (file.open(QIODevice::ReadOnly)) {
+            if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file)) {
+                *out = std::move(plain);
+                return S_OK;
+            }
+        }
         bitmap = QImage(name);
+    }
     if (bitmap.isNull())
         return E_FAIL;
     auto surface = std::make_unique<CSurface>();
@@ -217,6 +228,7 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     return S_OK;
 }
 
+TESSELL_ROW_LOOPS
 void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
                  const CRect& clip)
 {
@@ -369,6 +381,7 @@ HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect
     return S_OK;
 }
 
+TESSELL_ROW_LOOPS
 HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background)
 {
     if (!surface || !surface->IsValid() || scale < 1)

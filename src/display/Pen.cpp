@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -55,12 +56,54 @@ void FillBand(const Pixels& pixels, Band band, uint16_t value, bool dotted, bool
     }
 }
 
-} // namespace
+// The part of a band running down that lies on the surface; its dots are
+// counted from the band's own start.
+struct DownBand {
+    int64_t left, right, top, bottom, start;
+};
 
-void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen)
+// Fills bands running down row by row, all of one value: a band written down
+// its column touches a new stretch of memory at every pixel, while the rows
+// of many bands side by side are written while they are at hand.
+void FillDownBandsByRow(const Pixels& pixels, std::vector<DownBand>& bands, uint16_t value, bool dotted)
 {
-    if (!surface.IsValid() || pen.width < 1)
-        return;
+    std::sort(bands.begin(), bands.end(), [](const DownBand& a, const DownBand& b) { return a.top < b.top; });
+    std::vector<DownBand> active;
+    size_t next = 0;
+    int64_t y = 0;
+    while (next < bands.size() || !active.empty()) {
+        if (active.empty())
+            y = bands[next].top;
+        while (next < bands.size() && bands[next].top == y)
+            active.push_back(bands[next++]);
+        uint16_t* row = pixels.first + y * pixels.stride;
+        for (size_t i = 0; i < active.size();) {
+            const DownBand& band = active[i];
+            if (!dotted || (((y - band.start) >> 1) & 1) == 0) {
+                if (band.right == band.left + 1) // a width-2 pen's edge
+                    row[band.left] = row[band.right] = value;
+                else
+                    std::fill(row + band.left, row + band.right + 1, value);
+            }
+            if (band.bottom == y) {
+                active[i] = active.back();
+                active.pop_back();
+            } else {
+                ++i;
+            }
+        }
+        ++y;
+    }
+}
+
+// Where the outline's bands lie, and whether any of it reaches the surface.
+struct OutlineBands {
+    Band across[2];
+    Band down[2];
+};
+
+bool BandsOf(const CSurface& surface, const CRect& rect, const CPen& pen, OutlineBands& bands)
+{
     const int64_t before = pen.width / 2;         // pixels before the line
     const int64_t after = pen.width - 1 - before; // and after it
     const int64_t left = std::min(rect.left, rect.right);
@@ -69,14 +112,59 @@ void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen)
     const int64_t bottom = std::max(rect.top, rect.bottom);
     // Most outlines of a large sheet lie off the surface.
     if (right + after < 0 || bottom + after < 0 || left - before >= surface.Width() || top - before >= surface.Height())
+        return false;
+    // Each edge with the pen's width around it, the corners covered.
+    int k = 0;
+    for (int64_t y : {int64_t(rect.top), int64_t(rect.bottom)})
+        bands.across[k++] = {left - before, y - before, right + after, y + after};
+    k = 0;
+    for (int64_t x : {int64_t(rect.left), int64_t(rect.right)})
+        bands.down[k++] = {x - before, top - before, x + after, bottom + after};
+    return true;
+}
+
+} // namespace
+
+void DrawOutlines(CSurface& surface, const std::vector<CRect>& rects, const CPen& pen)
+{
+    if (!surface.IsValid() || pen.width < 1)
         return;
     const uint16_t value = ToPixel565(pen.colour);
     const bool dotted = pen.style == PenStyle::Dotted;
     const Pixels pixels{surface.Row(0), surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t)), surface.Width(),
                         surface.Height()};
-    // Each edge with the pen's width around it, the corners covered.
-    for (int64_t y : {int64_t(rect.top), int64_t(rect.bottom)})
-        FillBand(pixels, {left - before, y - before, right + after, y + after}, value, dotted, true);
-    for (int64_t x : {int64_t(rect.left), int64_t(rect.right)})
-        FillBand(pixels, {x - before, top - before, x + after, bottom + after}, value, dotted, false);
+    std::vector<DownBand> down;
+    down.reserve(rects.size() * 2);
+    for (const CRect& rect : rects) {
+        OutlineBands bands;
+        if (!BandsOf(surface, rect, pen, bands))
+            continue;
+        for (const Band& band : bands.across)
+            FillBand(pixels, band, value, dotted, true);
+        for (const Band& band : bands.down) {
+            const DownBand cut{std::max<int64_t>(band.left, 0), std::min<int64_t>(band.right, pixels.width - 1),
+                               std::max<int64_t>(band.top, 0), std::min<int64_t>(band.bottom, pixels.height - 1),
+                               band.top};
+            if (cut.left <= cut.right && cut.top <= cut.bottom)
+                down.push_back(cut);
+        }
+    }
+    FillDownBandsByRow(pixels, down, value, dotted);
+}
+
+void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen)
+{
+    if (!surface.IsValid() || pen.width < 1)
+        return;
+    OutlineBands bands;
+    if (!BandsOf(surface, rect, pen, bands))
+        return;
+    const uint16_t value = ToPixel565(pen.colour);
+    const bool dotted = pen.style == PenStyle::Dotted;
+    const Pixels pixels{surface.Row(0), surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t)), surface.Width(),
+                        surface.Height()};
+    for (const Band& band : bands.across)
+        FillBand(pixels, band, value, dotted, true);
+    for (const Band& band : bands.down)
+        FillBand(pixels, band, value, dotted, false);
 }

@@ -6,6 +6,8 @@
 #include "common/Rect.h"
 #include "display/DisplayResult.h"
 
+#include <vector>
+
 class CSurface;
 
 enum class PenStyle { Solid, Dotted };
@@ -20,3 +22,7 @@ struct CPen {
 // bottom), (left, bottom) and back to (left, top) with the pen, cut at the
 // surface's edges.
 void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen);
+// Draws the outline of every rectangle with the pen: the pixels of
+// DrawOutline called for each (all of one value, so in any order), the edges
+// running down drawn row by row across all of them.
+void DrawOutlines(CSurface& surface, const std::vector<CRect>& rects, const CPen& pen);

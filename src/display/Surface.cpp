@@ -1,4 +1,5 @@
 #include "display/Surface.h"
+#include "display/VectorCode.h"
 
 #include <QPainter>
 
@@ -22,6 +23,7 @@ HResult CSurface::Create(int width, int height)
     return S_OK;
 }
 
+TESSELL_ROW_LOOPS
 HResult CSurface::DrawBitmap(const QImage& bitmap, int sx, int sy, int width, int height)
 {
     if (bitmap.isNull() || m_image.isNull())

@@ -6,6 +6,7 @@
 #include "support/TextCodec.h"
 
 #include <algorithm>
+#include <vector>
 
 void CSheetDesigner::draw(CDisplay* target)
 {
@@ -29,8 +30,11 @@ void CSheetDesigner::draw(CDisplay* target)
         target->Clear(kSheetBackground);
     }
     DrawStatus(*target);
+    std::vector<CRect> outlines;
+    outlines.reserve(size_t(sprites.Count()));
     for (const CDesignerSprite* sprite : sprites)
-        DrawOutline(back, ScreenRect(*sprite), outlinePen);
+        outlines.push_back(ScreenRect(*sprite));
+    DrawOutlines(back, outlines, outlinePen);
     const CPen& selection = selectionPens[size_t(selectionColour)];
     if (hovered)
         DrawOutline(back, ScreenRect(*hovered), selection);

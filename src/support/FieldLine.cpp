@@ -5,6 +5,8 @@
 
 bool ReadFieldLine(CTextReader& file, QByteArray& line, int bufferSize)
 {
+    if (file.TakeLineWithin(line, bufferSize))
+        return true;
     QByteArray piece;
     if (!file.GetLine(piece, bufferSize))
         return false;

@@ -20,9 +20,47 @@ bool CTextReader::Open(const QString& logicalPath)
 
 void CTextReader::OpenBytes(const QByteArray& bytes)
 {
-    m_data = bytes;
-    m_data.replace("\r\n", "\n");
     m_position = 0;
+    const char* const from = bytes.constData();
+    const qsizetype size = bytes.size();
+    if (!std::memchr(from, '\r', size_t(size))) {
+        m_data = bytes;
+        return;
+    }
+    // Every CR LF becomes LF; the bytes between them move in one copy each.
+    m_data.resize(size);
+    char* out = m_data.data();
+    qsizetype at = 0;
+    while (at < size) {
+        const void* cr = std::memchr(from + at, '\r', size_t(size - at));
+        const qsizetype next = cr ? static_cast<const char*>(cr) - from : size;
+        std::memcpy(out, from + at, size_t(next - at));
+        out += next - at;
+        at = next;
+        if (at < size) {
+            const bool beforeFeed = at + 1 < size && from[at + 1] == '\n';
+            if (!beforeFeed)
+                *out++ = '\r';
+            ++at;
+        }
+    }
+    m_data.truncate(out - m_data.constData());
+}
+
+bool CTextReader::TakeLineWithin(QByteArray& line, int bufferSize)
+{
+    if (bufferSize < 2 || m_position >= m_data.size())
+        return false;
+    const char* const from = m_data.constData() + m_position;
+    const qint64 span = qMin<qint64>(m_data.size() - m_position, bufferSize - 1);
+    const void* const feed = std::memchr(from, '\n', size_t(span));
+    if (!feed)
+        return false;
+    const qint64 length = static_cast<const char*>(feed) - from;
+    const void* const nul = std::memchr(from, '\0', size_t(length));
+    line = QByteArray(from, nul ? static_cast<const char*>(nul) - from : length);
+    m_position += length + 1;
+    return true;
 }
 
 bool CTextReader::GetLine(QByteArray& piece, int bufferSize)
@@ -52,20 +90,9 @@ bool CTextReader::GetLine(QByteArray& piece, int bufferSize)
 
 bool CTextReader::GetWholeLine(QByteArray& line, int bufferSize)
 {
-    // The usual line, short and without NUL, is one piece: taken as it stands.
-    if (bufferSize >= 2 && m_position < m_data.size()) {
-        const char* const from = m_data.constData() + m_position;
-        const qint64 span = qMin<qint64>(m_data.size() - m_position, bufferSize - 1);
-        const void* const feed = std::memchr(from, '\n', size_t(span));
-        if (feed) {
-            const qint64 length = static_cast<const char*>(feed) - from;
-            if (!std::memchr(from, '\0', size_t(length))) {
-                line = m_data.mid(m_position, length);
-                m_position += length + 1;
-                return true;
-            }
-        }
-    }
+    // The usual line, short, is one piece: taken as it stands.
+    if (TakeLineWithin(line, bufferSize))
+        return true;
     QByteArray piece;
     line.clear();
     if (!GetLine(piece, bufferSize))

@@ -28,6 +28,10 @@ public:
     // line longer than the buffer are joined, so that the lines after it stay
     // in step. False at the end of the file.
     bool GetWholeLine(QByteArray& line, int bufferSize);
+    // Takes the next line when its line feed comes within bufferSize - 1
+    // bytes: without the line feed and cut at its first NUL, which is what
+    // reading it piece by piece gives. False, reading nothing, otherwise.
+    bool TakeLineWithin(QByteArray& line, int bufferSize);
 
     bool AtEnd() const { return m_position >= m_data.size(); }
     qint64 Tell() const { return m_position; }
