@@ -3,6 +3,7 @@
 #include "build/NameList.h"
 #include "resources/ResourceFiles.h"
 #include "resources/ResourceHost.h"
+#include "resources/TreeList.h"
 #include "support/DiagnosticLog.h"
 #include "support/FieldLine.h"
 #include "support/LogicalPath.h"
@@ -119,7 +120,8 @@ QStringList CSheetEntitiesImport::Names() const
     return names;
 }
 
-bool CSheetEntitiesImport::EnsureFolderEntry(const QString& listPath, const char* logText, const char* message)
+bool CSheetEntitiesImport::EnsureFolderEntry(const QString& listPath, const QString& folderName, const char* logText,
+                                             const char* message)
 {
     CTextReader list;
     if (!list.Open(listPath)) {
@@ -128,12 +130,12 @@ bool CSheetEntitiesImport::EnsureFolderEntry(const QString& listPath, const char
         m_messages.MessageBox(QLatin1String(message), listPath);
         return false;
     }
-    const QByteArray folderLine = EncodeText(folder) + '\\';
+    const QByteArray folderLine = EncodeText(folderName) + '\\';
     QByteArray piece;
     while (list.GetLine(piece, kFolderBuffer))
         if (StripLineFeed(piece) == folderLine)
             return true;
-    const QString entry = folder + QLatin1Char('\\');
+    const QString entry = folderName + QLatin1Char('\\');
     if (AppendTreeEntry(listPath, entry, entry))
         return true;
     LogLine(QLatin1String(logText));
@@ -164,13 +166,17 @@ void CSheetEntitiesImport::AddScriptSounds(const QString& scriptPath, const QStr
 
 void CSheetEntitiesImport::Confirm()
 {
-    // A folder text of fewer than two characters counts as no folder.
-    const QString folderName = folder.size() < 2 ? QString() : folder;
+    // A folder text of fewer than two characters counts as no folder; a longer
+    // one is kept to what one component of a tree file holds (127 bytes), so
+    // that the entries stay readable.
+    const QString folderName =
+        folder.size() < 2 ? QString() : DecodeText(TextFieldBytes(folder, CTreeList::kMaxComponent));
     if (!folderName.isEmpty()) {
-        if (!EnsureFolderEntry(EntityListPath(), kEntityLog, kEntityOpenFailure))
+        if (!EnsureFolderEntry(EntityListPath(), folderName, kEntityLog, kEntityOpenFailure))
             return;
         if (addSounds
-            && !EnsureFolderEntry(SoundListPath(), "*** Couldnt open SoundList.txt ***", "Couldn't open soundlist.txt"))
+            && !EnsureFolderEntry(SoundListPath(), folderName, "*** Couldnt open SoundList.txt ***",
+                                  "Couldn't open soundlist.txt"))
             return;
     }
     CTreeFileAppender entityList;

@@ -35,7 +35,8 @@ public:
     int32_t addSounds = 1; // "Add any sounds from entity scripts", checked at first
 
 private:
-    bool EnsureFolderEntry(const QString& listPath, const char* logText, const char* message);
+    bool EnsureFolderEntry(const QString& listPath, const QString& folderName, const char* logText,
+                           const char* message);
     void AddScriptSounds(const QString& scriptPath, const QString& folderName);
 
     CMessagePort& m_messages;

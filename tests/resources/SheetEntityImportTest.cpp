@@ -82,12 +82,17 @@ TEST_F(SheetEntityImportTest, OneHashScriptStandsForEveryCodeItMatches)
     EXPECT_EQ(Import(Sheet({"bat7!"})), QStringLiteral("no dialog"));
 }
 
-TEST_F(SheetEntityImportTest, AFolderOfOneCharacterIsNoFolder)
+TEST_F(SheetEntityImportTest, AFolderOfOneCharacterIsNoFolderAndALongOneIsCutToAComponent)
 {
     base.Write(QStringLiteral("entities\\ghost.ves"), "");
     Import(Sheet({"ghost!"}), QStringLiteral("G"));
     EXPECT_EQ(base.Read(kEntities), Lines({"wisp", "wisp", "ghost", "ghost"}));
     EXPECT_EQ(base.Read(kSounds), QByteArray());
+    // 100 two-byte letters: cut at 63 of them (126 bytes), never inside one.
+    base.Write(kEntities, QByteArray());
+    Import(Sheet({"ghost!"}), QString(100, QChar(0xE9)), 0);
+    const QByteArray folder = QString(63, QChar(0xE9)).toUtf8();
+    EXPECT_EQ(base.Read(kEntities), Lines({folder + '\\', folder + '\\', folder + "\\ghost", "ghost"}));
 }
 
 TEST_F(SheetEntityImportTest, EntitiesAndTheirSoundsGoIntoTheFolderEachSoundOnce)
