@@ -1,7 +1,9 @@
 // Every core test program runs inside one application object, so that fonts
 // and images work under the offscreen platform. It has no widgets.
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,11 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QStandardPaths::setTestModeEnabled(true);
     QGuiApplication app(argc, argv);
+    // Each test program keeps its settings to itself: CTest runs the tests as
+    // programs side by side, and one test's saved engine path must not reach
+    // another's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
