@@ -3,6 +3,7 @@
 // each presented frame), beside a plain copy of the back buffer's pixels in the
 // same run. Mouse moves draw one such frame each. bench/compare prints the
 // ratio against its goal.
+#include "FramePeers.h"
 #include "display/Display.h"
 #include "map/MapDesigner.h"
 #include "support/QuietUi.h"
@@ -63,36 +64,9 @@ struct MapScene {
 // 16-bit pixels as the back buffer holds; reports both and their ratio.
 void TimeFrames(benchmark::State& state, MapScene& scene, double goal)
 {
-    double frames = 0;
-    int64_t runs = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        scene.designer.draw(&scene.display);
-        scene.display.Present();
-        benchmark::DoNotOptimize(scene.shown.constBits());
-        frames += double(timer.nsecsElapsed());
-        ++runs;
-    }
-    std::vector<uint16_t> from(size_t(kWidth) * kHeight, 0x1234);
-    std::vector<uint16_t> to(size_t(kWidth) * kHeight, 0);
-    double copy = 0;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::memcpy(to.data(), from.data(), to.size() * sizeof(uint16_t));
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-        copy += double(timer.nsecsElapsed());
-    }
-    copy /= 200;
-    const double frame = frames / double(std::max<int64_t>(runs, 1));
+    const double frame = FrameNanoseconds(state, scene.designer, scene.display, scene.shown);
     state.counters["pixels"] = double(kWidth) * kHeight;
-    state.counters["us_frame"] = frame / 1e3;
-    state.counters["us_memcpy"] = copy / 1e3;
-    state.counters["ratio_to_copy"] = frame / copy;
-    if (goal > 0)
-        state.counters["goal_ratio_to_copy"] = goal;
+    ReportFrame(state, frame, PlainCopyNanoseconds(size_t(kWidth) * kHeight), goal);
 }
 
 // The goal: a frame in at most 4 times the plain copy.
@@ -114,12 +88,5 @@ BENCHMARK(BM_MapFrame81EmptyCells10Groups)->Unit(benchmark::kMicrosecond)->UseRe
 
 int main(int argc, char** argv)
 {
-    // Cell labels are drawn with the application's fonts.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

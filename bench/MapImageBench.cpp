@@ -2,6 +2,7 @@
 // file and every preview read, the 5,120 x 2,400 picture drawn and encoded as
 // PNG; beside reading the map file and the previews alone (what opening the
 // quest costs) in the same run.
+#include "FramePeers.h"
 #include "ThousandScreenQuest.h"
 
 #include "map/MapImage.h"
@@ -80,10 +81,5 @@ BENCHMARK(BM_MapImageOf1000Screens)->Unit(benchmark::kMillisecond)->UseRealTime(
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

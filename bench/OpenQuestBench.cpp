@@ -4,6 +4,7 @@
 // quest as made on a case-insensitive system, its screens folder and preview
 // files named in other letter case, is opened too (without a goal: every file
 // is looked up ignoring case).
+#include "FramePeers.h"
 #include "ConsoleUi.h"
 #include "ThousandScreenQuest.h"
 
@@ -82,10 +83,5 @@ BENCHMARK(BM_OpenQuestOf1000ScreensNamedInOtherCase)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

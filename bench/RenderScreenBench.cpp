@@ -1,5 +1,6 @@
 // Rendering one screen of 1,000 placed sprites and 50 fills from the sample
 // sheet, beside copying the same number of pixels with memcpy.
+#include "FramePeers.h"
 #include "ConsoleUi.h"
 
 #include "display/Display.h"
@@ -80,18 +81,7 @@ void BM_RenderScreen1000Sprites50Fills(benchmark::State& state)
         ++runs;
     }
     // The same number of 16-bit pixels copied as one block.
-    std::vector<uint16_t> from(size_t(pixels), 0x1234);
-    std::vector<uint16_t> to(size_t(pixels), 0);
-    double copy = 0;
-    for (int i = 0; i < 50; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::memcpy(to.data(), from.data(), size_t(pixels) * 2);
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-        copy += double(timer.nsecsElapsed());
-    }
-    copy /= 50;
+    const double copy = PlainCopyNanoseconds(size_t(pixels), 50);
     state.counters["pixels"] = double(pixels);
     state.counters["us_render"] = render / double(runs) / 1e3;
     state.counters["us_memcpy"] = copy / 1e3;
@@ -103,10 +93,5 @@ BENCHMARK(BM_RenderScreen1000Sprites50Fills)->Unit(benchmark::kMicrosecond)->Use
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -3,6 +3,7 @@
 // plain copy of the back buffer; and Open at cell, beside reading the same
 // files and decoding the same bitmaps with QImage. bench/compare prints each
 // ratio against its goal.
+#include "FramePeers.h"
 #include "ConsoleUi.h"
 
 #include "display/Display.h"
@@ -122,45 +123,14 @@ struct OpenDesigner {
     }
 };
 
-double PlainCopyNanoseconds()
-{
-    std::vector<uint16_t> from(size_t(1024) * 768, 0x1234);
-    std::vector<uint16_t> to(from.size(), 0);
-    double copy = 0;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::memcpy(to.data(), from.data(), to.size() * sizeof(uint16_t));
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-        copy += double(timer.nsecsElapsed());
-    }
-    return copy / 200;
-}
-
 // The goal: a frame in at most 4 times the plain copy of the back buffer.
 void BM_ScreenDesignerFrameDoubleSizeFullPalettes(benchmark::State& state)
 {
     OpenDesigner scene;
-    double frames = 0;
-    int64_t runs = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        scene.designer.draw(&scene.display);
-        scene.display.Present();
-        benchmark::DoNotOptimize(scene.shown.constBits());
-        frames += double(timer.nsecsElapsed());
-        ++runs;
-    }
-    const double frame = frames / double(std::max<int64_t>(runs, 1));
-    const double copy = PlainCopyNanoseconds();
+    const double frame = FrameNanoseconds(state, scene.designer, scene.display, scene.shown);
     state.counters["sprites_on_strip"] = scene.designer.spritePalette->items.Count();
     state.counters["fill_tiles"] = scene.designer.fillPalette->items.Count();
-    state.counters["us_frame"] = frame / 1e3;
-    state.counters["us_memcpy"] = copy / 1e3;
-    state.counters["ratio_to_copy"] = frame / copy;
-    state.counters["goal_ratio_to_copy"] = 4;
+    ReportFrame(state, frame, PlainCopyNanoseconds(), 4);
 }
 BENCHMARK(BM_ScreenDesignerFrameDoubleSizeFullPalettes)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -204,12 +174,6 @@ BENCHMARK(BM_ScreenDesignerOpenAtCell10Sheets9Screens)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true); // the designer's settings stay out of the user's
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

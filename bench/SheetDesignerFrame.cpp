@@ -3,6 +3,7 @@
 // sprite's outline, the hovered sprite and the drag rectangle, drawn into the
 // back buffer and presented (the view keeps a copy of each presented frame),
 // beside a plain copy of the back buffer's pixels in the same run.
+#include "FramePeers.h"
 #include "display/Display.h"
 #include "sheets/SheetDesigner.h"
 #include "support/QuietUi.h"
@@ -65,48 +66,15 @@ struct SheetScene {
 void BM_SheetDesignerFrame1024Sheet1000Sprites(benchmark::State& state)
 {
     SheetScene scene;
-    double frames = 0;
-    int64_t runs = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        scene.designer.draw(&scene.display);
-        scene.display.Present();
-        benchmark::DoNotOptimize(scene.shown.constBits());
-        frames += double(timer.nsecsElapsed());
-        ++runs;
-    }
-    std::vector<uint16_t> from(size_t(kWidth) * kHeight, 0x1234);
-    std::vector<uint16_t> to(size_t(kWidth) * kHeight, 0);
-    double copy = 0;
-    for (int i = 0; i < 200; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        std::memcpy(to.data(), from.data(), to.size() * sizeof(uint16_t));
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-        copy += double(timer.nsecsElapsed());
-    }
-    copy /= 200;
-    const double frame = frames / double(std::max<int64_t>(runs, 1));
+    const double frame = FrameNanoseconds(state, scene.designer, scene.display, scene.shown);
     state.counters["pixels"] = double(kWidth) * kHeight;
-    state.counters["us_frame"] = frame / 1e3;
-    state.counters["us_memcpy"] = copy / 1e3;
-    state.counters["ratio_to_copy"] = frame / copy;
     // The goal: a frame in at most 4 times the plain copy.
-    state.counters["goal_ratio_to_copy"] = 4;
+    ReportFrame(state, frame, PlainCopyNanoseconds(size_t(kWidth) * kHeight), 4);
 }
 BENCHMARK(BM_SheetDesignerFrame1024Sheet1000Sprites)->Unit(benchmark::kMicrosecond)->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The status lines are drawn with the application's fonts.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
