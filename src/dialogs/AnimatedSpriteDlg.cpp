@@ -24,15 +24,6 @@ QListWidget* List(QWidget* parent, const char* id, const QString& tip)
     return list;
 }
 
-QPushButton* Button(QWidget* parent, const QString& text, const char* id, const QString& tip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(id));
-    button->setAutoDefault(false);
-    button->setToolTip(tip);
-    return button;
-}
-
 void Attention(QWidget* parent, const QString& text)
 {
     ShowDialogMessage(parent, text, QStringLiteral("Attention"));
@@ -45,8 +36,8 @@ CAnimatedSpriteDlg::CAnimatedSpriteDlg(CSpriteAnimation* animation, CSheetDesign
     setWindowTitle(QStringLiteral("Animated Sprite Properties"));
     m_frames = List(this, "1045", QStringLiteral("Sprites in this animation"));
     m_available = List(this, "1046", QStringLiteral("All the Sprites on this sheet"));
-    auto* add = Button(this, QStringLiteral("<< &Add"), "1047", QStringLiteral("Add the selected sprite to the animation"));
-    auto* remove = Button(this, QStringLiteral("&Remove >>"), "1048",
+    auto* add = ActionButton(this, QStringLiteral("<< &Add"), "1047", QStringLiteral("Add the selected sprite to the animation"));
+    auto* remove = ActionButton(this, QStringLiteral("&Remove >>"), "1048",
                           QStringLiteral("Remove the selected sprite from the animation"));
     m_speed = new QLineEdit(this);
     m_speed->setObjectName(QStringLiteral("1049"));

@@ -12,3 +12,12 @@ QDialogButtonBox* OkCancelButtons(QDialog* dialog)
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
 }
+
+QPushButton* ActionButton(QWidget* parent, const QString& text, const char* id, const QString& tip)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(id));
+    button->setAutoDefault(false);
+    button->setToolTip(tip);
+    return button;
+}

@@ -1,6 +1,7 @@
 #include "dialogs/ScreenPropertiesDlg.h"
 
 #include "common/DialogResults.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "map/MapCell.h"
 #include "support/Globals.h"
@@ -12,31 +13,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* Button(QWidget* parent, const QString& text, const char* id, const QString& tip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(id));
-    button->setAutoDefault(false);
-    if (!tip.isEmpty())
-        button->setToolTip(tip);
-    return button;
-}
-} // namespace
-
 CScreenPropertiesDlg::CScreenPropertiesDlg(CMapCell* cell, QWidget* parent) : QDialog(parent), m_cell(cell)
 {
     setWindowTitle(QStringLiteral("Screen Properties"));
-    auto* edit = Button(this, QStringLiteral("&Edit Screen"), "1000", QStringLiteral("Edit the appearance of this screen"));
-    auto* script = Button(this, QStringLiteral("Edit &Script"), "1001", QStringLiteral("Edit the script file for this screen"));
-    auto* remove = Button(this, QStringLiteral("&Delete Screen"), "1002", QStringLiteral("Delete this screen completely"));
-    auto* group = Button(this, QStringLiteral("Edit &Group"), "1004", QStringLiteral("Edit the group this screen is in"));
-    auto* move = Button(this, QStringLiteral("&Move Screen"), "1005", QString());
-    auto* copy = Button(this, QStringLiteral("&Copy Screen"), "1006", QString());
+    auto* edit = ActionButton(this, QStringLiteral("&Edit Screen"), "1000", QStringLiteral("Edit the appearance of this screen"));
+    auto* script = ActionButton(this, QStringLiteral("Edit &Script"), "1001", QStringLiteral("Edit the script file for this screen"));
+    auto* remove = ActionButton(this, QStringLiteral("&Delete Screen"), "1002", QStringLiteral("Delete this screen completely"));
+    auto* group = ActionButton(this, QStringLiteral("Edit &Group"), "1004", QStringLiteral("Edit the group this screen is in"));
+    auto* move = ActionButton(this, QStringLiteral("&Move Screen"), "1005", QString());
+    auto* copy = ActionButton(this, QStringLiteral("&Copy Screen"), "1006", QString());
     m_inside = new QCheckBox(QStringLiteral("Screen is Inside"), this);
     m_inside->setObjectName(QStringLiteral("1003"));
     m_inside->setToolTip(QStringLiteral("Check if this screen is in a room or dungeon etc.."));
-    auto* ok = Button(this, QStringLiteral("OK"), "1", QString());
+    auto* ok = ActionButton(this, QStringLiteral("OK"), "1", QString());
     ok->setDefault(true);
     if (m_cell)
         m_inside->setChecked(m_cell->inside != 0);

@@ -1,5 +1,6 @@
 #include "dialogs/SpriteListDlg.h"
 
+#include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/SpriteListBox.h"
 #include "sheets/SheetDesigner.h"
@@ -11,17 +12,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-QPushButton* Button(QWidget* parent, const QString& text, const char* id, const QString& tip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(id));
-    button->setAutoDefault(false);
-    button->setToolTip(tip);
-    return button;
-}
-} // namespace
-
 CSpriteListDlg::CSpriteListDlg(CSheetDesigner* designer, QWidget* parent) : QDialog(parent), m_designer(designer)
 {
     setWindowTitle(QStringLiteral("Sprite List"));
@@ -30,10 +20,10 @@ CSpriteListDlg::CSpriteListDlg(CSheetDesigner* designer, QWidget* parent) : QDia
     m_list->setObjectName(QStringLiteral("1038"));
     m_list->setToolTip(QStringLiteral("List of sprites on this sheet"));
     label->setBuddy(m_list);
-    auto* edit = Button(this, QStringLiteral("Edit Sprite"), "1039", QStringLiteral("Edits the selected sprite"));
-    auto* animation = Button(this, QStringLiteral("Edit Animation"), "1040",
+    auto* edit = ActionButton(this, QStringLiteral("Edit Sprite"), "1039", QStringLiteral("Edits the selected sprite"));
+    auto* animation = ActionButton(this, QStringLiteral("Edit Animation"), "1040",
                              QStringLiteral("Edits the animation the selected sprite is in"));
-    auto* remove = Button(this, QStringLiteral("Delete Sprite"), "1041", QStringLiteral("Deletes the selected sprite"));
+    auto* remove = ActionButton(this, QStringLiteral("Delete Sprite"), "1041", QStringLiteral("Deletes the selected sprite"));
     auto* ok = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     ok->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
 

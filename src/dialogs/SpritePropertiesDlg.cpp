@@ -1,6 +1,7 @@
 #include "dialogs/SpritePropertiesDlg.h"
 
 #include "common/DialogResults.h"
+#include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
 #include "sheets/DesignerSprite.h"
@@ -52,14 +53,6 @@ QCheckBox* Box(QWidget* parent, const char* id, const QString& label, const QStr
     return box;
 }
 
-QPushButton* Button(QWidget* parent, const QString& text, const char* id, const QString& tip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(id));
-    button->setAutoDefault(false);
-    button->setToolTip(tip);
-    return button;
-}
 } // namespace
 
 CSpritePropertiesDlg::CSpritePropertiesDlg(CDesignerSprite* sprite, CSheetDesigner* designer, QWidget* parent)
@@ -89,9 +82,9 @@ CSpritePropertiesDlg::CSpritePropertiesDlg(CDesignerSprite* sprite, CSheetDesign
                  QStringLiteral("Makes sprite a fill tile in the Screen Designer"), fill);
     m_entity = Box(this, "1037", QStringLiteral("Sprite represents an Entity"),
                    QStringLiteral("Places an entity in the game, rather than this sprite"), entity);
-    auto* redefine = Button(this, QStringLiteral("Redefine"), "1043", QStringLiteral("Redefine this sprites rectangle"));
-    auto* remove = Button(this, QStringLiteral("&Delete"), "1041", QStringLiteral("Deletes this sprite"));
-    auto* ok = Button(this, QStringLiteral("OK"), "1", QString());
+    auto* redefine = ActionButton(this, QStringLiteral("Redefine"), "1043", QStringLiteral("Redefine this sprites rectangle"));
+    auto* remove = ActionButton(this, QStringLiteral("&Delete"), "1041", QStringLiteral("Deletes this sprite"));
+    auto* ok = ActionButton(this, QStringLiteral("OK"), "1", QString());
     ok->setDefault(true);
 
     auto* fields = new QFormLayout;
