@@ -18,6 +18,10 @@ QString NameField(const QByteArray& line)
 
 } // namespace
 
+const char kEntityListMissing[] = "Couldnt open entity List";
+const char kSheetListMissing[] = "Couldnt open sheets List";
+const char kSoundListMissing[] = "Couldnt open sound List";
+
 void CNameList::ReadTreeFile(const QString& path, const QString& message, CMessagePort& ui)
 {
     CTextReader file;

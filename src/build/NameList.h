@@ -30,5 +30,11 @@ private:
     CTaggedList<QString> m_names;
 };
 
+// What is shown when one of the three tree lists cannot be read into its name
+// list (caption: the path).
+extern const char kEntityListMissing[]; // "Couldnt open entity List"
+extern const char kSheetListMissing[];  // "Couldnt open sheets List"
+extern const char kSoundListMissing[];  // "Couldnt open sound List"
+
 // A name is held in a 32-character field.
 constexpr int kResourceNameLength = 32;

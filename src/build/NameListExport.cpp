@@ -10,9 +10,6 @@
 #include "support/TextFile.h"
 #include "support/MessagePort.h"
 
-const char kEntityListMissing[] = "Couldnt open entity List";
-const char kSheetListMissing[] = "Couldnt open sheets List";
-const char kSoundListMissing[] = "Couldnt open sound List";
 
 namespace {
 

@@ -1,6 +1,8 @@
 #pragma once
 // The three lists a build writes into "output\temp\" for the engine, each put
 // into the quest archive with the files it names.
+#include "build/NameList.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,12 +10,6 @@ class CCompileList;
 class CNameList;
 class CMessagePort;
 class CVirtualArchive;
-
-// What an export shows when its tree list cannot be opened (caption: the
-// path), and what it logs before a name it leaves out.
-extern const char kEntityListMissing[]; // "Couldnt open entity List"
-extern const char kSheetListMissing[];  // "Couldnt open sheets List"
-extern const char kSoundListMissing[];  // "Couldnt open sound List"
 
 // "entities.txt": every entity's name and flag; each entity script is brought
 // up to date and its compiled file added. 1, or 0 when the list cannot be

@@ -80,7 +80,7 @@ void CGroupPropertiesDlg::Initialise()
         return;
     music = m_group->music;
     if (m_ui)
-        m_soundList->ReadTreeFile(SoundListPath(), QStringLiteral("Couldnt open sound List"), *m_ui);
+        m_soundList->ReadTreeFile(SoundListPath(), QLatin1String(kSoundListMissing), *m_ui);
     m_music->clear();
     // Each entry shows its name readably and keeps the name's own bytes.
     for (const QString& choice : m_soundList->MusicChoices())

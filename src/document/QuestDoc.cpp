@@ -146,7 +146,7 @@ void CQuestDoc::OnCommand(int id)
     case ID_GRAPHICS_MANAGER:
         RunResourceManager(SheetManagerKind());
         // The manager may have added or removed sheets.
-        sheetList->ReadTreeFile(SheetListPath(), QStringLiteral("Couldnt open sheets List"), ui);
+        sheetList->ReadTreeFile(SheetListPath(), QLatin1String(kSheetListMissing), ui);
         break;
     case ID_APP_ABOUT:
         ui.ShowAbout();
@@ -296,7 +296,7 @@ void CQuestDoc::SheetCommand(int id)
 
 void CQuestDoc::ReloadEntityList()
 {
-    entityList->ReadTreeFile(EntityListPath(), QStringLiteral("Couldnt open entity List"), ui);
+    entityList->ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMissing), ui);
 }
 
 void CQuestDoc::ScreenSaved(int column, int row)

@@ -16,19 +16,6 @@ namespace {
 
 const char kError[] = "Error";
 
-QString TreeFilePath(ResourceMode mode)
-{
-    switch (mode) {
-    case ModeSounds:
-        return SoundListPath();
-    case ModeSheets:
-        return SheetListPath();
-    case ModeEntities:
-        break;
-    }
-    return EntityListPath();
-}
-
 // The file name of a chosen path, and that name without its extension.
 QString ChosenFileName(const QString& chosen)
 {
@@ -63,7 +50,7 @@ CResourceManager::CResourceManager(const ResourceManagerKind& managerKind, CMess
 
 void CResourceManager::Initialise()
 {
-    treeList.Load(TreeFilePath(kind.mode)); // a failure leaves the tree empty
+    treeList.Load(QuestFilePath(kind.treeFile)); // a failure leaves the tree empty
     treeList.SetTreeControl(&tree);
     treeList.FillTree(kind.titleLine);
 }

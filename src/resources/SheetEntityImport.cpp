@@ -25,8 +25,6 @@ constexpr int kSheetBuffer = 32;
 constexpr int kFolderBuffer = 200;
 constexpr int kScriptBuffer = 128;
 
-const char kEntityListMessage[] = "Couldnt open entity List";
-const char kSoundListMessage[] = "Couldnt open sound List";
 const char kEntityLog[] = "*** Couldnt open EntityList.txt ***";
 const char kEntityOpenFailure[] = "Couldn't open entitylist.txt";
 
@@ -99,7 +97,7 @@ void ImportSheetEntities(const QString& sheetName, CMessagePort& messages, CReso
     if (import.records.IsEmpty())
         return;
     CNameList& entities = host.EntityList();
-    entities.ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMessage), messages);
+    entities.ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMissing), messages);
     std::vector<CSheetEntityRecord*> found;
     for (CSheetEntityRecord* record : import.records) {
         record->found = IsEntityName(entities, record->name) ? 1 : 0;
@@ -156,7 +154,7 @@ void CSheetEntitiesImport::AddScriptSounds(const QString& scriptPath, const QStr
         if (!PlayedSound(piece, sound) || !IsSafeFileName(sound) || !IsLogicalFile(SoundPath(sound)))
             continue;
         // Re-read after every append, so a sound played twice is added once.
-        sounds.ReadTreeFile(SoundListPath(), QLatin1String(kSoundListMessage), m_messages);
+        sounds.ReadTreeFile(SoundListPath(), QLatin1String(kSoundListMissing), m_messages);
         if (sounds.Contains(sound))
             continue;
         if (!AppendTreeEntry(SoundListPath(), InFolder(folderName, sound), sound))
