@@ -2,7 +2,7 @@
 // scrambled, beside `cat` of the same files into one file, in the same run.
 // The goal is at most 1.3 times `cat`.
 #include "build/VirtualArchive.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,10 +3,10 @@
 // call on the same 2,000 files made directly in the same run. The goal is at
 // most 2 times those calls. The `stat` program over the same files is timed
 // too, for a looser view.
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
 #include "build/CompileList.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "FramePeers.h"
 #include "display/Display.h"
 #include "map/MapDesigner.h"
-#include "support/QuietUi.h"
+#include "document/UiPort.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -22,8 +22,9 @@ constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
 struct MapScene {
-    CQuietUi ui;
-    CMapDesigner designer{ui};
+    CUiPort ui;
+    CQuest quest{ui, ui, ui};
+    CMapDesigner designer{quest, ui, ui, ui};
     CDisplay display;
     QImage shown; // what the view keeps of each presented frame
 
@@ -45,7 +46,7 @@ struct MapScene {
                 for (int y = 0; y < 96; ++y)
                     for (int x = 0; x < 128; ++x) // some sky left out in key green
                         preview->SetPixel(x, y, y < 12 ? 0x07E0 : uint16_t((x * 31 + y * 7 + c * 1000 + r) & 0xF7DF));
-                designer.map.Cell(c, r).preview = std::move(preview);
+                quest.map.Cell(c, r).preview = std::move(preview);
             }
         for (int g = 0; g < 10; ++g) {
             auto group = std::make_unique<CGroup>();
@@ -54,9 +55,9 @@ struct MapScene {
             group->right = group->left + 256;
             group->bottom = group->top + 384;
             group->id = g;
-            designer.map.groups.Append(std::move(group));
+            quest.map.groups.Append(std::move(group));
         }
-        designer.map.groups.selected = designer.map.groups.groups.Head();
+        quest.map.groups.selected = quest.map.groups.groups.Head();
     }
 };
 

@@ -5,11 +5,11 @@
 #include "FramePeers.h"
 #include "ThousandScreenQuest.h"
 
-#include "map/MapImage.h"
-#include "map/QuestFiles.h"
-#include "map/QuestMap.h"
-#include "support/Globals.h"
-#include "support/QuietUi.h"
+#include "quest/MapImage.h"
+#include "quest/QuestFiles.h"
+#include "quest/QuestMap.h"
+#include "support/paths/Globals.h"
+#include "document/UiPort.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -20,7 +20,7 @@
 
 namespace {
 
-bool ReadPreviews(CQuestMap& map, CQuietUi& ui)
+bool ReadPreviews(CQuestMap& map, CUiPort& ui)
 {
     CQuestFiles files(map, ui, ui, ui);
     files.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
@@ -31,7 +31,7 @@ void BM_MapImageOf1000Screens(benchmark::State& state)
 {
     ThousandScreenQuest quest(false);
     g_baseDirectory = quest.dir.path();
-    CQuietUi ui;
+    CUiPort ui;
     double ours = 0;
     double drawing = 0;
     int64_t runs = 0;

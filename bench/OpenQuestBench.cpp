@@ -5,11 +5,11 @@
 // files named in other letter case, is opened too (without a goal: every file
 // is looked up ignoring case).
 #include "FramePeers.h"
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 #include "ThousandScreenQuest.h"
 
-#include "map/MapDesigner.h"
-#include "support/Globals.h"
+#include "quest/Quest.h"
+#include "support/paths/Globals.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -45,17 +45,17 @@ void OpenQuest(benchmark::State& state, bool otherCase, double goal)
     ThousandScreenQuest& quest = TheQuest(otherCase);
     g_baseDirectory = quest.dir.path();
     CConsoleUi ui;
-    CMapDesigner designer(ui);
+    CQuest opened(ui, ui, ui);
     double ours = 0;
     int64_t runs = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        designer.files.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
+        opened.files.LoadMapFile(QStringLiteral("save\\Bench.qss"), QStringLiteral("Bench"));
         ours += double(timer.nsecsElapsed()) / 1e9;
         ++runs;
     }
-    if (designer.map.ScreenCount() != kScreens || ui.messageCount != 0)
+    if (opened.map.ScreenCount() != kScreens || ui.messageCount != 0)
         state.SkipWithError("the quest did not open whole");
     double wc = 0;
     for (int i = 0; i < 5; ++i)

@@ -1,12 +1,12 @@
 // Rendering one screen of 1,000 placed sprites and 50 fills from the sample
 // sheet, beside copying the same number of pixels with memcpy.
 #include "FramePeers.h"
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
 #include "display/Display.h"
 #include "screens/Screen.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -4,13 +4,14 @@
 // files and decoding the same bitmaps with QImage. bench/compare prints each
 // ratio against its goal.
 #include "FramePeers.h"
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
 #include "display/Display.h"
 #include "screens/ScreenDesigner.h"
+#include "screens/ScreenDesignerPort.h"
 #include "sheets/SheetFileWriter.h"
-#include "support/Globals.h"
-#include "support/Settings.h"
+#include "support/paths/Globals.h"
+#include "support/platform/Settings.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -102,7 +103,8 @@ struct OpenDesigner {
     DesignerQuest quest;
     CConsoleUi ui;
     CDisplay display;
-    CScreenDesigner designer{ui};
+    CScreenDesignerPort screenWindow; // no window: its calls do nothing
+    CScreenDesigner designer{ui, ui, screenWindow};
     QImage shown; // what the view keeps of each presented frame
 
     OpenDesigner()

@@ -6,7 +6,7 @@
 #include "FramePeers.h"
 #include "display/Display.h"
 #include "sheets/SheetDesigner.h"
-#include "support/QuietUi.h"
+#include "document/UiPort.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -24,8 +24,8 @@ constexpr int kSheetSize = 1024;
 constexpr int kSprites = 1000;
 
 struct SheetScene {
-    CQuietUi ui;
-    CSheetDesigner designer{ui};
+    CUiPort ui;
+    CSheetDesigner designer{ui, ui, ui};
     CDisplay display;
     QImage shown; // what the view keeps of each presented frame
 

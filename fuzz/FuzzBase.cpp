@@ -1,7 +1,7 @@
 #include "FuzzBase.h"
 
-#include "support/Globals.h"
-#include "support/LogicalPath.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,7 +20,7 @@ int CFuzzUi::MessageBox(const QString& text, const QString& caption, Buttons but
     ++messageCount;
     lastText = text;
     lastCaption = caption;
-    return CQuietUi::MessageBox(text, caption, buttons);
+    return QuietAnswer(buttons);
 }
 
 namespace {

@@ -3,7 +3,7 @@
 // out like the shipped one, that g_baseDirectory points at (quest "Fuzz"); a
 // quiet Ui port that answers every question with the safe choice; and writing
 // the input bytes into a file below the base.
-#include "support/QuietUi.h"
+#include "document/UiPort.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +13,7 @@
 
 // The Ui port of the fuzz targets: counts message boxes, shows nothing, says
 // No or Cancel to every question and cancels every dialog.
-class CFuzzUi : public CQuietUi {
+class CFuzzUi : public CUiPort {
 public:
     int MessageBox(const QString& text, const QString& caption, Buttons buttons) override;
     void SetWindowTitle(const QString& title) override { windowTitle = title; }

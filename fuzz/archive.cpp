@@ -6,7 +6,7 @@
 #include "QuestArchiveCommand.h"
 
 #include "build/ArchiveReader.h"
-#include "support/LogicalPath.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 #include "FuzzBase.h"
 
 #include "build/CompileList.h"
-#include "support/QuestPaths.h"
+#include "support/paths/QuestPaths.h"
 
 #include <utility>
 #include <vector>

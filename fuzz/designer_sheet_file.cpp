@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzCheck(Saved(once) == once, "a saved sheet file reads back and saves the same");
 
     FuzzWrite(QStringLiteral("sprite sheets\\fuzz.spt"), input);
-    CSheetDesigner designer(ui);
+    CSheetDesigner designer(ui, ui, ui);
     designer.display = display;
     designer.Open(QStringLiteral("fuzz"));
     CheckModel(designer.sprites, designer.animations);

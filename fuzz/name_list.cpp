@@ -7,8 +7,8 @@
 #include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QFile>
 

@@ -5,20 +5,20 @@
 #include "FuzzBase.h"
 
 #include "display/Surface.h"
-#include "map/MapCell.h"
-#include "map/MapDesigner.h"
-#include "map/PreviewReader.h"
+#include "quest/MapCell.h"
+#include "quest/Quest.h"
+#include "quest/PreviewReader.h"
 #include "screens/PreviewWriter.h"
-#include "support/QuestPaths.h"
+#include "support/paths/QuestPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();
     static CFuzzUi ui;
-    static CMapDesigner designer(ui);
+    static CQuest quest(ui, ui, ui);
     FuzzWrite(PreviewPath(0, 0), data, size);
-    CMapCell& cell = designer.map.Cell(0, 0);
-    designer.files.LoadPreview(cell, 0, 0);
+    CMapCell& cell = quest.map.Cell(0, 0);
+    quest.files.LoadPreview(cell, 0, 0);
     FuzzCheck(cell.preview != nullptr, "a preview file that opens gives the cell a preview");
     FuzzCheck(cell.preview->Width() == kPreviewWidth && cell.preview->Height() == kPreviewHeight,
               "a preview is 128 x 96");

@@ -7,7 +7,7 @@
 #include "screens/Screen.h"
 #include "screens/ScreenFile.h"
 #include "sheets/SheetLibrary.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,7 +4,7 @@
 
 #include "build/CompileList.h"
 #include "build/ScriptErrors.h"
-#include "support/QuestPaths.h"
+#include "support/paths/QuestPaths.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -5,7 +5,7 @@
 
 #include "display/Display.h"
 #include "sheets/SheetLibrary.h"
-#include "support/LogicalPath.h"
+#include "support/paths/LogicalPath.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,12 +1,11 @@
 #include "BuildCommand.h"
 
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
-#include "document/QuestDoc.h"
-#include "map/MapDesigner.h"
-#include "support/Globals.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
+#include "quest/Quest.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QFileInfo>
 
@@ -30,14 +29,12 @@ int BuildCommand(const QStringList& args)
         return 1;
     }
     CConsoleUi ui;
-    CQuestDoc document(ui);
-    CMapDesigner& designer = *document.mapDesigner;
-    designer.files.LoadMapFile(mapFile, quest);
-    if (g_questName != quest)
+    CQuest questData(ui, ui, ui);
+    if (!questData.files.LoadMapFile(mapFile, quest).isMapFile)
         return 1; // the map file could not be read; the message is out
     if (recompile)
-        designer.build.RecompileAllScripts(false);
-    if (!designer.build.BuildQuest(true))
+        questData.build.RecompileAllScripts(false);
+    if (!questData.build.BuildQuest(true))
         return 1;
     PrintError(QStringLiteral("Wrote %1").arg(NativePath(QuestArchivePath())));
     return 0;

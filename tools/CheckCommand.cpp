@@ -1,8 +1,8 @@
 #include "CheckCommand.h"
 
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
-#include "map/QuestCheck.h"
+#include "quest/QuestCheck.h"
 
 QString CheckUsage()
 {

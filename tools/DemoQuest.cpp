@@ -1,17 +1,16 @@
 #include "DemoQuest.h"
 
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
-#include "document/QuestDoc.h"
-#include "map/MapDesigner.h"
-#include "map/QuestFolder.h"
+#include "quest/Quest.h"
+#include "quest/QuestFolder.h"
 #include "screens/Screen.h"
 #include "sheets/SheetFileWriter.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
-#include "support/TextFile.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextFile.h"
 
 #include <QFile>
 
@@ -167,9 +166,8 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
     if (!WriteSheetFile(QStringLiteral("meadow"), QStringLiteral("Meadow"), MeadowSprites(wisp), ui))
         return 1;
 
-    CQuestDoc document(ui);
-    CMapDesigner& map = *document.mapDesigner;
-    if (!map.files.NewQuestNamed(QStringLiteral("Demo")))
+    CQuest quest(ui, ui, ui);
+    if (!quest.files.NewQuestNamed(QStringLiteral("Demo")))
         return 1;
     // The resource trees: the sheet in a folder, the entity in another.
     if (!WriteText(SheetListPath(), "Outdoors\\\r\nOutdoors\\\r\nOutdoors\\meadow\r\nmeadow\r\n")
@@ -185,7 +183,7 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
                 return 1;
             screen.mapCellX = column;
             screen.mapCellY = row;
-            screen.previewSaved = [&map](int c, int r) { map.files.LoadPreview(map.map.Cell(c, r), c, r); };
+            screen.previewSaved = [&quest](int c, int r) { quest.files.LoadPreview(quest.map.Cell(c, r), c, r); };
             CPainter painter(screen, library);
             PaintScreen(painter, column, row);
             if (!screen.Save())
@@ -201,12 +199,12 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
         group->top = rects[id][1];
         group->right = rects[id][2];
         group->bottom = rects[id][3];
-        map.map.groups.Append(std::move(group));
+        quest.map.groups.Append(std::move(group));
         CopyFileReplacing(ScreenScriptTemplatePath(), GroupScriptPath(id));
     }
-    map.map.properties.startX = 320 + 160;
-    map.map.properties.startY = 240 + 120;
-    map.map.properties.fullName = QStringLiteral("The Meadow Vale");
-    map.files.SaveMapFile();
+    quest.map.properties.startX = 320 + 160;
+    quest.map.properties.startY = 240 + 120;
+    quest.map.properties.fullName = QStringLiteral("The Meadow Vale");
+    quest.files.SaveMapFile();
     return ui.messageCount == 0 ? 0 : 1;
 }

@@ -1,12 +1,12 @@
 #include "MapImageCommand.h"
 
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
-#include "map/MapImage.h"
-#include "map/QuestFiles.h"
-#include "map/QuestMap.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
+#include "quest/MapImage.h"
+#include "quest/QuestFiles.h"
+#include "quest/QuestMap.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QImageWriter>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "QuestArchiveCommand.h"
 
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 
 #include "build/ArchiveReader.h"
 

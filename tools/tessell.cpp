@@ -2,23 +2,22 @@
 // directory. It uses the same code as the editor and needs no display.
 #include "BuildCommand.h"
 #include "CheckCommand.h"
-#include "ConsoleUi.h"
+#include "console/ConsoleUi.h"
 #include "DemoQuest.h"
 #include "MapImageCommand.h"
 #include "QuestArchiveCommand.h"
 
 #include "display/Display.h"
-#include "document/QuestDoc.h"
-#include "map/MapDesigner.h"
-#include "map/MapFile.h"
-#include "map/QuestMap.h"
+#include "quest/Quest.h"
+#include "quest/MapFile.h"
+#include "quest/QuestMap.h"
 #include "screens/PreviewWriter.h"
 #include "screens/Screen.h"
 #include "sheets/SheetLibrary.h"
-#include "support/DiagnosticLog.h"
-#include "support/Globals.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,8 +40,8 @@ int NewQuest(const QStringList& args)
     if (args.size() != 1)
         return Usage();
     CConsoleUi ui;
-    CQuestDoc document(ui);
-    if (!document.mapDesigner->files.NewQuestNamed(args[0]))
+    CQuest quest(ui, ui, ui);
+    if (!quest.files.NewQuestNamed(args[0]))
         return 1;
     if (ui.messageCount > 0)
         return 1;
@@ -69,7 +68,7 @@ int RewritePreviews(const QStringList& args)
     CQuestMap map;
     const MapFileReading reading = ReadMapFileBytes(mapFile.readAll(), map);
     if (!reading.isMapFile) {
-        ui.MessageBox(QStringLiteral("Invalid Map File"), mapPath, CUiPort::ButtonsOk);
+        ui.MessageBox(QStringLiteral("Invalid Map File"), mapPath, CMessagePort::ButtonsOk);
         return 1;
     }
     g_questName = quest;

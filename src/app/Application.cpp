@@ -5,8 +5,8 @@
 #include "app/WidgetUi.h"
 #include "dialogs/StartDlg.h"
 #include "document/QuestDoc.h"
-#include "support/DiagnosticLog.h"
-#include "support/Globals.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 

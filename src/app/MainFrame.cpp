@@ -52,7 +52,7 @@ void CMainFrame::SetMenu(MenuId menuId)
         // Qt shows the text after the tab as the key, without making it one.
         QAction* action = popup->addAction(c.label);
         action->setObjectName(QString::number(c.id));
-        if (c.id == ID_SNAP_TO_WIDTH || c.id == ID_STACK_AT_BOTTOM || c.id == ID_DOUBLE_SIZE)
+        if (c.checked)
             action->setCheckable(true);
         const int id = c.id;
         connect(action, &QAction::triggered, this, [this, id] {
@@ -73,11 +73,11 @@ void CMainFrame::RefreshChecks()
 {
     // The item is checked when the screen designer is active and its flag set,
     // and left alone otherwise.
-    if (m_document.activeDesigner != m_document.screenDesigner.get())
+    if (!m_document.ScreenDesignerActive())
         return;
-    for (int id : {int(ID_SNAP_TO_WIDTH), int(ID_STACK_AT_BOTTOM), int(ID_DOUBLE_SIZE)})
-        if (QAction* a = MenuAction(id))
-            a->setChecked(m_document.IsChecked(id));
+    for (const CommandInfo& c : CommandTable())
+        if (QAction* a = c.checked ? MenuAction(c.id) : nullptr)
+            a->setChecked(c.checked(m_document));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

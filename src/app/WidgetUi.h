@@ -2,7 +2,7 @@
 // The Ui port with real windows: message boxes, file dialogs and the program's
 // dialogs, owned by the main window.
 #include "dialogs/EntityInfoDlg.h"
-#include "support/UiPort.h"
+#include "document/UiPort.h"
 
 #include <QList>
 #include <QPointer>

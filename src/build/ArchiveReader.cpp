@@ -1,7 +1,7 @@
 #include "build/ArchiveReader.h"
 
 #include "build/VirtualArchive.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <limits>
 

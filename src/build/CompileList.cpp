@@ -2,15 +2,15 @@
 
 #include "build/FileTime.h"
 #include "common/DialogResults.h"
-#include "support/DiagnosticLog.h"
-#include "support/LaunchEditor.h"
-#include "support/LineHelpers.h"
-#include "support/LogicalPath.h"
-#include "support/Processes.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
-#include "support/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/io/LineHelpers.h"
+#include "support/paths/LogicalPath.h"
+#include "support/platform/Processes.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QFile>
 

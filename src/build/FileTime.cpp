@@ -1,6 +1,6 @@
 #include "build/FileTime.h"
 
-#include "support/NativeFile.h"
+#include "support/io/NativeFile.h"
 
 #include <QFileInfo>
 

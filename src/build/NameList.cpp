@@ -1,10 +1,10 @@
 #include "build/NameList.h"
 
-#include "support/LineHelpers.h"
-#include "support/QuestPaths.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/io/LineHelpers.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include "build/CompileList.h"
 #include "build/NameList.h"
 #include "build/VirtualArchive.h"
-#include "support/DiagnosticLog.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 
 namespace {

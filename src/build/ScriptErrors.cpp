@@ -1,9 +1,9 @@
 #include "build/ScriptErrors.h"
 
 #include "build/CompileList.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/QuestPaths.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/paths/QuestPaths.h"
 
 namespace {
 constexpr int kPieceBuffer = 512;

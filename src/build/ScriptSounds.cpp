@@ -1,7 +1,7 @@
 #include "build/ScriptSounds.h"
 
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
 
 QStringList SoundsPlayedBy(const QString& scriptPath)
 {

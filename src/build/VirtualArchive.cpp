@@ -1,11 +1,11 @@
 #include "build/VirtualArchive.h"
 
 #include "build/FileCopy.h"
-#include "support/DiagnosticLog.h"
-#include "support/LogicalPath.h"
-#include "support/NativeFile.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/paths/LogicalPath.h"
+#include "support/io/NativeFile.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
 
 #include <QFile>
 

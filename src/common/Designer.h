@@ -5,7 +5,6 @@
 #include <cstdint>
 
 class CDisplay;
-class CQuestDoc;
 
 // The platform's scroll codes.
 enum ScrollCode {
@@ -36,5 +35,4 @@ public:
     virtual void onLButtonUp(uint32_t flags, int x, int y) { (void)flags; (void)x; (void)y; }     // slot 11
 
     CDisplay* display = nullptr;   // borrowed; set when the view makes the display
-    CQuestDoc* document = nullptr; // borrowed back pointer; set by the document
 };

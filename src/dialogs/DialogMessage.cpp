@@ -1,6 +1,6 @@
 #include "dialogs/DialogMessage.h"
 
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 namespace {
 MessageShower& Shower()

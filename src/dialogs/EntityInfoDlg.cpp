@@ -3,7 +3,7 @@
 #include "dialogs/DialogMessage.h"
 #include "dialogs/OneLineFields.h"
 #include "screens/PlacedSprite.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <QFormLayout>
 #include <QLabel>

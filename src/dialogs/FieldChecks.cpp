@@ -1,7 +1,7 @@
 #include "dialogs/FieldChecks.h"
 
 #include "dialogs/DialogMessage.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <QLineEdit>
 #include <QLocale>

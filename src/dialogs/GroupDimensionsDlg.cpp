@@ -3,9 +3,9 @@
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
 #include "dialogs/OneLineFields.h"
-#include "map/Group.h"
-#include "map/MapCell.h"
-#include "support/LineHelpers.h"
+#include "quest/Group.h"
+#include "quest/MapCell.h"
+#include "support/io/LineHelpers.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

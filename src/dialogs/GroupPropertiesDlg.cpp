@@ -2,11 +2,11 @@
 
 #include "build/NameList.h"
 #include "dialogs/GroupDimensionsDlg.h"
-#include "map/Group.h"
-#include "support/Globals.h"
-#include "support/QuestPaths.h"
-#include "support/LaunchEditor.h"
-#include "support/TextCodec.h"
+#include "quest/Group.h"
+#include "support/paths/Globals.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/io/TextCodec.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #include "dialogs/OneLineFields.h"
 
-#include "support/FieldLine.h"
+#include "support/io/FieldLine.h"
 
 #include <QLineEdit>
 

@@ -3,8 +3,8 @@
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
 #include "dialogs/OneLineFields.h"
-#include "map/QuestProperties.h"
-#include "support/TextCodec.h"
+#include "quest/QuestProperties.h"
+#include "support/io/TextCodec.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

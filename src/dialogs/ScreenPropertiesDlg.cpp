@@ -3,10 +3,10 @@
 #include "common/DialogResults.h"
 #include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
-#include "map/MapCell.h"
-#include "support/Globals.h"
-#include "support/LaunchEditor.h"
-#include "support/QuestPaths.h"
+#include "quest/MapCell.h"
+#include "support/paths/Globals.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "dialogs/OneLineFields.h"
 #include "resources/SheetEntityImport.h"
 #include "resources/TreeList.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -6,9 +6,9 @@
 #include "dialogs/FieldChecks.h"
 #include "sheets/DesignerSprite.h"
 #include "sheets/SheetDesigner.h"
-#include "support/FieldLine.h"
-#include "support/SheetDesignerPort.h"
-#include "support/TextCodec.h"
+#include "support/io/FieldLine.h"
+#include "sheets/SheetDesignerPort.h"
+#include "support/io/TextCodec.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,50 +1,125 @@
 #include "document/Commands.h"
 
+#include "document/QuestDoc.h"
+#include "document/UiPort.h"
+#include "resources/ResourceManagerKind.h"
+
+namespace {
+// The check marks show the screen designer's flags while it is active.
+bool SnapChecked(const CQuestDoc& d)
+{
+    return d.ScreenDesignerActive() && d.screenDesigner->snapToWidth != 0;
+}
+bool StackChecked(const CQuestDoc& d)
+{
+    return d.ScreenDesignerActive() && d.screenDesigner->stackAtBottom != 0;
+}
+bool DoubleSizeChecked(const CQuestDoc& d)
+{
+    return d.ScreenDesignerActive() && d.screenDesigner->doubleSize != 0;
+}
+
+void About(CQuestDoc& d)
+{
+    d.ui.ShowAbout();
+}
+
+const CommandInfo kAbout = {ID_APP_ABOUT, kInitialMenu, "&Help", "&About quest...", "", Guard::None, About};
+
+CommandInfo AboutIn(MenuId menu)
+{
+    CommandInfo about = kAbout;
+    about.menu = menu;
+    return about;
+}
+} // namespace
+
 const std::vector<CommandInfo>& CommandTable()
 {
+    using D = CQuestDoc&;
     static const std::vector<CommandInfo> table = {
         // Map menu (134)
-        {ID_NEW_QUEST, kMapMenu, "&File", "&New\tCtrl+N", Guard::Map},
-        {ID_OPEN_QUEST, kMapMenu, "&File", "&Open\tCtrl+O", Guard::Map},
-        {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", Guard::Map},
-        {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", Guard::Map},
-        {ID_WRITE_QUEST, kMapMenu, "&File", "&Write Quest file\tCtrl+Q", Guard::Map},
-        {ID_RECOMPILE_ALL, kMapMenu, "&File", "&Recompile all scripts", Guard::None}, // builds only from the map
-        {ID_TEST_QUEST, kMapMenu, "&File", "&Test Quest in Vantraglen...\tCtrl+T", Guard::None},
-        {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", Guard::None},
-        {ID_EXIT, kMapMenu, "&File", "E&xit", Guard::None},
-        {ID_QUEST_PROPERTIES, kMapMenu, "&Quest", "Quest &Properties...\tCtrl+P", Guard::Map},
-        {ID_EDIT_MAIN_SCRIPT, kMapMenu, "&Quest", "Edit &Main Script...\tCtrl+M", Guard::Map},
-        {ID_ENTITY_MANAGER, kMapMenu, "&Resources", "&Entity Manager...\tCtrl+E", Guard::None},
-        {ID_SOUND_MANAGER, kMapMenu, "&Resources", "&Sound Manager...\tCtrl+O", Guard::None},
-        {ID_GRAPHICS_MANAGER, kMapMenu, "&Resources", "&Graphics Manager...\tCtrl+G", Guard::None},
-        {ID_APP_ABOUT, kMapMenu, "&Help", "&About quest...", Guard::None},
+        {ID_NEW_QUEST, kMapMenu, "&File", "&New\tCtrl+N", "Ctrl+N", Guard::Map,
+         [](D d) { d.quest.files.NewQuestCommand(); }},
+        {ID_OPEN_QUEST, kMapMenu, "&File", "&Open\tCtrl+O", "", Guard::Map,
+         [](D d) { d.quest.files.OpenQuest(true); }},
+        {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", "", Guard::Map, [](D d) { d.quest.files.SaveMapFile(); }},
+        {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", "", Guard::Map,
+         [](D d) { d.quest.build.CopyQuest(); }},
+        {ID_WRITE_QUEST, kMapMenu, "&File", "&Write Quest file\tCtrl+Q", "Ctrl+Q", Guard::Map,
+         [](D d) { d.quest.build.BuildQuest(true); }},
+        // Recompile all empties the compile list in every mode; it builds only from the map.
+        {ID_RECOMPILE_ALL, kMapMenu, "&File", "&Recompile all scripts", "", Guard::None,
+         [](D d) { d.quest.build.RecompileAllScripts(d.MapDesignerActive()); }},
+        {ID_TEST_QUEST, kMapMenu, "&File", "&Test Quest in Vantraglen...\tCtrl+T", "Ctrl+T", Guard::None,
+         [](D d) { d.quest.build.TestQuest(d.MapDesignerActive()); }},
+        {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "", Guard::None,
+         [](D d) { d.quest.build.FindEngine(); }},
+        // The main window's close saves the map file, and may keep the program open.
+        {ID_EXIT, kMapMenu, "&File", "E&xit", "", Guard::None, [](D d) { d.ui.Quit(0); }},
+        // The dialog changes the five values only on OK.
+        {ID_QUEST_PROPERTIES, kMapMenu, "&Quest", "Quest &Properties...\tCtrl+P", "Ctrl+P", Guard::Map,
+         [](D d) { d.ui.QuestPropertiesDialog(d.quest.map.properties); }},
+        {ID_EDIT_MAIN_SCRIPT, kMapMenu, "&Quest", "Edit &Main Script...\tCtrl+M", "Ctrl+M", Guard::Map,
+         [](D d) { d.EditMainScript(); }},
+        {ID_ENTITY_MANAGER, kMapMenu, "&Resources", "&Entity Manager...\tCtrl+E", "Ctrl+E", Guard::None,
+         [](D d) { d.RunResourceManager(EntityManagerKind()); }},
+        {ID_SOUND_MANAGER, kMapMenu, "&Resources", "&Sound Manager...\tCtrl+O", "Ctrl+O", Guard::None,
+         [](D d) { d.RunResourceManager(SoundManagerKind()); }},
+        // The manager may have added or removed sheets.
+        {ID_GRAPHICS_MANAGER, kMapMenu, "&Resources", "&Graphics Manager...\tCtrl+G", "Ctrl+G", Guard::None,
+         [](D d) {
+             d.RunResourceManager(SheetManagerKind());
+             d.quest.ReadSheetList();
+         }},
+        AboutIn(kMapMenu),
         // Screen menu (133)
-        {ID_SAVE_SCREEN, kScreenMenu, "&Screen", "&Save Screen", Guard::None},
-        {ID_CLEAR_SCREEN, kScreenMenu, "&Screen", "Clear Screen", Guard::Screen},
-        {ID_EDIT_SCREEN_SCRIPT, kScreenMenu, "&Screen", "&Edit script for this screen", Guard::Screen},
-        {ID_BACK_TO_MAP, kScreenMenu, "&Screen", "&Back to Map layout\tCtrl+B", Guard::ScreenOrSheet},
-        {ID_DELETE_LAST_SPRITE, kScreenMenu, "&Edit", "Delete last &Sprite\tt", Guard::Screen},
-        {ID_DELETE_LAST_FILL, kScreenMenu, "&Edit", "Delete last &Fill\tf", Guard::Screen},
-        {ID_SNAP_TO_WIDTH, kScreenMenu, "&Edit", "&Snap to Width\tInsert", Guard::Screen},
-        {ID_STACK_AT_BOTTOM, kScreenMenu, "&Edit", "Stack Sprites at bottom", Guard::Screen},
-        {ID_DOUBLE_SIZE, kScreenMenu, "&View", "Show &double size", Guard::Screen},
-        {ID_MOVE_SCREEN_UP, kScreenMenu, "Move Screen", "&Up\tCtrl+up", Guard::Screen},
-        {ID_MOVE_SCREEN_LEFT, kScreenMenu, "Move Screen", "&Left\tCtrl+Left", Guard::Screen},
-        {ID_MOVE_SCREEN_RIGHT, kScreenMenu, "Move Screen", "&Right\tCtrl+Right", Guard::Screen},
-        {ID_MOVE_SCREEN_DOWN, kScreenMenu, "Move Screen", "&Down\tCtrl+Down", Guard::Screen},
-        {ID_APP_ABOUT, kScreenMenu, "&Help", "&About quest...", Guard::None},
+        {ID_SAVE_SCREEN, kScreenMenu, "&Screen", "&Save Screen", "", Guard::None,
+         [](D d) { d.screenDesigner->SaveScreen(); }},
+        {ID_CLEAR_SCREEN, kScreenMenu, "&Screen", "Clear Screen", "", Guard::Screen,
+         [](D d) { d.screenDesigner->ClearScreen(); }},
+        {ID_EDIT_SCREEN_SCRIPT, kScreenMenu, "&Screen", "&Edit script for this screen", "", Guard::Screen,
+         [](D d) { d.screenDesigner->EditScript(); }},
+        // Ctrl+B sends this one in every mode; each designer asks about its
+        // unsaved work before it leaves.
+        {ID_BACK_TO_MAP, kScreenMenu, "&Screen", "&Back to Map layout\tCtrl+B", "Ctrl+B", Guard::ScreenOrSheet,
+         [](D d) { d.LeaveToMap(); }},
+        {ID_DELETE_LAST_SPRITE, kScreenMenu, "&Edit", "Delete last &Sprite\tt", "T", Guard::Screen,
+         [](D d) { d.screenDesigner->DeleteLastSprite(); }},
+        {ID_DELETE_LAST_FILL, kScreenMenu, "&Edit", "Delete last &Fill\tf", "F", Guard::Screen,
+         [](D d) { d.screenDesigner->DeleteLastFill(); }},
+        {ID_SNAP_TO_WIDTH, kScreenMenu, "&Edit", "&Snap to Width\tInsert", "Ins", Guard::Screen,
+         [](D d) { d.screenDesigner->ToggleSnap(); }, SnapChecked},
+        {ID_STACK_AT_BOTTOM, kScreenMenu, "&Edit", "Stack Sprites at bottom", "", Guard::Screen,
+         [](D d) { d.screenDesigner->ToggleStack(); }, StackChecked},
+        {ID_DOUBLE_SIZE, kScreenMenu, "&View", "Show &double size", "", Guard::Screen,
+         [](D d) { d.screenDesigner->ToggleDoubleSize(); }, DoubleSizeChecked},
+        {ID_MOVE_SCREEN_UP, kScreenMenu, "Move Screen", "&Up\tCtrl+up", "", Guard::Screen,
+         [](D d) { d.screenDesigner->GoToNeighbour(0, -1); }},
+        {ID_MOVE_SCREEN_LEFT, kScreenMenu, "Move Screen", "&Left\tCtrl+Left", "", Guard::Screen,
+         [](D d) { d.screenDesigner->GoToNeighbour(-1, 0); }},
+        {ID_MOVE_SCREEN_RIGHT, kScreenMenu, "Move Screen", "&Right\tCtrl+Right", "", Guard::Screen,
+         [](D d) { d.screenDesigner->GoToNeighbour(1, 0); }},
+        {ID_MOVE_SCREEN_DOWN, kScreenMenu, "Move Screen", "&Down\tCtrl+Down", "", Guard::Screen,
+         [](D d) { d.screenDesigner->GoToNeighbour(0, 1); }},
+        AboutIn(kScreenMenu),
         // Sheet menu (161)
-        {ID_SAVE_SHEET, kSheetMenu, "&Sheet", "&Save Sheet", Guard::Sheet},
-        {ID_SHEET_PROPERTIES, kSheetMenu, "&Sheet", "Sprite sheet properties...", Guard::Sheet},
-        {ID_BACK_TO_MAP_SHEET, kSheetMenu, "&Sheet", "&Back to map Layout\tCtrl+B", Guard::ScreenOrSheet},
-        {ID_CREATE_SPRITE, kSheetMenu, "S&prites", "&Create Sprite...\tCtrl+C", Guard::Sheet},
-        {ID_CREATE_ANIMATED, kSheetMenu, "S&prites", "Create &Animated Sprite\tCtrl+A", Guard::Sheet},
-        {ID_LIST_SPRITES, kSheetMenu, "S&prites", "&List Sprites...", Guard::Sheet},
-        {ID_CYCLE_COLOURS, kSheetMenu, "S&prites", "&Cycle selection colours\tSpace", Guard::Sheet},
-        {ID_APP_ABOUT, kSheetMenu, "&Help", "&About quest...", Guard::None},
+        {ID_SAVE_SHEET, kSheetMenu, "&Sheet", "&Save Sheet", "", Guard::Sheet, [](D d) { d.sheetDesigner->Save(); }},
+        {ID_SHEET_PROPERTIES, kSheetMenu, "&Sheet", "Sprite sheet properties...", "", Guard::Sheet,
+         [](D d) { d.sheetDesigner->SheetProperties(); }},
+        {ID_BACK_TO_MAP_SHEET, kSheetMenu, "&Sheet", "&Back to map Layout\tCtrl+B", "", Guard::ScreenOrSheet,
+         [](D d) { d.LeaveToMap(); }},
+        {ID_CREATE_SPRITE, kSheetMenu, "S&prites", "&Create Sprite...\tCtrl+C", "Ctrl+C", Guard::Sheet,
+         [](D d) { d.sheetDesigner->CreateSprite(); }},
+        {ID_CREATE_ANIMATED, kSheetMenu, "S&prites", "Create &Animated Sprite\tCtrl+A", "Ctrl+A", Guard::Sheet,
+         [](D d) { d.sheetDesigner->CreateAnimatedSprite(); }},
+        {ID_LIST_SPRITES, kSheetMenu, "S&prites", "&List Sprites...", "", Guard::Sheet,
+         [](D d) { d.sheetDesigner->ListSprites(); }},
+        {ID_CYCLE_COLOURS, kSheetMenu, "S&prites", "&Cycle selection colours\tSpace", "", Guard::Sheet,
+         [](D d) { d.sheetDesigner->CycleSelectionColour(); }},
+        AboutIn(kSheetMenu),
         // The frame's initial menu (128)
-        {ID_APP_ABOUT, kInitialMenu, "&Help", "&About quest...", Guard::None},
+        kAbout,
     };
     return table;
 }
@@ -59,12 +134,12 @@ const CommandInfo* FindCommand(int id)
 
 const std::vector<Accelerator>& AcceleratorTable()
 {
-    static const std::vector<Accelerator> table = {
-        {"Ctrl+B", ID_BACK_TO_MAP},       {"T", ID_DELETE_LAST_SPRITE},   {"F", ID_DELETE_LAST_FILL},
-        {"Ins", ID_SNAP_TO_WIDTH},        {"Ctrl+E", ID_ENTITY_MANAGER},  {"Ctrl+O", ID_SOUND_MANAGER},
-        {"Ctrl+G", ID_GRAPHICS_MANAGER},  {"Ctrl+M", ID_EDIT_MAIN_SCRIPT}, {"Ctrl+P", ID_QUEST_PROPERTIES},
-        {"Ctrl+N", ID_NEW_QUEST},         {"Ctrl+Q", ID_WRITE_QUEST},     {"Ctrl+T", ID_TEST_QUEST},
-        {"Ctrl+C", ID_CREATE_SPRITE},     {"Ctrl+A", ID_CREATE_ANIMATED},
-    };
+    static const std::vector<Accelerator> table = [] {
+        std::vector<Accelerator> keys;
+        for (const CommandInfo& c : CommandTable())
+            if (!c.key.isEmpty())
+                keys.push_back({c.key, c.id});
+        return keys;
+    }();
     return table;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// The menu commands: their ids, menus, labels, accelerator keys and the
-// designer that must be active for them to act.
+// The menu commands: one table holds, for each menu item, its id, menu,
+// drop-down, label, accelerator key, the designer that must be active for it
+// to act, what it does and, for the three that show one, its check mark.
 #include "common/MenuId.h"
 
 #include <QString>
 
 #include <vector>
 
+class CQuestDoc;
 
 enum CommandId {
     ID_SAVE_SCREEN = 32771,
@@ -51,18 +53,24 @@ enum class Guard { None, Map, Screen, Sheet, ScreenOrSheet };
 
 struct CommandInfo {
     int id;
-    MenuId menu;      // the menu resource that holds it
-    QString popup;    // the drop-down it sits in
-    QString label;    // with its "&" mnemonic and the key shown after a tab
+    MenuId menu;   // the menu resource that holds it
+    QString popup; // the drop-down it sits in
+    QString label; // with its "&" mnemonic and the key shown after a tab
+    QString key;   // its accelerator (in the form QKeySequence reads), or none
     Guard guard;
+    void (*run)(CQuestDoc&);
+    // Whether its item shows a check mark now; null for items that have none.
+    bool (*checked)(const CQuestDoc&) = nullptr;
 };
 
-// Every command, in menu order within each menu.
+// Every menu item, in menu order within each menu. A command that stands in
+// several menus (About) has a row in each.
 const std::vector<CommandInfo>& CommandTable();
+// The first row of a command, or null.
 const CommandInfo* FindCommand(int id);
 
-// The application's accelerator table: exactly these keys, each with the
-// command it sends (key names in the form QKeySequence reads).
+// The application's accelerator table: the keys of the command table, each
+// with the command it sends.
 struct Accelerator {
     QString key;
     int command;

@@ -1,11 +1,11 @@
 #pragma once
-// The document: lives for the whole run and owns the three designers, the
-// quest's three name lists and which designer is active. Menu commands arrive
-// here and act only while the designer they belong to is active.
-#include "build/NameList.h"
+// The document: lives for the whole run and owns the quest, the three
+// designers and which designer is active. Menu commands arrive here and act
+// only while the designer they belong to is active.
 #include "document/Commands.h"
 #include "map/MapDesigner.h"
 #include "map/MapHost.h"
+#include "quest/Quest.h"
 #include "resources/ResourceHost.h"
 #include "screens/ScreenDesigner.h"
 #include "screens/ScreenHost.h"
@@ -27,6 +27,8 @@ public:
     // Whether a menu item shows its check mark.
     bool IsChecked(int id) const;
     bool GuardAllows(Guard guard) const;
+    bool ScreenDesignerActive() const { return activeDesigner == screenDesigner.get(); }
+    bool SheetDesignerActive() const { return activeDesigner == sheetDesigner.get(); }
 
     // The start dialog's buttons. Create: true when a quest was made (the
     // dialog ends); Open: 1 when a file was chosen.
@@ -38,20 +40,20 @@ public:
     // The sheet manager's way into the sheet designer, on a sheet list name.
     void OpenSheetDesigner(const QString& sheetName);
     void BackToMap();
+    // Back to the map from the screen or sheet designer, once it has asked
+    // about its unsaved work.
+    void LeaveToMap();
     // What the resource managers ask: the sheet designer on a sheet, after the
     // screen or sheet designer active now has asked about its unsaved work.
     bool SwitchToSheetDesigner(const QString& sheetName) override;
 
-    // What the map designer asks of the document.
+    // What the designers and managers ask of the document.
     bool MapDesignerActive() const override { return activeDesigner == mapDesigner.get(); }
-    CNameList& EntityList() override { return *entityList; }
-    CNameList& SoundList() override { return *soundList; }
-    CNameList& SheetList() override { return *sheetList; }
-
-    // What the screen and sheet designers ask of the document.
+    CNameList& EntityList() override { return quest.entityList; }
+    CNameList& SoundList() override { return quest.soundList; }
     void ReturnToMap() override { BackToMap(); }
     bool ScreenDoubleSize() const override { return screenDesigner->doubleSize != 0; }
-    void ReloadEntityList() override;
+    void ReloadEntityList() override { quest.ReadEntityList(); }
     void ScreenSaved(int column, int row) override;
     // The view gained the keyboard focus.
     void ViewFocusGained();
@@ -61,21 +63,14 @@ public:
     // written, no quest is open, or the user chose to leave without it.
     bool SaveOnExit();
 
+    void EditMainScript();
+    // Runs one resource manager dialog on the quest's tree file.
+    void RunResourceManager(const ResourceManagerKind& kind);
+
     CUiPort& ui;
-    std::unique_ptr<CNameList> entityList;
-    std::unique_ptr<CNameList> soundList;
-    std::unique_ptr<CNameList> sheetList;
+    CQuest quest;
     std::unique_ptr<CMapDesigner> mapDesigner;
     std::unique_ptr<CScreenDesigner> screenDesigner;
     std::unique_ptr<CSheetDesigner> sheetDesigner;
     CDesigner* activeDesigner = nullptr;
-
-private:
-    void EditMainScript();
-    // Runs one resource manager dialog on the quest's tree file.
-    void RunResourceManager(const ResourceManagerKind& kind);
-    // The screen menu's commands, for the screen designer.
-    void ScreenCommand(int id);
-    // The sheet menu's commands, for the sheet designer.
-    void SheetCommand(int id);
 };

@@ -3,25 +3,22 @@
 #include "common/DialogResults.h"
 #include "display/Display.h"
 #include "display/LineBatch.h"
-#include "map/MapDrawing.h"
+#include "quest/MapDrawing.h"
 #include "map/MapHost.h"
-#include "map/QuestFolder.h"
-#include "support/MapDialogPort.h"
-#include "support/MessagePort.h"
-#include "support/QuestPaths.h"
-#include "support/UiPort.h"
-#include "support/WindowPort.h"
+#include "quest/QuestFolder.h"
+#include "map/MapDialogPort.h"
+#include "support/ui/MessagePort.h"
+#include "support/paths/QuestPaths.h"
+#include "support/ui/WindowPort.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-CMapDesigner::CMapDesigner(CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs, CMapHost* host)
-    : files(map, messages, window, dialogs), build(map, files, messages, host), m_messages(messages),
-      m_window(window), m_dialogs(dialogs), m_host(host)
+CMapDesigner::CMapDesigner(CQuest& quest, CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs,
+                           CMapHost* host)
+    : m_quest(quest), m_messages(messages), m_window(window), m_dialogs(dialogs), m_host(host)
 {
 }
-
-CMapDesigner::CMapDesigner(CUiPort& ui, CMapHost* host) : CMapDesigner(ui, ui, ui, host) {}
 
 CMapDesigner::~CMapDesigner() = default;
 
@@ -50,7 +47,7 @@ void CMapDesigner::RebuildVisibleCells()
     for (int j = j0; j <= j0 + 9; ++j)
         for (int i = i0; i <= i0 + 9; ++i)
             if (CQuestMap::ValidCellCoordinates(i, j))
-                m_visibleCells[size_t(m_visibleCount++)] = &map.Cell(i, j);
+                m_visibleCells[size_t(m_visibleCount++)] = &m_quest.map.Cell(i, j);
 }
 
 void CMapDesigner::draw(CDisplay* target)
@@ -64,10 +61,10 @@ void CMapDesigner::draw(CDisplay* target)
         lines.Outline(m_drag.x1 + 4, m_drag.y1 + 4, m_drag.x2 - 4, m_drag.y2 - 4, 255);
         lines.Outline(m_drag.x1 + 5, m_drag.y1 + 5, m_drag.x2 - 5, m_drag.y2 - 5, 255);
     }
-    for (CGroup* group : map.groups.groups)
+    for (CGroup* group : m_quest.map.groups.groups)
         DrawGroupInView(lines, *target, *group, kGroupOutlineValue);
-    if (map.groups.selected)
-        DrawGroupInView(lines, *target, *map.groups.selected, kSelectedGroupOutlineValue);
+    if (m_quest.map.groups.selected)
+        DrawGroupInView(lines, *target, *m_quest.map.groups.selected, kSelectedGroupOutlineValue);
     // Each cell draws from its block's top down, so the rows above every block
     // still to come are finished but for the outlines: those rows take them
     // while they are at hand. (The view is more than the cache holds.)
@@ -139,7 +136,7 @@ void CMapDesigner::onMouseMove(uint32_t flags, int x, int y)
         m_drag.y2 = Snap(y, Vertical);
     }
     // The highlight follows on the next frame.
-    map.SelectGroupAt(x, y, m_scrollX, m_scrollY);
+    m_quest.map.SelectGroupAt(x, y, m_scrollX, m_scrollY);
     if (canDraw)
         display->Present();
 }
@@ -164,7 +161,7 @@ int CMapDesigner::Snap(int value, Axis axis)
 void CMapDesigner::onRButtonDown(uint32_t flags, int x, int y)
 {
     (void)flags;
-    if (CGroup* group = map.FindGroupAt(x, y, m_scrollX, m_scrollY)) {
+    if (CGroup* group = m_quest.map.FindGroupAt(x, y, m_scrollX, m_scrollY)) {
         OpenGroupProperties(*group);
         DrawAndPresent();
         return;
@@ -183,7 +180,7 @@ void CMapDesigner::onRButtonUp(uint32_t flags, int x, int y)
         return;
     m_drag.dragging = 0;
     if (AddGroup(m_drag.x1, m_drag.y1, m_drag.x2, m_drag.y2, m_scrollX, m_scrollY))
-        files.SaveMapFile();
+        m_quest.files.SaveMapFile();
     DrawAndPresent();
 }
 
@@ -195,7 +192,7 @@ int CMapDesigner::AddGroup(int x1, int y1, int x2, int y2, int sx, int sy)
     const int top = std::min(y1, y2) + sy;
     const int right = std::max(x1, x2) + sx;
     const int bottom = std::max(y1, y2) + sy;
-    if (map.RectangleOverlapsGroup(left, top, right, bottom)) {
+    if (m_quest.map.RectangleOverlapsGroup(left, top, right, bottom)) {
         m_messages.MessageBox(QStringLiteral("Groups may not overlap one another"), QStringLiteral("Error"));
         return 0;
     }
@@ -204,18 +201,15 @@ int CMapDesigner::AddGroup(int x1, int y1, int x2, int y2, int sx, int sy)
     group->top = top;
     group->right = right;
     group->bottom = bottom;
-    group->id = map.NextGroupId();
+    group->id = m_quest.map.NextGroupId();
     CopyFileReplacing(ScreenScriptTemplatePath(), GroupScriptPath(group->id));
-    map.groups.Append(std::move(group));
+    m_quest.map.groups.Append(std::move(group));
     return 1;
 }
 
 void CMapDesigner::OpenGroupProperties(CGroup& group)
 {
-    // Without the quest's sound list the dialog would end at once.
-    if (!m_host)
-        return;
-    m_dialogs.GroupPropertiesDialog(group, map.groups, m_host->SoundList());
+    m_dialogs.GroupPropertiesDialog(group, m_quest.map.groups, m_quest.soundList);
 }
 
 void CMapDesigner::onLButtonDown(uint32_t flags, int x, int y)
@@ -247,11 +241,11 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
         return;
     case kDeleteScreen:
         // The dialog has asked its own question before ending with this code.
-        files.DeleteScreen(cell);
-        files.SaveMapFile();
+        m_quest.files.DeleteScreen(cell);
+        m_quest.files.SaveMapFile();
         break;
     case kEditGroup:
-        if (CGroup* group = map.FindGroupAt(cell.x + 5, cell.y + 5))
+        if (CGroup* group = m_quest.map.FindGroupAt(cell.x + 5, cell.y + 5))
             OpenGroupProperties(*group);
         else
             m_messages.MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),
@@ -262,7 +256,7 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
         int destColumn = 0;
         int destRow = 0;
         if (m_dialogs.MoveScreenDialog(destColumn, destRow))
-            files.MoveOrCopyScreen(cell, destColumn, destRow, result == kCopyScreen);
+            m_quest.files.MoveOrCopyScreen(cell, destColumn, destRow, result == kCopyScreen);
         break;
     }
     default:

@@ -2,11 +2,9 @@
 // The map designer: the editor's home mode. It holds the quest map model and
 // shows it as a scrollable map of screen previews with the groups drawn over
 // it; a left click opens a cell's screen properties, a right drag makes a
-// group. The quest's files and its build are units of their own that it owns.
+// group. It works on the quest it is given, which the document owns.
 #include "common/Designer.h"
-#include "map/QuestBuild.h"
-#include "map/QuestFiles.h"
-#include "map/QuestMap.h"
+#include "quest/Quest.h"
 
 #include <array>
 
@@ -14,14 +12,12 @@ class CLineBatch;
 class CMapDialogPort;
 class CMapHost;
 class CMessagePort;
-class CUiPort;
 class CWindowPort;
 
 class CMapDesigner : public CDesigner {
 public:
-    CMapDesigner(CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs, CMapHost* host = nullptr);
-    // The same with the whole Ui port.
-    explicit CMapDesigner(CUiPort& ui, CMapHost* host = nullptr);
+    CMapDesigner(CQuest& quest, CMessagePort& messages, CWindowPort& window, CMapDialogPort& dialogs,
+                 CMapHost* host = nullptr);
     ~CMapDesigner() override;
 
     void activate() override;
@@ -68,9 +64,7 @@ public:
     };
     const DragRectangle& Drag() const { return m_drag; }
 
-    CQuestMap map;
-    CQuestFiles files;
-    CQuestBuild build;
+    CQuest& Quest() { return m_quest; }
 
 private:
     bool IsActive() const;
@@ -82,6 +76,7 @@ private:
     int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
     int BlockTop(const CMapCell& cell) const { return cell.y - m_scrollY; }
 
+    CQuest& m_quest;
     CMessagePort& m_messages;
     CWindowPort& m_window;
     CMapDialogPort& m_dialogs;

@@ -1,9 +1,7 @@
 #pragma once
 // What the map designer needs of the program around it: whether it is the
-// active designer, the switch to the screen designer and the quest's name
-// lists. The document implements it; tests may hand in their own.
-class CNameList;
-
+// active designer, and the switch to the screen designer. The document
+// implements it; tests may hand in their own.
 class CMapHost {
 public:
     virtual ~CMapHost() = default;
@@ -11,7 +9,4 @@ public:
     virtual bool MapDesignerActive() const = 0;
     // Makes the screen designer the active one, open on this cell's screen.
     virtual void OpenScreenDesigner(int column, int row) = 0;
-    virtual CNameList& EntityList() = 0;
-    virtual CNameList& SoundList() = 0;
-    virtual CNameList& SheetList() = 0;
 };

@@ -1,6 +1,6 @@
 #include "resources/PopupMenu.h"
 
-#include "support/ResourceManagerPort.h"
+#include "resources/ResourceManagerPort.h"
 
 void CPopupMenu::AppendItem(const QString& text, int command)
 {

@@ -1,9 +1,9 @@
 #include "resources/ResourceFiles.h"
 
-#include "support/FieldLine.h"
-#include "support/LogicalPath.h"
-#include "support/NativeFile.h"
-#include "support/TextCodec.h"
+#include "support/io/FieldLine.h"
+#include "support/paths/LogicalPath.h"
+#include "support/io/NativeFile.h"
+#include "support/io/TextCodec.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

@@ -3,12 +3,12 @@
 #include "resources/ResourceFiles.h"
 #include "resources/ResourceHost.h"
 #include "resources/SheetEntityImport.h"
-#include "support/LaunchEditor.h"
-#include "support/LogicalPath.h"
-#include "support/MessagePort.h"
-#include "support/NativeFile.h"
-#include "support/QuestPaths.h"
-#include "support/ResourceManagerPort.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/paths/LogicalPath.h"
+#include "support/ui/MessagePort.h"
+#include "support/io/NativeFile.h"
+#include "support/paths/QuestPaths.h"
+#include "resources/ResourceManagerPort.h"
 
 #include <QFileInfo>
 

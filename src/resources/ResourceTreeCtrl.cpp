@@ -4,7 +4,7 @@
 #include "resources/PopupMenu.h"
 #include "resources/ResourceManager.h"
 #include "resources/TreeList.h"
-#include "support/MessagePort.h"
+#include "support/ui/MessagePort.h"
 
 #include <QStandardItem>
 

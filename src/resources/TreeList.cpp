@@ -1,11 +1,11 @@
 #include "resources/TreeList.h"
 
 #include "resources/TreeImages.h"
-#include "support/DiagnosticLog.h"
-#include "support/FieldLine.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/io/FieldLine.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 #include <QStandardItem>
 #include <QStandardItemModel>

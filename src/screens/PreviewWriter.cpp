@@ -1,8 +1,8 @@
 #include "screens/PreviewWriter.h"
 
 #include "display/Display.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 #include <memory>
 

@@ -5,10 +5,10 @@
 #include "screens/ScreenFile.h"
 #include "screens/ScreenScript.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
-#include "support/QuestPaths.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/paths/Globals.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -3,14 +3,13 @@
 #include "display/Display.h"
 #include "screens/ScreenHost.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
-#include "support/LaunchEditor.h"
-#include "support/MessagePort.h"
-#include "support/QuestPaths.h"
-#include "support/ScreenDesignerPort.h"
-#include "support/Settings.h"
-#include "support/UiPort.h"
-#include "support/WindowPort.h"
+#include "support/paths/Globals.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/ui/MessagePort.h"
+#include "support/paths/QuestPaths.h"
+#include "screens/ScreenDesignerPort.h"
+#include "support/platform/Settings.h"
+#include "support/ui/WindowPort.h"
 
 #include <algorithm>
 
@@ -30,8 +29,6 @@ CScreenDesigner::CScreenDesigner(CMessagePort& messages, CWindowPort& window, CS
 {
     ReadSettings();
 }
-
-CScreenDesigner::CScreenDesigner(CUiPort& ui, CScreenHost* host) : CScreenDesigner(ui, ui, ui, host) {}
 
 CScreenDesigner::~CScreenDesigner()
 {

@@ -20,15 +20,12 @@ class CMessagePort;
 class CScreenDesignerPort;
 class CScreenHost;
 class CSheetLibrary;
-class CUiPort;
 class CWindowPort;
 
 class CScreenDesigner : public CDesigner {
 public:
     CScreenDesigner(CMessagePort& messages, CWindowPort& window, CScreenDesignerPort& port,
                     CScreenHost* host = nullptr);
-    // The same with the whole Ui port.
-    explicit CScreenDesigner(CUiPort& ui, CScreenHost* host = nullptr);
     ~CScreenDesigner() override;
 
     void draw(CDisplay* display) override;

@@ -6,8 +6,8 @@
 #include "screens/ScreenDesigner.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
-#include "support/ScreenDesignerPort.h"
-#include "support/TextCodec.h"
+#include "screens/ScreenDesignerPort.h"
+#include "support/io/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "screens/ScreenFile.h"
 
 #include "screens/Screen.h"
-#include "support/FieldLine.h"
+#include "support/io/FieldLine.h"
 #include "sheets/SheetLibrary.h"
-#include "support/LineHelpers.h"
-#include "support/TextFile.h"
+#include "support/io/LineHelpers.h"
+#include "support/io/TextFile.h"
 
 namespace {
 

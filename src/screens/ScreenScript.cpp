@@ -1,7 +1,7 @@
 #include "screens/ScreenScript.h"
 
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -6,13 +6,12 @@
 #include "sheets/DesignerSheetFile.h"
 #include "sheets/SheetFileWriter.h"
 #include "sheets/SheetHost.h"
-#include "support/LogicalPath.h"
-#include "support/MessagePort.h"
-#include "support/QuestPaths.h"
-#include "support/SheetDesignerPort.h"
-#include "support/TextCodec.h"
-#include "support/UiPort.h"
-#include "support/WindowPort.h"
+#include "support/paths/LogicalPath.h"
+#include "support/ui/MessagePort.h"
+#include "support/paths/QuestPaths.h"
+#include "sheets/SheetDesignerPort.h"
+#include "support/io/TextCodec.h"
+#include "support/ui/WindowPort.h"
 
 #include <QFile>
 
@@ -26,8 +25,6 @@ CSheetDesigner::CSheetDesigner(CMessagePort& messages, CWindowPort& window, CShe
         selectionPens[i] = CPen{colours[i], 2, PenStyle::Dotted};
     outlinePen = CPen{Rgb(0, 0, 255), 2, PenStyle::Solid};
 }
-
-CSheetDesigner::CSheetDesigner(CUiPort& ui, CSheetHost* host) : CSheetDesigner(ui, ui, ui, host) {}
 
 CSheetDesigner::~CSheetDesigner()
 {

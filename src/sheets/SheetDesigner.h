@@ -23,14 +23,11 @@
 class CMessagePort;
 class CSheetDesignerPort;
 class CSheetHost;
-class CUiPort;
 class CWindowPort;
 
 class CSheetDesigner : public CDesigner {
 public:
     CSheetDesigner(CMessagePort& messages, CWindowPort& window, CSheetDesignerPort& port, CSheetHost* host = nullptr);
-    // The same with the whole Ui port.
-    explicit CSheetDesigner(CUiPort& ui, CSheetHost* host = nullptr);
     ~CSheetDesigner() override;
 
     void draw(CDisplay* display) override;

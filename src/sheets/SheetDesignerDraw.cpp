@@ -3,7 +3,7 @@
 // outline, the hovered sprite and the drag rectangle in the selection colour.
 #include "display/Display.h"
 #include "sheets/SheetDesigner.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "sheets/SheetFileReader.h"
 
-#include "support/FieldLine.h"
-#include "support/LineHelpers.h"
-#include "support/TextFile.h"
+#include "support/io/FieldLine.h"
+#include "support/io/LineHelpers.h"
+#include "support/io/TextFile.h"
 
 #include <algorithm>
 

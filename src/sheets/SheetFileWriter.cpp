@@ -1,12 +1,12 @@
 #include "sheets/SheetFileWriter.h"
 
-#include "support/FieldLine.h"
-#include "support/LineHelpers.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/io/FieldLine.h"
+#include "support/io/LineHelpers.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 namespace {
 

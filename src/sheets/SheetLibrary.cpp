@@ -1,11 +1,11 @@
 #include "sheets/SheetLibrary.h"
 
-#include "support/FieldLine.h"
-#include "support/LogicalPath.h"
-#include "support/QuestPaths.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/io/FieldLine.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 CSheetLibrary::CSheetLibrary(CDisplay* display, CMessagePort& ui) : m_display(display), m_ui(ui)
 {

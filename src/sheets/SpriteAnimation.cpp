@@ -1,6 +1,6 @@
 #include "sheets/SpriteAnimation.h"
 
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 void CSpriteAnimation::AddFrame(CDesignerSprite* sprite)
 {

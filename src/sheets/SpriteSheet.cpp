@@ -2,10 +2,10 @@
 
 #include "display/Display.h"
 #include "sheets/SheetFileReader.h"
-#include "support/LogicalPath.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
-#include "support/MessagePort.h"
+#include "support/paths/LogicalPath.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/ui/MessagePort.h"
 
 int CSpriteSheet::Load(const QString& sheetName, CDisplay* display, CMessagePort& ui)
 {

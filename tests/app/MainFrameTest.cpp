@@ -7,7 +7,7 @@
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QAction>
 #include <QApplication>

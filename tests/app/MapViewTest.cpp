@@ -5,8 +5,8 @@
 #include "display/Display.h"
 #include "document/QuestDoc.h"
 #include "helpers/TempBase.h"
-#include "map/QuestProperties.h"
-#include "support/Globals.h"
+#include "quest/QuestProperties.h"
+#include "support/paths/Globals.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,7 +76,7 @@ TEST_F(EditorFixture, AFrameTheDesignerPresentsIsShownWithItsHoverMarker)
 
 TEST_F(EditorFixture, TheScreenDialogsResultsReachTheDesigner)
 {
-    CMapCell& cell = Map().map.Cell(1, 1);
+    CMapCell& cell = doc.quest.map.Cell(1, 1);
     OnNextDialog([](QWidget& d) { QTest::keyClick(&d, Qt::Key_Escape); });
     EXPECT_EQ(CUiPort::AnswerCancel, ui.ScreenPropertiesDialog(cell, 1, 1));
     OnNextDialog([](QWidget& d) {

@@ -7,7 +7,7 @@
 #include "document/QuestDoc.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

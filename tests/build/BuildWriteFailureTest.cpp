@@ -8,9 +8,9 @@
 #include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
-#include "support/Globals.h"
-#include "support/TextFile.h"
-#include "support/QuestPaths.h"
+#include "support/paths/Globals.h"
+#include "support/io/TextFile.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QDir>
 

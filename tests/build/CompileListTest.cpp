@@ -8,7 +8,7 @@
 #include "build/FileTime.h"
 #include "build/ScriptErrors.h"
 #include "common/DialogResults.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,8 +2,8 @@
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
-#include "support/Globals.h"
-#include "support/QuestPaths.h"
+#include "support/paths/Globals.h"
+#include "support/paths/QuestPaths.h"
 
 #include <gtest/gtest.h>
 

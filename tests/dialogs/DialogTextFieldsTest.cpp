@@ -11,10 +11,10 @@
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
-#include "map/Group.h"
-#include "map/QuestProperties.h"
-#include "support/Globals.h"
-#include "support/TextCodec.h"
+#include "quest/Group.h"
+#include "quest/QuestProperties.h"
+#include "support/paths/Globals.h"
+#include "support/io/TextCodec.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -8,8 +8,8 @@
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
-#include "map/Group.h"
-#include "support/Globals.h"
+#include "quest/Group.h"
+#include "support/paths/Globals.h"
 
 #include <QComboBox>
 #include <QLabel>

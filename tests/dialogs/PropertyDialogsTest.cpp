@@ -11,9 +11,9 @@
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
-#include "map/MapCell.h"
-#include "map/QuestProperties.h"
-#include "support/Globals.h"
+#include "quest/MapCell.h"
+#include "quest/QuestProperties.h"
+#include "support/paths/Globals.h"
 
 #include <QApplication>
 #include <QCheckBox>

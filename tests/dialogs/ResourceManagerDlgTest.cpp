@@ -5,7 +5,7 @@
 #include "helpers/TempBase.h"
 #include "resources/ResourceHostFake.h"
 #include "resources/ResourceManager.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QLabel>
 

@@ -4,7 +4,7 @@
 #include "helpers/TempBase.h"
 #include "resources/ResourceHostFake.h"
 #include "resources/SheetEntityImport.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QLabel>
 

@@ -15,7 +15,7 @@ using namespace dialogdriving;
 namespace {
 struct SpriteDialogs : ::testing::Test {
     CFakeUi ui;
-    CSheetDesigner designer{ui};
+    CSheetDesigner designer{ui, ui, ui};
     Messages messages;
     CDesignerSprite* Add(const QByteArray& code)
     {

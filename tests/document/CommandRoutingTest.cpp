@@ -1,7 +1,7 @@
 #include "document/QuestDoc.h"
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 #include <QFile>

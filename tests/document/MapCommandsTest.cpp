@@ -2,8 +2,8 @@
 #include "helpers/FakeUi.h"
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
-#include "map/QuestProperties.h"
-#include "support/Globals.h"
+#include "quest/QuestProperties.h"
+#include "support/paths/Globals.h"
 
 #include <QFile>
 #include <QTest>
@@ -28,14 +28,14 @@ TEST_F(MapCommandFixture, QuestPropertiesChangesTheValuesOnlyThroughItsDialog)
 {
     doc.OnCommand(ID_QUEST_PROPERTIES); // cancelled
     EXPECT_EQ(QStringList{QStringLiteral("QuestProperties")}, ui.calls);
-    EXPECT_EQ(QuestProperties(), doc.mapDesigner->map.properties);
+    EXPECT_EQ(QuestProperties(), doc.quest.map.properties);
 
     ui.onQuestProperties = [](QuestProperties& p) {
         p.startX = 500;
         p.fullName = QStringLiteral("Ravens of Orl");
     };
     doc.OnCommand(ID_QUEST_PROPERTIES);
-    EXPECT_EQ(500, doc.mapDesigner->map.properties.startX);
+    EXPECT_EQ(500, doc.quest.map.properties.startX);
     doc.OnCommand(ID_SAVE_MAP);
     EXPECT_TRUE(base.Read(QStringLiteral("save\\Forest.qss")).endsWith("500\r\n120\r\nRavens of Orl\r\n0\r\n1\r\n"));
 }
@@ -63,7 +63,7 @@ TEST_F(MapCommandFixture, EditMainScriptOpensTheQuestsMainScript)
 
 TEST_F(MapCommandFixture, OpenAsksToSaveAfterTheFileIsChosenAndCancelKeepsTheQuest)
 {
-    CQuestMap& map = doc.mapDesigner->map;
+    CQuestMap& map = doc.quest.map;
     map.properties.startX = 7;
     ui.fileAnswers = {base.Path(QStringLiteral("save\\Forest.qss"))};
     ui.messageAnswers = {CUiPort::AnswerCancel};
@@ -84,13 +84,13 @@ TEST_F(MapCommandFixture, OpenAsksToSaveAfterTheFileIsChosenAndCancelKeepsTheQue
 TEST_F(MapCommandFixture, NewMakesAnEmptyMapAndLeavesTheOtherQuestAlone)
 {
     ui.onScreenProperties = nullptr;
-    doc.mapDesigner->map.properties.fullName = QStringLiteral("Kept");
+    doc.quest.map.properties.fullName = QStringLiteral("Kept");
     doc.OnCommand(ID_SAVE_MAP);
     const QByteArray forest = base.Read(QStringLiteral("save\\Forest.qss"));
     ui.nameAnswers = {QStringLiteral("Marsh")};
     doc.OnCommand(ID_NEW_QUEST);
     EXPECT_EQ(QStringLiteral("Marsh"), g_questName);
-    EXPECT_EQ(QStringLiteral("Untitled Quest"), doc.mapDesigner->map.properties.fullName);
+    EXPECT_EQ(QStringLiteral("Untitled Quest"), doc.quest.map.properties.fullName);
     EXPECT_EQ(forest, base.Read(QStringLiteral("save\\Forest.qss")));
     EXPECT_TRUE(base.Exists(QStringLiteral("questdata\\Marsh\\scripts\\main\\main.ves")));
 }

@@ -12,7 +12,7 @@
 #include "resources/ResourceManager.h"
 #include "resources/SheetEntityImport.h"
 #include "sheets/DesignerSprite.h"
-#include "support/Settings.h"
+#include "support/platform/Settings.h"
 
 #include <QDir>
 #include <QImage>
@@ -123,7 +123,7 @@ TEST(QuestRoad, ASheetCutInTheEditorReachesTheQuestFileWithItsEntityAndItsSound)
                     .endsWith(Lines({"Caves\\", "Caves\\", "Caves\\ghost", "ghost"})));
     EXPECT_TRUE(base.Read(QStringLiteral("questdata\\Demo\\soundlist.txt"))
                     .endsWith(Lines({"Caves\\", "Caves\\", "Caves\\boo.wav", "boo.wav"})));
-    EXPECT_EQ(doc.SheetList().Names().count(QStringLiteral("caves")), 1);
+    EXPECT_EQ(doc.quest.sheetList.Names().count(QStringLiteral("caves")), 1);
 
     // Both stamped on a screen, saved, and the quest built.
     doc.OpenScreenDesigner(1, 1);

@@ -8,7 +8,7 @@
 #include "helpers/TempBase.h"
 
 #include "resources/ResourceManager.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QImage>
 

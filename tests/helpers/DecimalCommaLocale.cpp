@@ -8,19 +8,28 @@
 #include <clocale>
 #include <cstring>
 
-CDecimalCommaLocale::CDecimalCommaLocale()
+CDecimalCommaLocale::CDecimalCommaLocale() : m_folder(QStringLiteral(TESSELL_BINARY_DIR "/locale"))
 {
-    static QTemporaryDir folder;
-    m_folder = folder.path();
     const QString target = m_folder + QLatin1Char('/') + QLatin1String(kName);
+    if (QFileInfo::exists(target + QStringLiteral("/LC_NUMERIC")))
+        return;
+    // Compiled once per build folder: test programs running side by side each
+    // make it in a folder of their own, and the first one done moves it in place.
+    QDir().mkpath(m_folder);
+    QTemporaryDir staging(m_folder + QStringLiteral("/making-XXXXXX"));
+    const QString made = staging.path() + QLatin1Char('/') + QLatin1String(kName);
     QProcess localedef;
     localedef.start(QStringLiteral("localedef"),
-                    {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"), target});
+                    {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"), QStringLiteral("UTF-8"), made});
     if (!localedef.waitForFinished(300000) || localedef.exitStatus() != QProcess::NormalExit
-        || localedef.exitCode() != 0 || !QFileInfo::exists(target + QStringLiteral("/LC_NUMERIC")))
+        || localedef.exitCode() != 0 || !QFileInfo::exists(made + QStringLiteral("/LC_NUMERIC"))) {
         m_error = QStringLiteral("localedef could not make %1 (the Debian package \"locales\" gives its sources): %2%3")
                       .arg(QLatin1String(kName), localedef.errorString(),
                            QString::fromLocal8Bit(localedef.readAllStandardError()));
+        return;
+    }
+    if (!QDir().rename(made, target) && !QFileInfo::exists(target + QStringLiteral("/LC_NUMERIC")))
+        m_error = QStringLiteral("The locale could not be moved to %1").arg(target);
 }
 
 const CDecimalCommaLocale& CDecimalCommaLocale::Get()

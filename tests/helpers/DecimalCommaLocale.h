@@ -1,8 +1,8 @@
 #pragma once
 // A decimal-comma locale (de_DE.UTF-8) for the tests of everything that writes
-// or reads numbers. It is compiled once per test program with localedef into a
-// temporary folder and reached through LOCPATH, so the tests do not depend on
-// the locales the machine happens to have generated.
+// or reads numbers. It is compiled once per build folder with localedef (into
+// its folder "locale") and reached through LOCPATH, so the tests do not depend
+// on the locales the machine happens to have generated.
 #include <QProcessEnvironment>
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "helpers/FakeUi.h"
 
-#include "map/Group.h"
+#include "quest/Group.h"
 #include "resources/PopupMenu.h"
 #include "resources/SheetEntityImport.h"
 #include "sheets/DesignerSprite.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 int CFakeUi::NextResult(int whenEmpty)
 {

@@ -2,7 +2,7 @@
 // A scripted stand-in for the person at the editor: records every message box
 // and dialog the core asks for, and answers from queues the test fills.
 #include "helpers/QtPrinters.h"
-#include "support/UiPort.h"
+#include "document/UiPort.h"
 
 #include <QString>
 #include <QStringList>

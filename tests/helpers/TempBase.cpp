@@ -1,7 +1,7 @@
 #include "helpers/TempBase.h"
 
-#include "support/Globals.h"
-#include "support/LogicalPath.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,7 +5,7 @@
 #include "helpers/QtPrinters.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 
@@ -30,11 +30,12 @@ struct DesignerFixture : ::testing::Test {
     CFakeUi ui;
     CQuestDoc doc{ui};
     CMapDesigner& designer = *doc.mapDesigner;
+    CQuest& quest = doc.quest;
     CDisplay display;
 
     DesignerFixture()
     {
-        EXPECT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
+        EXPECT_TRUE(quest.files.NewQuestNamed(QStringLiteral("Forest")));
         display.Initialise(nullptr, 1024, 768);
         designer.display = &display;
         ui.menus.clear();
@@ -53,8 +54,8 @@ struct DesignerFixture : ::testing::Test {
         base.Write(Screen(c, r, "lnd"), QStringLiteral("screen %1-%2").arg(c).arg(r).toLatin1());
         base.Write(Screen(c, r, "bmp"), PreviewBytes(colour));
         base.Write(Script(c, r), QStringLiteral("script %1-%2").arg(c).arg(r).toLatin1());
-        designer.files.LoadPreview(designer.map.Cell(c, r), c, r);
-        ASSERT_TRUE(designer.map.Cell(c, r).HoldsScreen());
+        quest.files.LoadPreview(quest.map.Cell(c, r), c, r);
+        ASSERT_TRUE(quest.map.Cell(c, r).HoldsScreen());
     }
 
     CGroup* AddGroupAt(int left, int top, int right, int bottom)
@@ -64,8 +65,8 @@ struct DesignerFixture : ::testing::Test {
         group->top = top;
         group->right = right;
         group->bottom = bottom;
-        group->id = designer.map.NextGroupId();
-        return designer.map.groups.Append(std::move(group));
+        group->id = quest.map.NextGroupId();
+        return quest.map.groups.Append(std::move(group));
     }
 
     uint16_t Pixel(int x, int y) const { return display.BackBuffer()->Pixel(x, y); }
@@ -199,7 +200,7 @@ TEST_F(DesignerFixture, GroupsAreTwoOutlinesAndTheSelectedOneIsDrawnAgainInItsOw
     EXPECT_EQ(0xFFFF, Pixel(132, 100));
     EXPECT_EQ(255, Pixel(200, 98));
     EXPECT_EQ(255, Pixel(514, 150));
-    designer.map.groups.selected = first;
+    quest.map.groups.selected = first;
     designer.draw(&display);
     EXPECT_EQ(65280, Pixel(130, 98));
     EXPECT_EQ(65280, Pixel(381, 285 - 1));
@@ -247,8 +248,8 @@ TEST_F(DesignerFixture, ARightDragSnapsToCellEdgesMakesTheGroupAndItsScriptAndSa
     designer.onMouseMove(0, 370, 270); // nearest edges 384 and 288
     designer.onRButtonUp(0, 370, 270);
     EXPECT_EQ(0, designer.Drag().dragging);
-    ASSERT_EQ(1, designer.map.groups.Count());
-    const CGroup* group = *designer.map.groups.groups.begin();
+    ASSERT_EQ(1, quest.map.groups.Count());
+    const CGroup* group = *quest.map.groups.groups.begin();
     EXPECT_EQ((std::vector<int>{128, 96, 384, 288, 0}),
               (std::vector<int>{group->left, group->top, group->right, group->bottom, group->id}));
     EXPECT_TRUE(ui.messages.empty());
@@ -263,8 +264,8 @@ TEST_F(DesignerFixture, ADragWhileScrolledStoresMapUnits)
     designer.onRButtonDown(0, 30, 80); // edges at 24 and 76 in the view
     designer.onMouseMove(0, 280, 170);
     designer.onRButtonUp(0, 280, 170);
-    ASSERT_EQ(1, designer.map.groups.Count());
-    const CGroup* group = *designer.map.groups.groups.begin();
+    ASSERT_EQ(1, quest.map.groups.Count());
+    const CGroup* group = *quest.map.groups.groups.begin();
     EXPECT_EQ((std::vector<int>{1024, 576, 1280, 672}),
               (std::vector<int>{group->left, group->top, group->right, group->bottom}));
 }
@@ -274,14 +275,14 @@ TEST_F(DesignerFixture, AnEmptyDragAddsNothingAndAnOverlappingOneIsRefused)
     const QByteArray saved = MapFile();
     designer.onRButtonDown(0, 150, 110);
     designer.onRButtonUp(0, 150, 110);
-    EXPECT_EQ(0, designer.map.groups.Count());
+    EXPECT_EQ(0, quest.map.groups.Count());
     EXPECT_TRUE(ui.messages.empty());
 
     AddGroupAt(128, 96, 384, 288);
     designer.onRButtonDown(0, 10, 10);
     designer.onMouseMove(0, 250, 200); // (0, 0) to (256, 192) shares cell (1, 1) with the group
     designer.onRButtonUp(0, 250, 200);
-    EXPECT_EQ(1, designer.map.groups.Count());
+    EXPECT_EQ(1, quest.map.groups.Count());
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Groups may not overlap one another"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption);
@@ -291,7 +292,7 @@ TEST_F(DesignerFixture, AnEmptyDragAddsNothingAndAnOverlappingOneIsRefused)
     designer.onRButtonDown(0, 520, 190);
     designer.onMouseMove(0, 380, 100);
     designer.onRButtonUp(0, 380, 100);
-    EXPECT_EQ(2, designer.map.groups.Count());
+    EXPECT_EQ(2, quest.map.groups.Count());
     EXPECT_EQ(1u, ui.messages.size());
 }
 
@@ -304,17 +305,17 @@ TEST_F(DesignerFixture, ARightClickInsideAGroupOpensItsPropertiesWithoutADrag)
     EXPECT_EQ(0, designer.Drag().dragging);
     EXPECT_EQ(QStringList{QStringLiteral("GroupProperties(1)")}, ui.calls);
     designer.onRButtonUp(0, 300, 150);
-    EXPECT_EQ(2, designer.map.groups.Count());
+    EXPECT_EQ(2, quest.map.groups.Count());
 }
 
 TEST_F(DesignerFixture, DeletingAGroupFromItsDialogForgetsIt)
 {
     CGroup* group = AddGroupAt(0, 0, 128, 96);
-    designer.map.groups.selected = group;
+    quest.map.groups.selected = group;
     ui.onGroupProperties = [](CGroup& g, CGroupList& groups) { groups.Remove(&g); };
     designer.onRButtonDown(0, 50, 50);
-    EXPECT_EQ(0, designer.map.groups.Count());
-    EXPECT_EQ(nullptr, designer.map.groups.selected);
+    EXPECT_EQ(0, quest.map.groups.Count());
+    EXPECT_EQ(nullptr, quest.map.groups.selected);
     EXPECT_EQ(0xFFFF, Pixel(2 + 10, 2 + 10)); // the next frame has no trace of it
     EXPECT_EQ(0, designer.Drag().dragging);
 }
@@ -328,14 +329,14 @@ TEST_F(DesignerFixture, MouseMovesMarkTheHoveredCellAndSelectTheGroupForTheNextF
     EXPECT_EQ(0, Pixel(128 + 60, 44));
     EXPECT_EQ(0, Pixel(128 + 67, 51));
     EXPECT_EQ(0xFFFF, Pixel(128 + 68, 52));
-    EXPECT_EQ(designer.map.groups.groups.Head(), designer.map.groups.selected);
+    EXPECT_EQ(quest.map.groups.groups.Head(), quest.map.groups.selected);
     EXPECT_EQ(255, Pixel(130, 2)); // highlight not yet drawn
     designer.onMouseMove(0, 20, 20);
     EXPECT_EQ(65280, Pixel(130, 2)); // the highlight, one frame late
     EXPECT_EQ(0xFFFF, Pixel(128 + 60, 44)); // the marker followed the mouse
     EXPECT_EQ(0, Pixel(60, 44));
     designer.onMouseMove(0, 20, 20);
-    EXPECT_EQ(nullptr, designer.map.groups.selected);
+    EXPECT_EQ(nullptr, quest.map.groups.selected);
     EXPECT_EQ(255, Pixel(130, 2));
     // A point on a cell's edge is inside no block: no marker.
     designer.onMouseMove(0, 128, 50);
@@ -370,10 +371,10 @@ TEST_F(DesignerFixture, TheLeftButtonDoesNothingWhileADragIsUnderWay)
 TEST_F(DesignerFixture, DeleteScreenEmptiesTheCellAndItsThreeFilesAndSavesTheMap)
 {
     MakeScreen(2, 1, 0x1234);
-    designer.files.SaveMapFile();
+    quest.files.SaveMapFile();
     ui.dialogResults = {kDeleteScreen};
     designer.onLButtonDown(0, 300, 100);
-    EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
+    EXPECT_FALSE(quest.map.Cell(2, 1).HoldsScreen());
     for (const QString& path : {Screen(2, 1, "lnd"), Screen(2, 1, "bmp"), Script(2, 1)}) {
         EXPECT_TRUE(base.Exists(path)) << path.toStdString();
         EXPECT_EQ(QByteArray(), base.Read(path)) << path.toStdString();
@@ -384,7 +385,7 @@ TEST_F(DesignerFixture, DeleteScreenEmptiesTheCellAndItsThreeFilesAndSavesTheMap
 
 TEST_F(DesignerFixture, DeletingAnEmptyCellMakesItsFilesEmpty)
 {
-    designer.files.DeleteScreen(designer.map.Cell(7, 7));
+    quest.files.DeleteScreen(quest.map.Cell(7, 7));
     EXPECT_EQ(QByteArray(), base.Read(Screen(7, 7, "lnd")));
     EXPECT_EQ(QByteArray(), base.Read(Screen(7, 7, "bmp")));
     EXPECT_EQ(QByteArray(), base.Read(Script(7, 7)));
@@ -412,17 +413,17 @@ TEST_F(DesignerFixture, EditGroupFindsTheCellsGroupOrSaysThereIsNone)
 TEST_F(DesignerFixture, CopyingAScreenKeepsTheSourceAndCarriesTheInsideFlag)
 {
     MakeScreen(2, 1, 0x1234);
-    designer.map.Cell(2, 1).inside = 1;
+    quest.map.Cell(2, 1).inside = 1;
     ui.dialogResults = {kCopyScreen};
     ui.cellAnswers = {{5, 6}};
     designer.onLButtonDown(0, 300, 100);
     EXPECT_EQ((QStringList{QStringLiteral("ScreenProperties(2,1)"), QStringLiteral("MoveScreen")}), ui.calls);
     EXPECT_TRUE(ui.messages.empty());
-    const CMapCell& copy = designer.map.Cell(5, 6);
+    const CMapCell& copy = quest.map.Cell(5, 6);
     ASSERT_TRUE(copy.HoldsScreen());
     EXPECT_EQ(1, copy.inside);
     EXPECT_EQ(0x1234, copy.preview->Pixel(0, 0));
-    EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
+    EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(5, 6, "lnd")));
     EXPECT_EQ(QByteArray("script 2-1"), base.Read(Script(5, 6)));
     EXPECT_EQ(base.Read(Screen(2, 1, "bmp")), base.Read(Screen(5, 6, "bmp")));
@@ -436,8 +437,8 @@ TEST_F(DesignerFixture, MovingAScreenLeavesTheSourceEmptyWithItsThreeFilesEmpty)
     ui.dialogResults = {kMoveScreen};
     ui.cellAnswers = {{0, 0}};
     designer.onLButtonDown(0, 300, 100);
-    EXPECT_TRUE(designer.map.Cell(0, 0).HoldsScreen());
-    EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
+    EXPECT_TRUE(quest.map.Cell(0, 0).HoldsScreen());
+    EXPECT_FALSE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(0, 0, "lnd")));
     for (const QString& path : {Screen(2, 1, "lnd"), Screen(2, 1, "bmp"), Script(2, 1)})
         EXPECT_EQ(QByteArray(), base.Read(path)) << path.toStdString();
@@ -449,35 +450,35 @@ TEST_F(DesignerFixture, MovingOntoAnOccupiedCellAsksFirstAndNoChangesNothing)
 {
     MakeScreen(2, 1, 0x1234);
     MakeScreen(3, 1, 0x4321);
-    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
+    quest.files.MoveOrCopyScreen(quest.map.Cell(2, 1), 3, 1, false);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("Moving Screen"), ui.messages[0].caption);
     EXPECT_EQ(CUiPort::ButtonsYesNo, ui.messages[0].buttons);
-    EXPECT_EQ(0x4321, designer.map.Cell(3, 1).preview->Pixel(0, 0));
-    EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
+    EXPECT_EQ(0x4321, quest.map.Cell(3, 1).preview->Pixel(0, 0));
+    EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 3-1"), base.Read(Screen(3, 1, "lnd")));
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(2, 1, "lnd")));
 
     ui.messageAnswers = {CUiPort::AnswerYes};
-    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 3, 1, false);
-    EXPECT_EQ(0x1234, designer.map.Cell(3, 1).preview->Pixel(0, 0));
-    EXPECT_FALSE(designer.map.Cell(2, 1).HoldsScreen());
+    quest.files.MoveOrCopyScreen(quest.map.Cell(2, 1), 3, 1, false);
+    EXPECT_EQ(0x1234, quest.map.Cell(3, 1).preview->Pixel(0, 0));
+    EXPECT_FALSE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(3, 1, "lnd")));
 }
 
 TEST_F(DesignerFixture, MovingOrCopyingAScreenOntoItselfCannotCopyItsFiles)
 {
     MakeScreen(2, 1, 0x1234);
-    EXPECT_EQ(0, designer.files.CopyScreenFiles(2, 1, 2, 1));
+    EXPECT_EQ(0, quest.files.CopyScreenFiles(2, 1, 2, 1));
     for (bool copy : {false, true}) {
         ui.messages.clear();
         ui.messageAnswers = {CUiPort::AnswerYes};
-        designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 2, 1, copy);
+        quest.files.MoveOrCopyScreen(quest.map.Cell(2, 1), 2, 1, copy);
         ASSERT_EQ(2u, ui.messages.size());
         EXPECT_EQ(QStringLiteral("Couldn't copy screen files"), ui.messages[1].text);
         EXPECT_EQ(QStringLiteral("Error"), ui.messages[1].caption);
-        EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
+        EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
         EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(2, 1, "lnd")));
     }
 }
@@ -487,14 +488,14 @@ TEST_F(DesignerFixture, AMoveWhoseCopyFailsHalfWayKeepsItsSource)
     MakeScreen(2, 1, 0x1234);
     // The destination's script cannot be written: a folder stands in its place.
     QDir().mkpath(base.Path(Script(4, 4)));
-    designer.files.MoveOrCopyScreen(designer.map.Cell(2, 1), 4, 4, false);
+    quest.files.MoveOrCopyScreen(quest.map.Cell(2, 1), 4, 4, false);
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't copy screen files"), ui.messages[0].text);
-    EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
+    EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(2, 1, "lnd")));
     EXPECT_EQ(QByteArray("script 2-1"), base.Read(Script(2, 1)));
     // What did arrive is shown where it arrived.
-    EXPECT_TRUE(designer.map.Cell(4, 4).HoldsScreen());
+    EXPECT_TRUE(quest.map.Cell(4, 4).HoldsScreen());
 }
 
 TEST_F(DesignerFixture, FilesAScreenDoesNotHaveArePassedOver)
@@ -502,7 +503,7 @@ TEST_F(DesignerFixture, FilesAScreenDoesNotHaveArePassedOver)
     MakeScreen(2, 1, 0x1234);
     QFile::remove(base.Path(Script(2, 1)));
     bool complete = false;
-    EXPECT_EQ(1, designer.files.CopyScreenFiles(2, 1, 6, 6, &complete));
+    EXPECT_EQ(1, quest.files.CopyScreenFiles(2, 1, 6, 6, &complete));
     EXPECT_TRUE(complete);
     EXPECT_FALSE(base.Exists(Script(6, 6)));
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(6, 6, "lnd")));
@@ -514,8 +515,8 @@ TEST_F(DesignerFixture, ACancelledMoveDialogChangesNothing)
     ui.dialogResults = {kMoveScreen};
     designer.onLButtonDown(0, 300, 100);
     EXPECT_EQ((QStringList{QStringLiteral("ScreenProperties(2,1)"), QStringLiteral("MoveScreen")}), ui.calls);
-    EXPECT_TRUE(designer.map.Cell(2, 1).HoldsScreen());
-    EXPECT_EQ(1, designer.map.ScreenCount());
+    EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
+    EXPECT_EQ(1, quest.map.ScreenCount());
 }
 
 TEST_F(DesignerFixture, LoadPreviewReadsRowsInOrderAndAMissingFileLeavesTheCellEmpty)
@@ -524,29 +525,29 @@ TEST_F(DesignerFixture, LoadPreviewReadsRowsInOrderAndAMissingFileLeavesTheCellE
     for (int i = 0; i < 128 * 96; ++i)
         bytes += QByteArray::number(i % 65536) + "\n"; // LF alone is read too
     base.Write(Screen(9, 9, "bmp"), bytes);
-    CMapCell& cell = designer.map.Cell(9, 9);
-    designer.files.LoadPreview(cell, 9, 9);
+    CMapCell& cell = quest.map.Cell(9, 9);
+    quest.files.LoadPreview(cell, 9, 9);
     ASSERT_TRUE(cell.HoldsScreen());
     EXPECT_EQ(5, cell.preview->Pixel(5, 0));
     EXPECT_EQ(128 * 3 + 7, cell.preview->Pixel(7, 3));
     EXPECT_TRUE(cell.preview->colourKeyed);
     EXPECT_EQ(0x07E0, cell.preview->KeyValue());
 
-    designer.files.LoadPreview(designer.map.Cell(9, 10), 9, 10);
-    EXPECT_FALSE(designer.map.Cell(9, 10).HoldsScreen());
+    quest.files.LoadPreview(quest.map.Cell(9, 10), 9, 10);
+    EXPECT_FALSE(quest.map.Cell(9, 10).HoldsScreen());
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't open screen preview"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("questdata\\Forest\\screens\\9-10.bmp"), ui.messages[0].caption);
 
     QFile::remove(base.Path(Screen(9, 9, "bmp")));
-    designer.files.LoadPreview(cell, 9, 9); // a reload that fails drops the old preview
+    quest.files.LoadPreview(cell, 9, 9); // a reload that fails drops the old preview
     EXPECT_FALSE(cell.HoldsScreen());
 }
 
 TEST_F(DesignerFixture, SavingWithNoQuestOpenWritesNoFile)
 {
     g_questName.clear();
-    designer.files.SaveMapFile();
+    quest.files.SaveMapFile();
     EXPECT_FALSE(base.Exists(QStringLiteral("save\\.qss")));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Save file"), ui.messages[0].text);

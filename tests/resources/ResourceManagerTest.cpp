@@ -6,7 +6,7 @@
 #include "resources/ResourceHostFake.h"
 
 #include "resources/ResourceManager.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QFileInfo>
 #include <QStandardItem>

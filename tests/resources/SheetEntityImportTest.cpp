@@ -5,7 +5,7 @@
 #include "resources/ResourceHostFake.h"
 
 #include "resources/SheetEntityImport.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 

@@ -6,8 +6,8 @@
 #include "helpers/TempBase.h"
 
 #include "resources/TreeList.h"
-#include "support/Globals.h"
-#include "support/TextCodec.h"
+#include "support/paths/Globals.h"
+#include "support/io/TextCodec.h"
 
 #include <QDir>
 #include <QStandardItemModel>

@@ -6,7 +6,7 @@
 
 #include "resources/TreeImages.h"
 #include "resources/TreeList.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <QStandardItemModel>
 

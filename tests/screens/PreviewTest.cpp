@@ -1,7 +1,7 @@
 #include "screens/ScreenFixture.h"
 
-#include "map/MapDesigner.h"
-#include "map/PreviewReader.h"
+#include "quest/Quest.h"
+#include "quest/PreviewReader.h"
 #include "screens/PreviewWriter.h"
 #include "screens/ScreenScript.h"
 
@@ -104,7 +104,7 @@ TEST_F(ScreenTest, WithoutADisplayNoPreviewIsWritten)
 
 TEST_F(ScreenTest, SavingAsksTheMapToReloadTheCellsPreview)
 {
-    CMapDesigner map(ui);
+    CQuest map(ui, ui, ui);
     std::vector<std::pair<int, int>> asked;
     screen->previewSaved = [&](int column, int row) {
         asked.emplace_back(column, row);

@@ -9,8 +9,8 @@
 #include "screens/ScreenHost.h"
 #include "sheets/SheetFixture.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
-#include "support/Settings.h"
+#include "support/paths/Globals.h"
+#include "support/platform/Settings.h"
 
 #include <QDir>
 
@@ -45,7 +45,7 @@ protected:
     // Makes the designer (reading the settings) and opens it on a cell.
     CScreenDesigner& Open(int column = 1, int row = 2)
     {
-        designer = std::make_unique<CScreenDesigner>(ui, &host);
+        designer = std::make_unique<CScreenDesigner>(ui, ui, ui, &host);
         designer->display = &display;
         designer->OpenAtCell(column, row);
         return *designer;

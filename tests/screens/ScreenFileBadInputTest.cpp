@@ -4,7 +4,7 @@
 #include "helpers/FileBytes.h"
 #include "screens/ScreenFile.h"
 #include "screens/ScreenFixture.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <QFile>
 

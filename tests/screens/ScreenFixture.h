@@ -7,7 +7,7 @@
 #include "screens/Screen.h"
 #include "sheets/SheetFixture.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <gtest/gtest.h>
 

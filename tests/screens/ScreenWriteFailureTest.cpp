@@ -2,7 +2,7 @@
 // folder stands in place of the file: the previous screen file and preview
 // stay byte for byte and the user sees the message.
 #include "screens/ScreenFixture.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <QFile>
 

@@ -79,5 +79,5 @@ protected:
     CFakeUi ui;
     CRecordingSheetHost host;
     CDisplay display;
-    CSheetDesigner designer{ui, &host};
+    CSheetDesigner designer{ui, ui, ui, &host};
 };

@@ -4,7 +4,7 @@
 #include "helpers/TempBase.h"
 #include "sheets/SheetFileReader.h"
 #include "sheets/SheetFileWriter.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "helpers/TempBase.h"
 #include "sheets/SheetFixture.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QFile>
 

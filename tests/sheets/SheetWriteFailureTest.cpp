@@ -4,7 +4,7 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 #include "sheets/SheetFileWriter.h"
-#include "support/TextFile.h"
+#include "support/io/TextFile.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "helpers/DecimalCommaLocale.h"
 #include "helpers/TempBase.h"
-#include "support/LineHelpers.h"
-#include "support/TextFile.h"
+#include "support/io/LineHelpers.h"
+#include "support/io/TextFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "helpers/TempBase.h"
-#include "support/DiagnosticLog.h"
-#include "support/Globals.h"
-#include "support/LaunchEditor.h"
-#include "support/LogicalPath.h"
-#include "support/NativeFile.h"
-#include "support/Processes.h"
-#include "support/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/paths/Globals.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/paths/LogicalPath.h"
+#include "support/io/NativeFile.h"
+#include "support/platform/Processes.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>

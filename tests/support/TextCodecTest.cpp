@@ -2,7 +2,7 @@
 // is UTF-8 or else Latin-1. (The cuts of string fields are tested with the
 // map file's.)
 #include "helpers/QtPrinters.h"
-#include "support/TextCodec.h"
+#include "support/io/TextCodec.h"
 
 #include <gtest/gtest.h>
 

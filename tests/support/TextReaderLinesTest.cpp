@@ -1,7 +1,7 @@
 // Whole lines are taken at once where they fit the buffer; what a reader gives
 // must be what reading the same bytes piece by piece gives.
-#include "support/FieldLine.h"
-#include "support/TextFile.h"
+#include "support/io/FieldLine.h"
+#include "support/io/TextFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "helpers/TempBase.h"
-#include "support/LineHelpers.h"
-#include "support/TextCodec.h"
-#include "support/TextFile.h"
+#include "support/io/LineHelpers.h"
+#include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
 
 #include <QDir>
 #include <QFile>

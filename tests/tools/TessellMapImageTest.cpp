@@ -7,7 +7,7 @@
 #include "display/Display.h"
 #include "screens/Screen.h"
 #include "sheets/SheetLibrary.h"
-#include "support/Globals.h"
+#include "support/paths/Globals.h"
 
 #include <QImage>
 #include <QProcess>

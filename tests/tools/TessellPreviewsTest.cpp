@@ -3,9 +3,9 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 
-#include "map/MapDesigner.h"
-#include "support/Globals.h"
-#include "support/QuestPaths.h"
+#include "quest/Quest.h"
+#include "support/paths/Globals.h"
+#include "support/paths/QuestPaths.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -17,8 +17,8 @@ TEST(TessellPreviews, RendersTheCellsTheEditorLoads)
     CTempBase base;
     {
         CFakeUi ui;
-        CMapDesigner designer(ui);
-        ASSERT_TRUE(designer.files.NewQuestNamed(QStringLiteral("Forest")));
+        CQuest quest(ui, ui, ui);
+        ASSERT_TRUE(quest.files.NewQuestNamed(QStringLiteral("Forest")));
     }
     // The first cell record's column line is longer than its 32-byte buffer:
     // the rest of that line is passed over, not taken for the row.
@@ -30,11 +30,11 @@ TEST(TessellPreviews, RendersTheCellsTheEditorLoads)
     for (const auto& [column, row] : {std::pair{3, 1}, std::pair{5, 6}})
         base.Write(PreviewPath(column, row), "0\r\n");
     CFakeUi ui;
-    CMapDesigner designer(ui);
-    designer.files.LoadMapFile(MapFilePath(QStringLiteral("Forest")), QStringLiteral("Forest"));
-    ASSERT_TRUE(designer.map.Cell(3, 1).HoldsScreen());
-    ASSERT_TRUE(designer.map.Cell(5, 6).HoldsScreen());
-    EXPECT_EQ(2, designer.map.ScreenCount());
+    CQuest quest(ui, ui, ui);
+    quest.files.LoadMapFile(MapFilePath(QStringLiteral("Forest")), QStringLiteral("Forest"));
+    ASSERT_TRUE(quest.map.Cell(3, 1).HoldsScreen());
+    ASSERT_TRUE(quest.map.Cell(5, 6).HoldsScreen());
+    EXPECT_EQ(2, quest.map.ScreenCount());
 
     QProcess process;
     process.setWorkingDirectory(base.root);

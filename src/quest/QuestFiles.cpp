@@ -1,0 +1,199 @@
+#include "quest/QuestFiles.h"
+
+#include "quest/MapFile.h"
+#include "quest/PreviewReader.h"
+#include "quest/QuestFolder.h"
+#include "quest/QuestMap.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
+#include "quest/QuestDialogPort.h"
+#include "support/ui/MessagePort.h"
+#include "support/paths/QuestPaths.h"
+#include "support/io/TextFile.h"
+#include "support/ui/WindowPort.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+QString WindowTitle()
+{
+    return g_questName + QStringLiteral(" - Tessellmancery");
+}
+} // namespace
+
+CQuestFiles::CQuestFiles(CQuestMap& map, CMessagePort& messages, CWindowPort& window, CQuestDialogPort& dialogs)
+    : m_map(map), m_messages(messages), m_window(window), m_dialogs(dialogs)
+{
+}
+
+bool CQuestFiles::SaveMapFile()
+{
+    const QString path = MapFilePath();
+    // Without an open quest there is no map file to write (it would be "save\.qss").
+    if (g_questName.isEmpty()) {
+        m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+        return false;
+    }
+    // What is written is what will be read again: string fields the file cannot
+    // carry whole are cut in the model too.
+    m_map.properties.fullName = MapStringField(m_map.properties.fullName);
+    for (CGroup* g : m_map.groups.groups)
+        g->music = MapStringField(g->music);
+    CTextWriter file;
+    if (!file.Open(path)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+        return false;
+    }
+    file.Raw(MapFileBytes(m_map));
+    if (file.Commit())
+        return true;
+    m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
+    return false;
+}
+
+MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& questName)
+{
+    QFile file(NativePath(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't Open Save file for reading"), path);
+        return MapFileReading();
+    }
+    const MapFileReading reading = ReadMapFileBytes(file.readAll(), m_map);
+    if (!reading.isMapFile) {
+        m_messages.MessageBox(QStringLiteral("Invalid Map File"), path);
+        return reading;
+    }
+    g_questName = questName;
+    for (const MapFileReading::Cell& screen : reading.screens)
+        LoadPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row);
+    m_window.SetWindowTitle(WindowTitle());
+    m_window.RequestFrame();
+    return reading;
+}
+
+int CQuestFiles::OpenQuest(bool askToSave)
+{
+    const QString chosen = m_messages.ChooseOpenFile(QStringLiteral("*.qss"), QStringLiteral("save\\*.qss"),
+                                                     QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||"));
+    if (chosen.isEmpty())
+        return 0;
+    if (askToSave) {
+        const int answer = m_messages.MessageBox(QStringLiteral("Do you want to save the current quest?"),
+                                                 QStringLiteral("Attention"), CMessagePort::ButtonsYesNoCancel);
+        if (answer == CMessagePort::AnswerCancel)
+            return 0;
+        if (answer == CMessagePort::AnswerYes)
+            SaveMapFile();
+    }
+    const QString fileName = QFileInfo(chosen).fileName();
+    const QString questName = fileName.section(QLatin1Char('.'), 0, 0);
+    if (questName.isEmpty() || !IsSafeFileName(questName)) {
+        m_messages.MessageBox(QStringLiteral("Invalid Map File"), chosen);
+        return 1;
+    }
+    LoadMapFile(chosen, questName);
+    return 1;
+}
+
+bool CQuestFiles::NewQuestCommand()
+{
+    QString name;
+    if (!m_dialogs.AskQuestName(name))
+        return false;
+    return NewQuestNamed(name);
+}
+
+bool CQuestFiles::NewQuestNamed(const QString& name)
+{
+    const QString problem = QuestNameProblem(name);
+    if (!problem.isEmpty()) {
+        m_messages.MessageBox(problem, QStringLiteral("Error"));
+        return false;
+    }
+    g_questName = name;
+    NewQuest();
+    return true;
+}
+
+void CQuestFiles::NewQuest()
+{
+    m_map.NewModel();
+    CreateQuestFolder(g_questName);
+    m_window.SetWindowTitle(WindowTitle());
+    SaveMapFile();
+    m_window.RequestFrame();
+}
+
+void CQuestFiles::LoadPreview(CMapCell& cell, int column, int row)
+{
+    cell.preview.reset();
+    const QString path = PreviewPath(column, row);
+    auto surface = std::make_unique<CSurface>();
+    surface->Create(kPreviewWidth, kPreviewHeight);
+    surface->SetColourKey(kKeyGreen);
+    if (!ReadPreviewFile(path, *surface)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't open screen preview"), path);
+        return;
+    }
+    cell.preview = std::move(surface);
+}
+
+void CQuestFiles::DeleteScreen(CMapCell& cell)
+{
+    cell.preview.reset();
+    const int column = cell.Column();
+    const int row = cell.Row();
+    for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
+        QFile file(NativePath(path));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty
+    }
+}
+
+int CQuestFiles::CopyScreenFiles(int sourceColumn, int sourceRow, int destColumn, int destRow, bool* complete)
+{
+    if (sourceColumn == destColumn && sourceRow == destRow)
+        return 0;
+    bool allCopied = true;
+    const std::pair<QString, QString> copies[] = {
+        {ScreenFilePath(sourceColumn, sourceRow), ScreenFilePath(destColumn, destRow)},
+        {PreviewPath(sourceColumn, sourceRow), PreviewPath(destColumn, destRow)},
+        {ScreenScriptPath(sourceColumn, sourceRow), ScreenScriptPath(destColumn, destRow)},
+    };
+    for (const auto& [from, to] : copies) {
+        // A file the screen does not have is passed over; one that exists and
+        // cannot be copied means the screen did not arrive whole.
+        if (!QFileInfo::exists(NativePath(from)))
+            continue;
+        if (!CopyFileReplacing(from, to))
+            allCopied = false;
+    }
+    if (complete)
+        *complete = allCopied;
+    return 1;
+}
+
+void CQuestFiles::MoveOrCopyScreen(CMapCell& cell, int destColumn, int destRow, bool copy)
+{
+    if (!CQuestMap::ValidCellCoordinates(destColumn, destRow))
+        return;
+    CMapCell& destination = m_map.Cell(destColumn, destRow);
+    if (destination.HoldsScreen()
+        && m_messages.MessageBox(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"),
+                                 QStringLiteral("Moving Screen"), CMessagePort::ButtonsYesNo)
+               != CMessagePort::AnswerYes)
+        return;
+    bool complete = true;
+    if (!CopyScreenFiles(cell.Column(), cell.Row(), destColumn, destRow, &complete)) {
+        m_messages.MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
+        return;
+    }
+    // A move whose copy failed part-way keeps its source: emptying it would
+    // lose the screen.
+    if (!complete)
+        m_messages.MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
+    destination.inside = cell.inside;
+    LoadPreview(destination, destColumn, destRow);
+    if (!copy && complete)
+        DeleteScreen(cell);
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The quest's files as the map designer works on them: New, Open and Save of
+// the map file, each cell's preview, and the screen files that move, copy and
+// delete with a screen. Every operation shows its own messages.
+#include "quest/MapFile.h"
+
+#include <QString>
+
+class CMapCell;
+class CQuestDialogPort;
+class CMessagePort;
+class CQuestMap;
+class CWindowPort;
+
+class CQuestFiles {
+public:
+    CQuestFiles(CQuestMap& map, CMessagePort& messages, CWindowPort& window, CQuestDialogPort& dialogs);
+
+    // The map file save\{quest}.qss. False, after its message, when it could
+    // not be written.
+    bool SaveMapFile();
+    // What the map file named (isMapFile false when it could not be read; the
+    // message is out then), whether or not each screen's preview loaded.
+    MapFileReading LoadMapFile(const QString& path, const QString& questName);
+    // Lets the user choose a map file and loads it. 1 when a file was chosen
+    // and loading attempted, 0 when cancelled.
+    int OpenQuest(bool askToSave);
+    // Asks for a name and makes a new quest; false when cancelled or refused.
+    bool NewQuestCommand();
+    // Makes a new quest of that name (g_questName is set here). False, with a
+    // message, when the name cannot be used; nothing is touched then.
+    bool NewQuestNamed(const QString& name);
+
+    // Reloads a cell's preview from questdata\{quest}\screens\{column}-{row}.bmp.
+    void LoadPreview(CMapCell& cell, int column, int row);
+
+    // Empties a cell and its three files (they stay on disk with no content).
+    void DeleteScreen(CMapCell& cell);
+    // Copies a screen's .lnd, .bmp and script over another cell's. 0 when the
+    // cells are the same; 1 otherwise, with `complete` false when a file that
+    // exists could not be copied.
+    int CopyScreenFiles(int sourceColumn, int sourceRow, int destColumn, int destRow, bool* complete = nullptr);
+    // Moves or copies a cell's screen to another cell, asking before it
+    // replaces a screen there.
+    void MoveOrCopyScreen(CMapCell& cell, int destColumn, int destRow, bool copy);
+
+private:
+    void NewQuest();
+
+    CQuestMap& m_map;
+    CMessagePort& m_messages;
+    CWindowPort& m_window;
+    CQuestDialogPort& m_dialogs;
+};

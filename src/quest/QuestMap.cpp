@@ -1,0 +1,85 @@
+#include "quest/QuestMap.h"
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+CQuestMap::CQuestMap()
+{
+    ResetGrid();
+}
+
+void CQuestMap::ResetGrid()
+{
+    m_cells = std::vector<CMapCell>(kMapCellCount);
+    for (int i = 0; i < kMapCellCount; ++i) {
+        m_cells[size_t(i)].x = (i % kMapColumns) * kCellWidth;
+        m_cells[size_t(i)].y = (i / kMapColumns) * kCellHeight;
+    }
+    groups.Clear();
+}
+
+CMapCell* CQuestMap::FindCellByMapPosition(int x, int y)
+{
+    if (x < 0 || y < 0 || x % kCellWidth != 0 || y % kCellHeight != 0)
+        return nullptr;
+    const int column = x / kCellWidth;
+    const int row = y / kCellHeight;
+    if (!ValidCellCoordinates(column, row))
+        return nullptr;
+    return &Cell(column, row);
+}
+
+int CQuestMap::ScreenCount() const
+{
+    return int(std::count_if(m_cells.begin(), m_cells.end(), [](const CMapCell& c) { return c.HoldsScreen(); }));
+}
+
+int CQuestMap::NextGroupId() const
+{
+    if (groups.Count() == 0)
+        return 0;
+    int largest = 0;
+    for (CGroup* g : groups.groups)
+        largest = std::max(largest, std::max(g->id, 0));
+    if (largest < std::numeric_limits<int>::max())
+        return largest + 1;
+    // A hand-made map file may hold the largest id there is; then the new
+    // group takes the smallest id no group has (there are fewer groups than ids).
+    std::vector<int> ids;
+    for (CGroup* g : groups.groups)
+        ids.push_back(g->id);
+    std::sort(ids.begin(), ids.end());
+    int next = 0;
+    for (int id : ids)
+        if (id == next)
+            ++next;
+    return next;
+}
+
+CGroup* CQuestMap::FindGroupAt(int px, int py, int ox, int oy) const
+{
+    for (CGroup* g : groups.groups)
+        if (g->Contains(px, py, ox, oy))
+            return g;
+    return nullptr;
+}
+
+CGroup* CQuestMap::SelectGroupAt(int px, int py, int ox, int oy)
+{
+    groups.selected = FindGroupAt(px, py, ox, oy);
+    return groups.selected;
+}
+
+bool CQuestMap::RectangleOverlapsGroup(int left, int top, int right, int bottom) const
+{
+    for (CGroup* g : groups.groups) {
+        const int l = std::max(left, g->left);
+        const int t = std::max(top, g->top);
+        const int r = std::min(right, g->right);
+        const int b = std::min(bottom, g->bottom);
+        if (l < r && t < b)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The quest map model: 256 x 256 cells in grid order (row by row), the groups
+// and the quest properties.
+#include "quest/Group.h"
+#include "quest/MapCell.h"
+#include "quest/QuestProperties.h"
+
+#include <vector>
+
+class CQuestMap {
+public:
+    CQuestMap();
+
+    // Empties every cell (previews destroyed) and the group list.
+    void ResetGrid();
+    void ResetProperties() { properties = QuestProperties(); }
+    void NewModel()
+    {
+        ResetGrid();
+        ResetProperties();
+    }
+
+    CMapCell& Cell(int column, int row) { return m_cells[size_t(row) * kMapColumns + size_t(column)]; }
+    const CMapCell& Cell(int column, int row) const { return m_cells[size_t(row) * kMapColumns + size_t(column)]; }
+    CMapCell& CellAt(int index) { return m_cells[size_t(index)]; }
+    const CMapCell& CellAt(int index) const { return m_cells[size_t(index)]; }
+    // The first cell in grid order at exactly this map position, or none.
+    CMapCell* FindCellByMapPosition(int x, int y);
+    static bool ValidCellCoordinates(int column, int row)
+    {
+        return column >= 0 && column <= 255 && row >= 0 && row <= 255;
+    }
+    int ScreenCount() const;
+
+    // 0 for no groups, else one more than the largest id (ids below 0 count as 0);
+    // when the largest id is the largest int, the smallest id no group has.
+    int NextGroupId() const;
+    CGroup* FindGroupAt(int px, int py, int ox = 0, int oy = 0) const;
+    CGroup* SelectGroupAt(int px, int py, int ox = 0, int oy = 0);
+    // Whether the rectangle, taken half-open, shares any area with a group.
+    bool RectangleOverlapsGroup(int left, int top, int right, int bottom) const;
+
+    CGroupList groups;
+    QuestProperties properties;
+
+private:
+    std::vector<CMapCell> m_cells;
+};

@@ -1,5 +1,0 @@
-#include "support/Globals.h"
-
-QString g_baseDirectory;
-QString g_questName;
-int32_t g_doubleSize = 0;

@@ -1,0 +1,86 @@
+#include "support/io/NativeFile.h"
+
+#include "support/paths/LogicalPath.h"
+#include "support/io/TextCodec.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+QByteArray NativePathBytes(const QString& nativePath)
+{
+    if (!HoldsRawBytes(nativePath))
+        return QFile::encodeName(nativePath);
+    return EncodeText(nativePath);
+}
+
+bool OpenNativeFile(QFile& file, const QString& nativePath, QIODevice::OpenMode mode)
+{
+#ifdef Q_OS_UNIX
+    if (HoldsRawBytes(nativePath)) {
+        int flags = O_CLOEXEC;
+        if (mode & QIODevice::WriteOnly) {
+            flags |= (mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
+            flags |= O_CREAT;
+            if (mode & QIODevice::Truncate)
+                flags |= O_TRUNC;
+            if (mode & QIODevice::Append)
+                flags |= O_APPEND;
+        } else {
+            flags |= O_RDONLY;
+        }
+        const int fd = ::open(EncodeText(nativePath).constData(), flags, 0666);
+        if (fd < 0)
+            return false;
+        struct stat info;
+        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+            ::close(fd);
+            return false;
+        }
+        if (!file.open(fd, mode, QFileDevice::AutoCloseHandle)) {
+            ::close(fd);
+            return false;
+        }
+        return true;
+    }
+#endif
+    file.setFileName(nativePath);
+    return file.open(mode);
+}
+
+bool IsNativeFile(const QString& nativePath, qint64* size)
+{
+#ifdef Q_OS_UNIX
+    if (HoldsRawBytes(nativePath)) {
+        struct stat info;
+        if (::stat(EncodeText(nativePath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            return false;
+        if (size)
+            *size = qint64(info.st_size);
+        return true;
+    }
+#endif
+    const QFileInfo info(nativePath);
+    if (!info.isFile())
+        return false;
+    if (size)
+        *size = info.size();
+    return true;
+}
+
+bool OpenLogicalFileForReading(QFile& file, const QString& logicalPath, QIODevice::OpenMode mode)
+{
+    if (mode & QIODevice::WriteOnly)
+        return false; // a file about to be made must be looked up first
+    return OpenNativeFile(file, NativePathAsWritten(logicalPath), mode)
+        || OpenNativeFile(file, NativePath(logicalPath), mode);
+}
+
+bool IsLogicalFile(const QString& logicalPath, qint64* size)
+{
+    return IsNativeFile(NativePathAsWritten(logicalPath), size) || IsNativeFile(NativePath(logicalPath), size);
+}

@@ -1,0 +1,26 @@
+#include "support/platform/DiagnosticLog.h"
+
+#include "support/paths/LogicalPath.h"
+#include "support/io/TextCodec.h"
+
+#include <QFile>
+
+namespace {
+const char kLogName[] = "ErrorChk.txt";
+}
+
+void InitLog()
+{
+    QFile file(NativePath(QLatin1String(kLogName)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write("Tessellmancery error checking file initialised...\r\n********************\r\n");
+}
+
+void LogLine(const QString& text)
+{
+    QFile file(NativePath(QLatin1String(kLogName)));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    file.write("\r\n" + EncodeText(text));
+}
