@@ -6,6 +6,7 @@
 #include "dialogs/StartDlg.h"
 #include "document/QuestDoc.h"
 #include "support/platform/DiagnosticLog.h"
+#include "support/paths/BaseDirectory.h"
 #include "support/paths/Globals.h"
 
 #include <QDir>
@@ -24,12 +25,17 @@ CApplication::~CApplication()
     document.reset();
 }
 
-bool CApplication::Start(bool showStartDialog)
+bool CApplication::Start(bool showStartDialog, const QString& baseDirectory)
 {
     frame->show();
-    g_baseDirectory = QDir::currentPath();
+    const BaseDirectoryChoice base = ChooseBaseDirectory(baseDirectory);
+    g_baseDirectory = base.path;
     InitLog();
     LogLine(g_baseDirectory);
+    if (!base.madeFrom.isEmpty())
+        LogLine(QStringLiteral("The base directory was made from the installed one, %1").arg(base.madeFrom));
+    if (!base.problem.isEmpty())
+        LogLine(base.problem);
     frame->View()->InitialUpdate();
     if (!showStartDialog)
         return true;

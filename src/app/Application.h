@@ -1,6 +1,8 @@
 #pragma once
 // Start-up of the editor: document, frame and view, the log, the base
 // directory, the view's first update and the start dialog.
+#include <QString>
+
 #include <memory>
 
 class CMainFrame;
@@ -11,8 +13,9 @@ class CApplication {
 public:
     CApplication();
     ~CApplication();
-    // Runs the start-up sequence. False when the start dialog chose Exit.
-    bool Start(bool showStartDialog = true);
+    // Runs the start-up sequence on the base directory named (when empty, the
+    // one ChooseBaseDirectory finds). False when the start dialog chose Exit.
+    bool Start(bool showStartDialog = true, const QString& baseDirectory = QString());
 
     std::unique_ptr<CWidgetUi> ui;
     std::unique_ptr<CQuestDoc> document;

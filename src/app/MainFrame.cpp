@@ -12,7 +12,10 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
 {
     m_view = new CQuestView(document, this);
     setCentralWidget(m_view);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     resize(1040, 800);
     setWindowTitle(QStringLiteral("Tessellmancery"));
     // Exactly the keys of the accelerator table; the keys some labels show after

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -17,8 +18,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessellmancery v2"));
     QApplication::setApplicationName(QStringLiteral("Tessellmancery v2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessellmancery.Tessellmancery"));
+    // tessellmancery [BASE_DIR]; Qt has taken its own options out of argv.
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        std::fprintf(stderr, "usage: tessellmancery [BASE_DIR]\n");
+        return 2;
+    }
     CApplication application;
-    if (!application.Start())
+    if (!application.Start(true, argc == 2 ? QFile::decodeName(argv[1]) : QString()))
         return 0;
     return app.exec();
 }

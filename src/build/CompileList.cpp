@@ -5,6 +5,7 @@
 #include "support/platform/DiagnosticLog.h"
 #include "support/platform/LaunchEditor.h"
 #include "support/io/LineHelpers.h"
+#include "support/paths/InstalledFiles.h"
 #include "support/paths/LogicalPath.h"
 #include "support/platform/Processes.h"
 #include "support/io/TextCodec.h"
@@ -113,7 +114,7 @@ int CCompileList::Compile(const QString& sourcePath)
     // The compiler runs in the base directory and gets the paths relative to
     // it, one argument per path so blanks need no quoting: the source, "-o"
     // joined to the output, "-e" joined to the error file.
-    const int exitCode = RunAndWait(NativePath(CompilerPath()), QStringLiteral("2"),
+    const int exitCode = RunAndWait(CompilerProgram(), QStringLiteral("2"),
                                     {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(output),
                                      QStringLiteral("-e") + RelativeNativePath(CompilerErrorFilePath())},
                                     NativePath(QString()));
