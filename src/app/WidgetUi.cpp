@@ -53,24 +53,7 @@ QWidget* CWidgetUi::ViewWindow() const
 
 int CWidgetUi::MessageBox(const QString& text, const QString& caption, Buttons buttons)
 {
-    QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    if (buttons == ButtonsYesNo || buttons == ButtonsYesNoDefaultNo)
-        standard = QMessageBox::Yes | QMessageBox::No;
-    if (buttons == ButtonsYesNoDefaultNo)
-        defaultButton = QMessageBox::No;
-    else if (buttons == ButtonsYesNoCancel)
-        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    switch (ShowDialogMessage(Owner(), text, caption, standard, defaultButton)) {
-    case QMessageBox::Yes:
-        return AnswerYes;
-    case QMessageBox::No:
-        return AnswerNo;
-    case QMessageBox::Cancel:
-        return AnswerCancel;
-    default:
-        return AnswerOk;
-    }
+    return CDialogMessages(Owner()).MessageBox(text, caption, buttons);
 }
 
 void CWidgetUi::SetWindowTitle(const QString& title)

@@ -208,7 +208,13 @@ bool CQuestBuild::TestQuest(bool mapDesignerActive)
     // The quest file's full path is one argument, whatever blanks it holds.
     const QString questFile = NativePath(QuestArchivePath());
     const QString engineFolder = QFileInfo(engine).absolutePath();
-    return StartDetached(engine, QStringLiteral("1"), {questFile}, engineFolder);
+    if (StartDetached(engine, QStringLiteral("1"), {questFile}, engineFolder))
+        return true;
+    // Told as the compiler's failed start is: nothing else would show that
+    // the engine never ran.
+    m_messages.MessageBox(QStringLiteral("Couldn't find or run Vantraglen!"), engine);
+    LogLine(QStringLiteral("Couldn't find or run Vantraglen!"));
+    return false;
 }
 
 void CQuestBuild::CopyQuest()

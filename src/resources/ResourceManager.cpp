@@ -115,7 +115,7 @@ void CResourceManager::EditOrPlay(const CTreeComponent& file)
 {
     switch (kind.mode) {
     case ModeEntities:
-        LaunchEditor(EntityScriptPath(file.name));
+        LaunchEditor(m_messages, EntityScriptPath(file.name));
         break;
     case ModeSheets:
         if (treeCtrl.owningDialog)
@@ -176,7 +176,7 @@ void CResourceManager::CreateEntity()
         return;
     }
     AddAtTopLevel(name);
-    LaunchEditor(name + QStringLiteral(".ves"), QStringLiteral("entities"));
+    LaunchEditor(m_messages, name + QStringLiteral(".ves"), QStringLiteral("entities"));
 }
 
 void CResourceManager::CreateSheet()

@@ -381,6 +381,22 @@ TEST_F(BuildFixture, TestQuestNeverStartsTheEngineAfterAFailedBuild)
     EXPECT_EQ(QByteArray("old"), base.Read(QStringLiteral("output\\Trail.qst")));
 }
 
+TEST_F(BuildFixture, AnEngineThatCannotStartIsSaidSo)
+{
+    const QString engine = base.Path(QStringLiteral("engine\\engine"));
+    WriteSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), engine);
+    // Without the run bit, and with an interpreter that is missing.
+    for (const char* program : {"#!/bin/sh\n", "#!/no/such/sh\n"}) {
+        base.Write(QStringLiteral("engine\\engine"), program);
+        QFile::setPermissions(engine, program[3] == 'b' ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner);
+        ui.messages.clear();
+        EXPECT_FALSE(quest.build.TestQuest(true));
+        ASSERT_EQ(1u, ui.messages.size());
+        EXPECT_EQ(QStringLiteral("Couldn't find or run Vantraglen!"), ui.messages[0].text);
+        EXPECT_EQ(engine, ui.messages[0].caption);
+    }
+}
+
 TEST_F(BuildFixture, RecompileAllFromAnotherDesignerOnlyEmptiesTheList)
 {
     ASSERT_EQ(1, quest.build.BuildQuest(false));
