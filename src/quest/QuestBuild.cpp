@@ -170,6 +170,9 @@ int CQuestBuild::BuildQuest(bool showSuccess)
     if (m_archive->Build() == CVirtualArchive::BuildOk) {
         if (showSuccess)
             m_messages.MessageBox(SuccessMessage(m_leftOut), questFile);
+        else if (!m_leftOut.isEmpty()) // the engine is not started on a quest file taken for whole
+            m_messages.MessageBox(QStringLiteral("Wrote QST file, but left out of it:\n") + m_leftOut.join(QLatin1Char('\n')),
+                                  QStringLiteral("Warning"));
         return 1;
     }
     m_messages.MessageBox(QStringLiteral("Could not write QST file"), kErrorCaption);
