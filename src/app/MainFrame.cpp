@@ -43,6 +43,8 @@ void CMainFrame::SetMenu(MenuId menuId)
     menuBar()->clear();
     m_actions.clear();
     std::map<QString, QMenu*> popups;
+    std::map<std::pair<QString, QString>, QMenu*> submenus; // owned by their drop-down
+    std::map<QMenu*, bool> lastChanges; // whether a menu's last item changes its text
     for (const CommandInfo& c : CommandTable()) {
         if (c.menu != menuId)
             continue;
@@ -50,10 +52,23 @@ void CMainFrame::SetMenu(MenuId menuId)
         if (!popup) {
             popup = menuBar()->addMenu(c.popup);
             m_menus.push_back(popup);
-            connect(popup, &QMenu::aboutToShow, this, &CMainFrame::RefreshChecks);
+            connect(popup, &QMenu::aboutToShow, this, &CMainFrame::RefreshItems);
         }
+        QMenu* menu = popup;
+        if (!c.submenu.isEmpty()) {
+            QMenu*& submenu = submenus[{c.popup, c.submenu}];
+            if (!submenu)
+                submenu = popup->addMenu(c.submenu);
+            menu = submenu;
+        }
+        // Items whose text changes (the recently used files) stand between
+        // separators, which the menu folds into one while they are hidden.
+        const bool changes = c.currentLabel != nullptr;
+        if (changes != lastChanges[menu] && !menu->isEmpty())
+            menu->addSeparator();
+        lastChanges[menu] = changes;
         // Qt shows the text after the tab as the key, without making it one.
-        QAction* action = popup->addAction(c.label);
+        QAction* action = menu->addAction(c.label);
         action->setObjectName(QString::number(c.id));
         if (c.checked)
             action->setCheckable(true);
@@ -64,6 +79,7 @@ void CMainFrame::SetMenu(MenuId menuId)
         });
         m_actions[id] = action;
     }
+    RefreshItems();
 }
 
 QAction* CMainFrame::MenuAction(int commandId) const
@@ -72,8 +88,16 @@ QAction* CMainFrame::MenuAction(int commandId) const
     return it == m_actions.end() ? nullptr : it->second;
 }
 
-void CMainFrame::RefreshChecks()
+void CMainFrame::RefreshItems()
 {
+    for (const CommandInfo& c : CommandTable()) {
+        QAction* a = c.currentLabel ? MenuAction(c.id) : nullptr;
+        if (!a)
+            continue;
+        const QString label = c.currentLabel(m_document);
+        a->setText(label);
+        a->setVisible(!label.isEmpty());
+    }
     // The item is checked when the screen designer is active and its flag set,
     // and left alone otherwise.
     if (!m_document.ScreenDesignerActive())

@@ -31,7 +31,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void RefreshChecks();
+    // Refreshes the check marks and the texts that change (the recently
+    // used files) before a menu shows.
+    void RefreshItems();
     CQuestDoc& m_document;
     CQuestView* m_view;
     int m_menuId = 0;

@@ -53,24 +53,8 @@ QWidget* CWidgetUi::ViewWindow() const
 
 int CWidgetUi::MessageBox(const QString& text, const QString& caption, Buttons buttons)
 {
-    QMessageBox::StandardButtons standard = QMessageBox::Ok;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    if (buttons == ButtonsYesNo || buttons == ButtonsYesNoDefaultNo)
-        standard = QMessageBox::Yes | QMessageBox::No;
-    if (buttons == ButtonsYesNoDefaultNo)
-        defaultButton = QMessageBox::No;
-    else if (buttons == ButtonsYesNoCancel)
-        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    switch (ShowDialogMessage(Owner(), text, caption, standard, defaultButton)) {
-    case QMessageBox::Yes:
-        return AnswerYes;
-    case QMessageBox::No:
-        return AnswerNo;
-    case QMessageBox::Cancel:
-        return AnswerCancel;
-    default:
-        return AnswerOk;
-    }
+    ProgressGivesWay();
+    return CDialogMessages(Owner()).MessageBox(text, caption, buttons);
 }
 
 void CWidgetUi::SetWindowTitle(const QString& title)
@@ -136,6 +120,7 @@ void SetUpOpenFileDialog(QFileDialog& dialog, const QString& defaultExtension, c
 
 QString CWidgetUi::ChooseOpenFile(const QString& defaultExtension, const QString& initialName, const QString& filter)
 {
+    ProgressGivesWay();
     QFileDialog dialog(Owner());
     SetUpOpenFileDialog(dialog, defaultExtension, initialName, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -145,6 +130,7 @@ QString CWidgetUi::ChooseOpenFile(const QString& defaultExtension, const QString
 
 bool CWidgetUi::AskQuestName(QString& name)
 {
+    ProgressGivesWay();
     CQuestNameDlg dialog(Owner());
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -154,6 +140,7 @@ bool CWidgetUi::AskQuestName(QString& name)
 
 bool CWidgetUi::AskName(const QString& title, const QString& prompt, QString& name)
 {
+    ProgressGivesWay();
     CNameEntryDlg dialog(Owner());
     dialog.title = title;
     dialog.prompt = prompt;
@@ -216,6 +203,7 @@ bool CWidgetUi::QuestPropertiesDialog(QuestProperties& properties)
 
 int CWidgetUi::ScriptErrorsDialog()
 {
+    ProgressGivesWay();
     CScriptErrorsDlg dialog(Owner());
     const int result = dialog.exec();
     if (result == kEditScript)
@@ -223,9 +211,17 @@ int CWidgetUi::ScriptErrorsDialog()
     return result == QDialog::Accepted ? AnswerOk : AnswerCancel;
 }
 
+void CWidgetUi::ProgressGivesWay()
+{
+    // A modal window over a question would leave the question unanswerable:
+    // the progress window goes, and the job's next step brings it back.
+    m_progress.reset();
+}
+
 void CWidgetUi::Progress(const QString& step, int done, int total)
 {
-    // A modal progress window while a build runs; it goes when the build ends.
+    // A modal progress window while a build runs; it goes when the build ends,
+    // and before every message or dialog the build shows.
     if (done >= total) {
         m_progress.reset();
         return;
@@ -237,6 +233,7 @@ void CWidgetUi::Progress(const QString& step, int done, int total)
         m_progress->setWindowModality(Qt::WindowModal);
         m_progress->setMinimumDuration(300);
         m_progress->setCancelButton(nullptr);
+        m_progress->setValue(0); // its wait before it shows starts now, also when it comes back mid-job
     }
     m_progress->setMaximum(total);
     m_progress->setLabelText(QStringLiteral("Building the quest file: %1").arg(step));

@@ -38,6 +38,9 @@ public:
     bool QuestPropertiesDialog(QuestProperties& properties) override;
     int ScriptErrorsDialog() override;
     void Progress(const QString& step, int done, int total) override;
+    // The progress window of the job under way, or null (none, or it gave way
+    // to a message or dialog until the job's next step).
+    QProgressDialog* ProgressWindow() const { return m_progress.get(); }
 
     void ShowScrollBars(bool shown) override;
     void ResizeMainFrame(int width, int height) override;
@@ -69,6 +72,7 @@ private:
     // else the editor's view.
     QWidget* Owner() const;
     QWidget* ViewWindow() const;
+    void ProgressGivesWay();
     CMainFrame* m_frame;
     // The resource manager and sheet import dialogs open now, innermost last.
     QList<QPointer<QWidget>> m_dialogOwners;

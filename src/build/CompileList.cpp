@@ -130,7 +130,7 @@ int CCompileList::Compile(const QString& sourcePath)
         return 1;
     case 2:
         if (m_ui.ScriptErrorsDialog() == kEditScript)
-            LaunchEditor(sourcePath);
+            LaunchEditor(m_ui, sourcePath);
         return 0;
     default:
         m_ui.MessageBox(QLatin1String(kScriptsHaveErrors), sourcePath);

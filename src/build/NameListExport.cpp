@@ -43,6 +43,17 @@ bool Accept(const QString& kind, const QString& name, const QString& longestArch
     return false;
 }
 
+// A file a list names goes into the archive; one that cannot (missing,
+// unreadable) is named in the build's result, so that a quest file without
+// it is never reported as whole.
+void Pack(CVirtualArchive& archive, const QString& source, const QString& archiveName, int scramble,
+          const QString& kind, const QString& name, QStringList* leftOut)
+{
+    if (!archive.AddFile(source, archiveName, scramble) && leftOut)
+        leftOut->append(kind + QStringLiteral(" \"") + ShownName(name) + QStringLiteral("\": ") + ShownName(source)
+                        + QStringLiteral(" could not be read"));
+}
+
 // The output lists are replaced whole. A list that cannot be created stops
 // the build; the user is told which one, since nothing else would say why.
 const char kListFailure[] = "Couldn't create the list file for the engine";
@@ -116,7 +127,7 @@ int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& 
             file.Commit();
             return 0;
         }
-        archive.AddFile(CompiledEntityScriptPath(name), compiledName, 0);
+        Pack(archive, CompiledEntityScriptPath(name), compiledName, 0, QStringLiteral("entity"), name, leftOut);
     }
     if (!CommitList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
@@ -134,8 +145,10 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, 
         if (!Accept(QStringLiteral("sprite sheet"), name, name + QStringLiteral(".spt"), leftOut))
             continue;
         file.Line(name);
-        archive.AddFile(SheetFilePath(name), name + QStringLiteral(".spt"), 1);
-        archive.AddFile(SheetBitmapPath(name), name + QStringLiteral(".bmp"), 0);
+        Pack(archive, SheetFilePath(name), name + QStringLiteral(".spt"), 1, QStringLiteral("sprite sheet"), name,
+             leftOut);
+        Pack(archive, SheetBitmapPath(name), name + QStringLiteral(".bmp"), 0, QStringLiteral("sprite sheet"), name,
+             leftOut);
     }
     if (!CommitList(file, EngineListPath(QStringLiteral("sheets.txt")), ui))
         return 0;
@@ -155,7 +168,7 @@ int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound,
             if (!Accept(QStringLiteral("sound"), name, name, leftOut))
                 continue;
             file.Line(name);
-            archive.AddFile(SoundPath(name), name, 1);
+            Pack(archive, SoundPath(name), name, 1, QStringLiteral("sound"), name, leftOut);
         }
     }
     if (!CommitList(file, EngineListPath(QStringLiteral("soundlist.txt")), ui))

@@ -16,7 +16,7 @@ class CVirtualArchive;
 // written or a script fails to compile.
 // Each export leaves out a name that cannot stand as a file in its folder or
 // in the archive (ResourceNameProblem), and appends to `leftOut` one line per
-// name it left out, saying why.
+// name it left out, or per file it names that could not be read, saying why.
 int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui,
                    QStringList* leftOut = nullptr);
 // "sheets.txt": every sheet's name; each sheet's .spt and .bmp are added.

@@ -26,3 +26,24 @@ void SetMessageShower(MessageShower shower)
 {
     Shower() = std::move(shower);
 }
+
+int CDialogMessages::MessageBox(const QString& text, const QString& caption, Buttons buttons)
+{
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == ButtonsYesNo || buttons == ButtonsYesNoDefaultNo)
+        standard = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == ButtonsYesNoCancel)
+        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    const QMessageBox::StandardButton defaultButton =
+        buttons == ButtonsYesNoDefaultNo ? QMessageBox::No : QMessageBox::NoButton;
+    switch (ShowDialogMessage(m_dialog, text, caption, standard, defaultButton)) {
+    case QMessageBox::Yes:
+        return AnswerYes;
+    case QMessageBox::No:
+        return AnswerNo;
+    case QMessageBox::Cancel:
+        return AnswerCancel;
+    default:
+        return AnswerOk;
+    }
+}

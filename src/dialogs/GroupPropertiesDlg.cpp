@@ -5,6 +5,7 @@
 #include "quest/Group.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
+#include "dialogs/DialogMessage.h"
 #include "support/platform/LaunchEditor.h"
 #include "support/io/TextCodec.h"
 
@@ -116,7 +117,8 @@ void CGroupPropertiesDlg::EditScript()
 {
     if (!m_group)
         return;
-    LaunchEditor(GroupScriptPath(m_group->id));
+    CDialogMessages messages(this);
+    LaunchEditor(messages, GroupScriptPath(m_group->id));
 }
 
 void CGroupPropertiesDlg::accept()

@@ -69,7 +69,8 @@ void CScreenPropertiesDlg::EditScript()
 {
     if (!m_cell)
         return;
-    LaunchEditor(ScreenScriptPath(m_cell->Column(), m_cell->Row()), g_baseDirectory);
+    CDialogMessages messages(this);
+    LaunchEditor(messages, ScreenScriptPath(m_cell->Column(), m_cell->Row()), g_baseDirectory);
 }
 
 void CScreenPropertiesDlg::DeleteScreen()

@@ -3,6 +3,11 @@
 #include "document/QuestDoc.h"
 #include "document/UiPort.h"
 #include "resources/ResourceManagerKind.h"
+#include "support/io/TextCodec.h"
+#include "support/paths/Globals.h"
+#include "support/platform/RecentFiles.h"
+
+#include <QDir>
 
 namespace {
 // The check marks show the screen designer's flags while it is active.
@@ -24,6 +29,22 @@ void About(CQuestDoc& d)
     d.ui.ShowAbout();
 }
 
+// "&1 save\Forest.qss": the recently used file's number and its path, below
+// the base directory where it lies there.
+template <int index>
+QString RecentFileLabel(const CQuestDoc&)
+{
+    const QString path = RecentFiles().value(index);
+    if (path.isEmpty())
+        return QString();
+    QString shown = QDir(g_baseDirectory).relativeFilePath(path);
+    if (shown.startsWith(QLatin1String("..")))
+        shown = path;
+    else
+        shown.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return QStringLiteral("&%1 ").arg(index + 1) + DisplayText(shown).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 const CommandInfo kAbout = {ID_APP_ABOUT, kInitialMenu, "&Help", "&About quest...", "", Guard::None, About};
 
 CommandInfo AboutIn(MenuId menu)
@@ -36,6 +57,7 @@ CommandInfo AboutIn(MenuId menu)
 
 const std::vector<CommandInfo>& CommandTable()
 {
+    static const QString kQuestResources = QStringLiteral("Quest Resources");
     using D = CQuestDoc&;
     static const std::vector<CommandInfo> table = {
         // Map menu (134)
@@ -55,6 +77,15 @@ const std::vector<CommandInfo>& CommandTable()
          [](D d) { d.quest.build.TestQuest(d.MapDesignerActive()); }},
         {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "", Guard::None,
          [](D d) { d.quest.build.FindEngine(); }},
+        // The recently used quests open as Open opens a chosen file.
+        {ID_FILE_MRU_FILE1, kMapMenu, "&File", "Recent File", "", Guard::Map,
+         [](D d) { d.quest.files.OpenRecentQuest(0); }, nullptr, QString(), RecentFileLabel<0>},
+        {ID_FILE_MRU_FILE2, kMapMenu, "&File", "Recent File", "", Guard::Map,
+         [](D d) { d.quest.files.OpenRecentQuest(1); }, nullptr, QString(), RecentFileLabel<1>},
+        {ID_FILE_MRU_FILE3, kMapMenu, "&File", "Recent File", "", Guard::Map,
+         [](D d) { d.quest.files.OpenRecentQuest(2); }, nullptr, QString(), RecentFileLabel<2>},
+        {ID_FILE_MRU_FILE4, kMapMenu, "&File", "Recent File", "", Guard::Map,
+         [](D d) { d.quest.files.OpenRecentQuest(3); }, nullptr, QString(), RecentFileLabel<3>},
         // The main window's close saves the map file, and may keep the program open.
         {ID_EXIT, kMapMenu, "&File", "E&xit", "", Guard::None, [](D d) { d.ui.Quit(0); }},
         // The dialog changes the five values only on OK.
@@ -62,16 +93,18 @@ const std::vector<CommandInfo>& CommandTable()
          [](D d) { d.ui.QuestPropertiesDialog(d.quest.map.properties); }},
         {ID_EDIT_MAIN_SCRIPT, kMapMenu, "&Quest", "Edit &Main Script...\tCtrl+M", "Ctrl+M", Guard::Map,
          [](D d) { d.EditMainScript(); }},
-        {ID_ENTITY_MANAGER, kMapMenu, "&Resources", "&Entity Manager...\tCtrl+E", "Ctrl+E", Guard::None,
-         [](D d) { d.RunResourceManager(EntityManagerKind()); }},
-        {ID_SOUND_MANAGER, kMapMenu, "&Resources", "&Sound Manager...\tCtrl+O", "Ctrl+O", Guard::None,
-         [](D d) { d.RunResourceManager(SoundManagerKind()); }},
+        // The managers stand in the Quest menu's "Quest Resources" submenu.
+        {ID_ENTITY_MANAGER, kMapMenu, "&Quest", "&Entity Manager...\tCtrl+E", "Ctrl+E", Guard::None,
+         [](D d) { d.RunResourceManager(EntityManagerKind()); }, nullptr, kQuestResources},
+        {ID_SOUND_MANAGER, kMapMenu, "&Quest", "&Sound Manager...\tCtrl+O", "Ctrl+O", Guard::None,
+         [](D d) { d.RunResourceManager(SoundManagerKind()); }, nullptr, kQuestResources},
         // The manager may have added or removed sheets.
-        {ID_GRAPHICS_MANAGER, kMapMenu, "&Resources", "&Graphics Manager...\tCtrl+G", "Ctrl+G", Guard::None,
+        {ID_GRAPHICS_MANAGER, kMapMenu, "&Quest", "&Graphics Manager...\tCtrl+G", "Ctrl+G", Guard::None,
          [](D d) {
              d.RunResourceManager(SheetManagerKind());
              d.quest.ReadSheetList();
-         }},
+         },
+         nullptr, kQuestResources},
         AboutIn(kMapMenu),
         // Screen menu (133)
         {ID_SAVE_SCREEN, kScreenMenu, "&Screen", "&Save Screen", "", Guard::None,

@@ -45,6 +45,11 @@ enum CommandId {
     ID_EDIT_SCREEN_SCRIPT = 32804,
     ID_DOUBLE_SIZE = 32805,
     ID_COPY_QUEST = 32806,
+    // The recently used files, as the framework numbers them.
+    ID_FILE_MRU_FILE1 = 57616,
+    ID_FILE_MRU_FILE2 = 57617,
+    ID_FILE_MRU_FILE3 = 57618,
+    ID_FILE_MRU_FILE4 = 57619,
     ID_APP_ABOUT = 57664,
 };
 
@@ -61,6 +66,12 @@ struct CommandInfo {
     void (*run)(CQuestDoc&);
     // Whether its item shows a check mark now; null for items that have none.
     bool (*checked)(const CQuestDoc&) = nullptr;
+    // The submenu of the drop-down that holds it; empty when it sits in the
+    // drop-down itself.
+    QString submenu = QString();
+    // For an item whose text changes (a recently used file): its text now,
+    // empty to hide it. Null for an item whose label is all it shows.
+    QString (*currentLabel)(const CQuestDoc&) = nullptr;
 };
 
 // Every menu item, in menu order within each menu. A command that stands in

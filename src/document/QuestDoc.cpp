@@ -125,7 +125,7 @@ bool CQuestDoc::SaveOnExit()
 
 void CQuestDoc::EditMainScript()
 {
-    LaunchEditor(MainScriptPath());
+    LaunchEditor(ui, MainScriptPath());
 }
 
 void CQuestDoc::ScreenSaved(int column, int row)

@@ -170,6 +170,9 @@ int CQuestBuild::BuildQuest(bool showSuccess)
     if (m_archive->Build() == CVirtualArchive::BuildOk) {
         if (showSuccess)
             m_messages.MessageBox(SuccessMessage(m_leftOut), questFile);
+        else if (!m_leftOut.isEmpty()) // the engine is not started on a quest file taken for whole
+            m_messages.MessageBox(QStringLiteral("Wrote QST file, but left out of it:\n") + m_leftOut.join(QLatin1Char('\n')),
+                                  QStringLiteral("Warning"));
         return 1;
     }
     m_messages.MessageBox(QStringLiteral("Could not write QST file"), kErrorCaption);
@@ -208,7 +211,13 @@ bool CQuestBuild::TestQuest(bool mapDesignerActive)
     // The quest file's full path is one argument, whatever blanks it holds.
     const QString questFile = NativePath(QuestArchivePath());
     const QString engineFolder = QFileInfo(engine).absolutePath();
-    return StartDetached(engine, QStringLiteral("1"), {questFile}, engineFolder);
+    if (StartDetached(engine, QStringLiteral("1"), {questFile}, engineFolder))
+        return true;
+    // Told as the compiler's failed start is: nothing else would show that
+    // the engine never ran.
+    m_messages.MessageBox(QStringLiteral("Couldn't find or run Vantraglen!"), engine);
+    LogLine(QStringLiteral("Couldn't find or run Vantraglen!"));
+    return false;
 }
 
 void CQuestBuild::CopyQuest()

@@ -9,6 +9,7 @@
 #include "quest/QuestDialogPort.h"
 #include "support/ui/MessagePort.h"
 #include "support/paths/QuestPaths.h"
+#include "support/platform/RecentFiles.h"
 #include "support/io/TextFile.h"
 #include "support/ui/WindowPort.h"
 
@@ -78,6 +79,11 @@ int CQuestFiles::OpenQuest(bool askToSave)
                                                      QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||"));
     if (chosen.isEmpty())
         return 0;
+    return OpenQuestFile(chosen, askToSave);
+}
+
+int CQuestFiles::OpenQuestFile(const QString& chosen, bool askToSave)
+{
     if (askToSave) {
         const int answer = m_messages.MessageBox(QStringLiteral("Do you want to save the current quest?"),
                                                  QStringLiteral("Attention"), CMessagePort::ButtonsYesNoCancel);
@@ -92,8 +98,24 @@ int CQuestFiles::OpenQuest(bool askToSave)
         m_messages.MessageBox(QStringLiteral("Invalid Map File"), chosen);
         return 1;
     }
-    LoadMapFile(chosen, questName);
+    if (LoadMapFile(chosen, questName).isMapFile)
+        AddRecentFile(chosen);
     return 1;
+}
+
+int CQuestFiles::OpenRecentQuest(int index)
+{
+    const QString path = RecentFiles().value(index);
+    if (path.isEmpty())
+        return 0;
+    // Asked before the question about saving: there is nothing to open.
+    if (!QFileInfo(path).isFile()) {
+        RemoveRecentFile(path);
+        m_messages.MessageBox(QStringLiteral("This map file is no longer there; it is taken off the recent files"),
+                              path);
+        return 0;
+    }
+    return OpenQuestFile(path, true);
 }
 
 bool CQuestFiles::NewQuestCommand()

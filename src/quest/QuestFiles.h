@@ -25,6 +25,14 @@ public:
     // Lets the user choose a map file and loads it. 1 when a file was chosen
     // and loading attempted, 0 when cancelled.
     int OpenQuest(bool askToSave);
+    // Open once the file is chosen (a native path): asks to save the current
+    // quest when asked to, loads the file and puts it at the top of the
+    // recently used files. 1 when loading was attempted, 0 when cancelled.
+    int OpenQuestFile(const QString& chosen, bool askToSave);
+    // One of the recently used quests (0 the newest), opened as Open opens a
+    // chosen file. A file that has gone is taken off the list, with a
+    // message. 1 when loading was attempted.
+    int OpenRecentQuest(int index);
     // Asks for a name and makes a new quest; false when cancelled or refused.
     bool NewQuestCommand();
     // Makes a new quest of that name (g_questName is set here). False, with a

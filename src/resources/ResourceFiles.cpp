@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kSoundNameLength = 19;
 constexpr qint64 kCopyBlock = 64 * 1024;
 
 bool IsSameFile(const QString& a, const QString& b)
@@ -40,6 +39,22 @@ bool CopyIntoResources(const QString& chosen, const QString& destination)
         }
     }
     return to.commit();
+}
+
+bool WouldReplaceOther(const QString& chosen, const QString& destination)
+{
+    const QString target = NativePath(destination);
+    if (!QFileInfo(target).isFile() || IsSameFile(chosen, target))
+        return false;
+    QFile from, to;
+    if (!OpenNativeFile(from, chosen, QIODevice::ReadOnly) || !OpenNativeFile(to, target, QIODevice::ReadOnly))
+        return true;
+    if (from.size() != to.size())
+        return true;
+    while (!from.atEnd())
+        if (from.read(kCopyBlock) != to.read(kCopyBlock))
+            return true;
+    return false;
 }
 
 bool WriteFromTemplate(const QString& path, const QString& templatePath)

@@ -10,6 +10,11 @@
 // could not be read or written; a failed write leaves the old file whole.
 bool CopyIntoResources(const QString& chosen, const QString& destination);
 
+// Whether the chosen file (a native path) would change what lies at the
+// logical destination: it is another file, and the destination exists with
+// other bytes.
+bool WouldReplaceOther(const QString& chosen, const QString& destination);
+
 // Writes a new file at a logical path holding the template's bytes (nothing
 // when there is no template or it cannot be read). False when the file could
 // not be written.
@@ -18,6 +23,7 @@ bool WriteFromTemplate(const QString& path, const QString& templatePath);
 // Whether a sound's file name (with its extension) fits the 19 bytes that the
 // quest's lists give it.
 bool FitsSoundName(const QString& fileName);
+constexpr int kSoundNameLength = 19;
 
 // A tree list file opened for appending entries (two lines each). A file whose
 // last line has no line end gets one first, so that the new lines stay lines.

@@ -10,11 +10,17 @@
 #include "support/paths/QuestPaths.h"
 #include "resources/ResourceManagerPort.h"
 
+#include "support/io/TextCodec.h"
+
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
 
 const char kError[] = "Error";
+const char kUnshownEntries[] =
+    "Some entries of this tree list are too long to be shown here; they are kept in the file as they are";
+const char kNotInTree[] = "The tree list could not be read, so \"%1\" was not added to it";
 
 // The file name of a chosen path, and that name without its extension.
 QString ChosenFileName(const QString& chosen)
@@ -53,6 +59,36 @@ void CResourceManager::Initialise()
     treeList.Load(QuestFilePath(kind.treeFile)); // a failure leaves the tree empty
     treeList.SetTreeControl(&tree);
     treeList.FillTree(kind.titleLine);
+    // Said once, as the manager opens: every later save keeps those entries.
+    if (treeList.KeptEntryCount() > 0)
+        m_messages.MessageBox(QLatin1String(kUnshownEntries), QStringLiteral("Warning"));
+}
+
+bool CResourceManager::MayAdd(CTreeEntry* entry, CTreeComponent* folder, const QString& name)
+{
+    const QString problem = treeList.AddProblem(entry, folder, name, 0);
+    if (problem.isEmpty())
+        return true;
+    m_messages.MessageBox(problem, QLatin1String(kError));
+    return false;
+}
+
+bool CResourceManager::MayCopy(const QString& chosen, const QString& destination)
+{
+    // A file of another quest's, or of the person's, is never replaced unasked.
+    return !WouldReplaceOther(chosen, destination)
+        || m_messages.MessageBox(QStringLiteral("%1 already exists and is not the chosen file. Replace it?")
+                                     .arg(destination),
+                                 QStringLiteral("Confirm"), CMessagePort::ButtonsYesNoDefaultNo)
+               == CMessagePort::AnswerYes;
+}
+
+bool CResourceManager::CopyInto(const QString& chosen, const QString& destination, const char* failure)
+{
+    if (CopyIntoResources(chosen, destination))
+        return true;
+    m_messages.MessageBox(QLatin1String(failure), QLatin1String(kError));
+    return false;
 }
 
 void CResourceManager::AddFileByMode(CTreeEntry* entry, CTreeComponent* folder)
@@ -72,11 +108,18 @@ void CResourceManager::AddFileByMode(CTreeEntry* entry, CTreeComponent* folder)
 
 void CResourceManager::AddEntityScript(CTreeEntry* entry, CTreeComponent* folder)
 {
-    // An entity script is expected to lie in "entities\" already: nothing is copied.
     const QString chosen = m_messages.ChooseOpenFile(QStringLiteral("*.ves"), QStringLiteral("entities\\*.ves"),
                                                      QStringLiteral("Script files (*.ves)|*.ves|All Files (*.*)|*.*||"));
-    if (!chosen.isEmpty())
-        treeList.AddFile(entry, folder, WithoutExtension(ChosenFileName(chosen)));
+    if (chosen.isEmpty())
+        return;
+    // The build compiles "entities\" + name + ".ves": a script chosen from
+    // elsewhere is copied there.
+    const QString name = WithoutExtension(ChosenFileName(chosen));
+    const QString script = EntityScriptPath(name);
+    if (!MayAdd(entry, folder, name) || !MayCopy(chosen, script)
+        || !CopyInto(chosen, script, "Couldn't copy the selected script file"))
+        return;
+    treeList.AddFile(entry, folder, name);
 }
 
 void CResourceManager::AddSheet(CTreeEntry* entry, CTreeComponent* folder)
@@ -85,7 +128,17 @@ void CResourceManager::AddSheet(CTreeEntry* entry, CTreeComponent* folder)
                                                      QStringLiteral("Sheet files (*.spt)|*.spt|All Files (*.*)|*.*||"));
     if (chosen.isEmpty())
         return;
+    // A sheet chosen from elsewhere is copied into "sprite sheets\" with the
+    // bitmap that lies beside it, both asked about before either is copied.
     const QString name = WithoutExtension(ChosenFileName(chosen));
+    const QString bitmap = QFileInfo(chosen).dir().filePath(name + QStringLiteral(".bmp"));
+    const bool hasBitmap = QFileInfo(bitmap).isFile();
+    if (!MayAdd(entry, folder, name) || !MayCopy(chosen, SheetFilePath(name))
+        || (hasBitmap && !MayCopy(bitmap, SheetBitmapPath(name))))
+        return;
+    if (!CopyInto(chosen, SheetFilePath(name), "Couldn't copy the selected SPT file")
+        || (hasBitmap && !CopyInto(bitmap, SheetBitmapPath(name), "Couldn't copy the selected BMP file")))
+        return;
     if (treeList.AddFile(entry, folder, name))
         ImportSheetEntities(name, m_messages, m_ui, m_host);
 }
@@ -100,14 +153,18 @@ void CResourceManager::AddSound(CTreeEntry* entry, CTreeComponent* folder)
         return;
     const QString fileName = ChosenFileName(chosen);
     if (!FitsSoundName(fileName)) {
-        m_messages.MessageBox(QStringLiteral("Sound filename too long, please rename it to under 20 characters"),
+        // The lists give a sound's name 19 bytes; a name in plain ASCII has
+        // as many characters, any other letter takes two bytes or more.
+        const bool plain = EncodeText(fileName).size() == fileName.size();
+        m_messages.MessageBox(plain ? QStringLiteral("Sound filename too long, please rename it to under 20 characters")
+                                    : QStringLiteral("Sound filename too long, please rename it to under 20 bytes "
+                                                     "(a letter such as \u00e9 takes two)"),
                               QLatin1String(kError));
         return;
     }
-    if (!CopyIntoResources(chosen, SoundPath(fileName))) {
-        m_messages.MessageBox(QStringLiteral("Couldn't copy the selected Sound file"), QLatin1String(kError));
+    if (!MayAdd(entry, folder, fileName) || !MayCopy(chosen, SoundPath(fileName))
+        || !CopyInto(chosen, SoundPath(fileName), "Couldn't copy the selected Sound file"))
         return;
-    }
     treeList.AddFile(entry, folder, fileName);
 }
 
@@ -115,7 +172,7 @@ void CResourceManager::EditOrPlay(const CTreeComponent& file)
 {
     switch (kind.mode) {
     case ModeEntities:
-        LaunchEditor(EntityScriptPath(file.name));
+        LaunchEditor(m_messages, EntityScriptPath(file.name));
         break;
     case ModeSheets:
         if (treeCtrl.owningDialog)
@@ -143,7 +200,13 @@ void CResourceManager::CreateNew()
 
 void CResourceManager::AddAtTopLevel(const QString& name)
 {
-    if (CTreeEntry* root = treeList.RootEntry())
+    CTreeEntry* root = treeList.RootEntry();
+    if (!root) {
+        m_messages.MessageBox(QString::fromLatin1(kNotInTree).arg(DisplayText(name)), treeList.FileName());
+        return;
+    }
+    // A file the tree lists already was replaced, as asked; it is not listed twice.
+    if (!treeList.ListsFile(name))
         treeList.AddFile(root, root->components.Head(), name);
 }
 
@@ -176,7 +239,7 @@ void CResourceManager::CreateEntity()
         return;
     }
     AddAtTopLevel(name);
-    LaunchEditor(name + QStringLiteral(".ves"), QStringLiteral("entities"));
+    LaunchEditor(m_messages, name + QStringLiteral(".ves"), QStringLiteral("entities"));
 }
 
 void CResourceManager::CreateSheet()

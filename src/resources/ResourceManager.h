@@ -53,6 +53,12 @@ private:
     void CreateSheet();
     // Adds a name at the top level, whatever is selected.
     void AddAtTopLevel(const QString& name);
+    // Whether the tree takes a name below a folder; when not, says why.
+    bool MayAdd(CTreeEntry* entry, CTreeComponent* folder, const QString& name);
+    // Whether a chosen file may be copied over what lies at the destination
+    // (asked when that is another file); CopyInto copies it, or says it failed.
+    bool MayCopy(const QString& chosen, const QString& destination);
+    bool CopyInto(const QString& chosen, const QString& destination, const char* failure);
     // Asks before a new resource replaces a file of the same name.
     bool MayReplace(const QString& path, const QString& question, const QString& caption);
 

@@ -29,12 +29,14 @@ bool CResourceTreeCtrl::RightButtonDown(const TreeClick& click)
     const bool onFile = currentComponent && !currentComponent->folder;
     const CPopupMenu* popup = onFile ? filePopup : folderPopup;
     // The title line's popup is consumed; any other item's click goes on to
-    // the control once its command is done.
+    // the control when its popup was dismissed. A command consumes it: the
+    // tree it acted on may have been rebuilt, with nothing selected, and the
+    // control would select whatever item now stands in that row.
     const bool titleLine = currentComponent == nullptr;
-    if (popup)
-        if (const int command = popup->Track(click.popupX, click.popupY, m_manager.Ui()))
-            Command(command);
-    return !titleLine;
+    const int command = popup ? popup->Track(click.popupX, click.popupY, m_manager.Ui()) : 0;
+    if (command)
+        Command(command);
+    return !titleLine && command == 0;
 }
 
 bool CResourceTreeCtrl::DoubleClick(const TreeClick& click)

@@ -3,6 +3,7 @@
 // names, in path order. The tree control's items point at the components.
 #include "common/TaggedList.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -30,4 +31,8 @@ public:
 
     int32_t root = 0; // 1 only for the entry that stands for the top level
     CTaggedList<CTreeComponent> components;
+    // An entry the tree cannot hold (a line or a name too long for it) has no
+    // components: it keeps its lines as they were read, each ending in "\n",
+    // and is written back so, never shown.
+    QByteArray keptLines;
 };

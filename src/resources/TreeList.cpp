@@ -10,11 +10,18 @@
 #include <QStandardItem>
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
 const char kOpenFailure[] = "Couldn't open Tree List";
+const char kRefusalCaption[] = "Error";
+const char kEmptyFileName[] = "A file in the tree list needs a name";
+const char kBadCharacter[] = "A name in the tree list can't hold \\ or a line break";
+const char kNameTooLong[] = "That name is too long for the tree list, which holds names of up to 127 bytes";
+const char kPathTooLong[] = "That folder lies too deep for the tree list, which holds paths of up to 254 bytes";
+const char kAlreadyThere[] = "\"%1\" is already in this folder";
 const char kRootName[] = "\\";
 constexpr int kLineBuffer = 256;
 
@@ -53,12 +60,15 @@ bool ShowsName(const QStandardItem* item, const QString& name)
 
 } // namespace
 
-QString TreePathLine(const CTreeEntry& entry)
+QString TreePathLine(const CTreeEntry& entry, int count)
 {
+    if (count < 0 || count > entry.components.Count())
+        count = entry.components.Count();
     QString line;
-    const int count = entry.components.Count();
     int i = 0;
     for (CTreeComponent* c : entry.components) {
+        if (i == count)
+            break;
         line += OneLineText(c->name);
         if (i < count - 1 || c->folder)
             line += QLatin1Char('\\');
@@ -87,7 +97,7 @@ int CTreeList::Load(const QString& fileName)
     m_entries.Clear();
     m_rootEntry = nullptr;
     QByteArray line;
-    while (file.GetWholeLine(line, kLineBuffer)) {
+    for (qint64 start = file.Tell(); file.GetWholeLine(line, kLineBuffer); start = file.Tell()) {
         auto entry = std::make_unique<CTreeEntry>();
         const bool fits = SplitPathLine(line, *entry);
         if (entry->components.IsEmpty() && fits)
@@ -95,12 +105,16 @@ int CTreeList::Load(const QString& fileName)
         QByteArray nameLine;
         const bool hasNameLine = file.GetWholeLine(nameLine, kLineBuffer);
         if (!fits) {
-            // The format cannot hold this entry; it is dropped whole, name line
-            // included, so the entries after it keep their pairing.
+            // The tree cannot hold this entry: it is not shown, and its two
+            // lines are written back as they were, so the entries after it
+            // keep their pairing and nothing of the file is lost.
             LogLine(QStringLiteral("Tree list line too long, entry skipped: ") + m_fileName);
-        } else {
-            m_entries.Append(std::move(entry), "entry");
+            entry = std::make_unique<CTreeEntry>();
+            entry->keptLines = file.Span(start, file.Tell());
+            if (!entry->keptLines.endsWith('\n'))
+                entry->keptLines += '\n';
         }
+        m_entries.Append(std::move(entry), "entry");
         if (!hasNameLine)
             break;
     }
@@ -113,6 +127,11 @@ int CTreeList::Load(const QString& fileName)
 
 int CTreeList::Save()
 {
+    return Write(nullptr);
+}
+
+int CTreeList::Write(const std::function<int(const CTreeEntry&)>& written)
+{
     if (m_entries.IsEmpty())
         return 1;
     CTextWriter file;
@@ -121,10 +140,18 @@ int CTreeList::Save()
         return 0;
     }
     for (CTreeEntry* entry : m_entries) {
-        if (entry->root || entry->components.IsEmpty())
+        if (entry->root)
             continue;
-        const CTreeComponent* last = entry->components.Tail();
-        file.Line(TreePathLine(*entry));
+        if (!entry->keptLines.isEmpty()) {
+            QByteArray lines = entry->keptLines;
+            file.Raw(lines.replace("\n", "\r\n"));
+            continue;
+        }
+        const int count = written ? written(*entry) : entry->components.Count();
+        if (count <= 0)
+            continue;
+        const CTreeComponent* last = entry->components.At(count - 1);
+        file.Line(TreePathLine(*entry, count));
         const QString name = OneLineText(last->name);
         file.Line(last->folder ? name + QLatin1Char('\\') : name);
     }
@@ -133,6 +160,14 @@ int CTreeList::Save()
         return 0;
     }
     return 1;
+}
+
+int CTreeList::KeptEntryCount() const
+{
+    int count = 0;
+    for (const CTreeEntry* entry : m_entries)
+        count += entry->keptLines.isEmpty() ? 0 : 1;
+    return count;
 }
 
 void CTreeList::FillTree(const QString& title)
@@ -212,34 +247,75 @@ void CTreeList::Merge(CTreeEntry& entry)
     }
 }
 
-bool CTreeList::IsUsableName(const QString& name, int32_t isFolder)
+QString CTreeList::NameProblem(const QString& name, int32_t isFolder)
 {
     // An empty folder is written "\" and read back as one; an empty file would
     // leave an empty path line, which is no entry.
-    if ((name.isEmpty() && !isFolder) || EncodeText(name).size() > kMaxComponent)
-        return false;
+    if (name.isEmpty() && !isFolder)
+        return QLatin1String(kEmptyFileName);
     for (QChar c : name)
         if (c == QLatin1Char('\\') || c == QLatin1Char('\n') || c == QLatin1Char('\r') || c.unicode() == 0)
-            return false;
-    return true;
+            return QLatin1String(kBadCharacter);
+    if (EncodeText(name).size() > kMaxComponent)
+        return QLatin1String(kNameTooLong);
+    return QString();
 }
 
-int CTreeList::AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder)
+bool CTreeList::IsUsableName(const QString& name, int32_t isFolder)
 {
-    if (!entry)
-        return 0;
-    if (!IsUsableName(name, isFolder))
-        return 0;
+    return NameProblem(name, isFolder).isEmpty();
+}
+
+bool CTreeList::Shows(const CTreeEntry& fresh) const
+{
+    // The tree shows one item per name in a folder, whatever the entries
+    // that name it: an entry whose path, but for its last component, is the
+    // folder's and whose next component bears the name is shown there.
+    const int depth = fresh.components.Count() - 1;
+    const QString& name = fresh.components.Tail()->name;
+    for (const CTreeEntry* e : m_entries) {
+        if (e->root || e->components.Count() <= depth)
+            continue;
+        bool inFolder = true;
+        for (int i = 0; i < depth && inFolder; ++i)
+            inFolder = e->components.At(i)->name == fresh.components.At(i)->name;
+        if (inFolder && e->components.At(depth)->name == name)
+            return true;
+    }
+    return false;
+}
+
+bool CTreeList::ListsFile(const QString& name) const
+{
+    for (const CTreeEntry* e : m_entries) {
+        const CTreeComponent* last = e->root ? nullptr : e->components.Tail();
+        if (last && !last->folder && last->name == name)
+            return true;
+    }
+    return false;
+}
+
+void CTreeList::Refuse(const QString& why)
+{
+    m_ui.MessageBox(why, QLatin1String(kRefusalCaption));
+}
+
+std::unique_ptr<CTreeEntry> CTreeList::Compose(CTreeEntry& entry, CTreeComponent* folder, const QString& name,
+                                               int32_t isFolder, QString& problem) const
+{
+    problem = NameProblem(name, isFolder);
+    if (!problem.isEmpty())
+        return nullptr;
     auto fresh = std::make_unique<CTreeEntry>();
-    const bool atRoot = !folder || entry->root || folder->name == QLatin1String(kRootName);
+    const bool atRoot = !folder || entry.root || folder->name == QLatin1String(kRootName);
     if (!atRoot) {
         // The clicked folder is found by identity, so that a folder named like
         // one of its parents (A\A) gets the file, not the parent; a component
         // from elsewhere is found by name.
-        int upTo = entry->PositionOf(folder);
+        int upTo = entry.PositionOf(folder);
         if (upTo < 0) {
             int i = 0;
-            for (CTreeComponent* c : entry->components) {
+            for (CTreeComponent* c : entry.components) {
                 if (c->name == folder->name) {
                     upTo = i;
                     break;
@@ -248,17 +324,46 @@ int CTreeList::AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString
             }
         }
         if (upTo < 0)
-            upTo = entry->components.Count() - 1;
+            upTo = entry.components.Count() - 1;
         for (int i = 0; i <= upTo; ++i) {
-            const CTreeComponent* c = entry->components.At(i);
+            const CTreeComponent* c = entry.components.At(i);
             fresh->AddComponent(c->name, c->folder);
         }
     }
     fresh->AddComponent(name, isFolder);
     if (EncodeText(TreePathLine(*fresh)).size() > kMaxPathLine)
+        problem = QLatin1String(kPathTooLong);
+    // A second item of the same name would never be shown, and a file listed
+    // twice would go into the quest file twice.
+    else if (Shows(*fresh))
+        problem = QString::fromLatin1(kAlreadyThere).arg(DisplayText(name));
+    return problem.isEmpty() ? std::move(fresh) : nullptr;
+}
+
+QString CTreeList::AddProblem(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder) const
+{
+    QString problem;
+    if (entry)
+        Compose(*entry, folder, name, isFolder, problem);
+    return problem;
+}
+
+int CTreeList::AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder)
+{
+    if (!entry)
         return 0;
+    QString problem;
+    std::unique_ptr<CTreeEntry> fresh = Compose(*entry, folder, name, isFolder, problem);
+    if (!fresh) {
+        Refuse(problem);
+        return 0;
+    }
     CTreeEntry* added = m_entries.Append(std::move(fresh), "entry");
-    Save();
+    // The tree shows what the file holds: an entry the file did not take goes.
+    if (!Save()) {
+        m_entries.Remove(added);
+        return 0;
+    }
     Merge(*added);
     return 1;
 }
@@ -289,32 +394,45 @@ void CTreeList::RemoveFolder(CTreeEntry* entry, CTreeComponent* folder)
         }
     }
     const QString name = folder->name; // the component itself may be cut below
+    std::vector<CTreeEntry*> cut;
     if (depth >= 0) {
         for (CTreeEntry* e : m_entries) {
-            if (e->root)
-                continue;
-            const CTreeComponent* atDepth = e->components.At(depth);
-            if (!atDepth || atDepth->name != name)
-                continue;
-            std::vector<CTreeComponent*> marked;
-            for (int i = depth; i < e->components.Count(); ++i) {
-                e->components.At(i)->removalMark = 1;
-                marked.push_back(e->components.At(i));
-            }
-            for (CTreeComponent* c : marked)
-                e->components.Remove(c);
+            const CTreeComponent* atDepth = e->root ? nullptr : e->components.At(depth);
+            if (atDepth && atDepth->name == name)
+                cut.push_back(e);
         }
     }
-    Save();
+    // The file is written first: when it cannot be, the tree stays as the
+    // file holds it.
+    const auto written = [&cut, depth](const CTreeEntry& e) {
+        return std::find(cut.begin(), cut.end(), &e) != cut.end() ? depth : e.components.Count();
+    };
+    if (!Write(written))
+        return;
+    for (CTreeEntry* e : cut) {
+        std::vector<CTreeComponent*> marked;
+        for (int i = depth; i < e->components.Count(); ++i) {
+            e->components.At(i)->removalMark = 1;
+            marked.push_back(e->components.At(i));
+        }
+        for (CTreeComponent* c : marked)
+            e->components.Remove(c);
+    }
     FillTree(m_title);
 }
 
 void CTreeList::RemoveEntry(CTreeEntry* entry)
 {
     // The root entry stands for the title line and must outlive every command.
-    if (entry && entry != m_rootEntry)
+    const bool removable = entry && entry != m_rootEntry && m_entries.Contains(entry);
+    const auto written = [entry, removable](const CTreeEntry& e) {
+        return removable && &e == entry ? 0 : e.components.Count();
+    };
+    // The file is written first: when it cannot be, the entry stays, as in the file.
+    if (!Write(written))
+        return;
+    if (removable)
         m_entries.Remove(entry);
-    Save();
     FillTree(m_title);
 }
 

@@ -15,6 +15,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 class CMessagePort;
@@ -44,13 +46,20 @@ public:
 
     // Add a file or a folder below `folder` (a folder component of `entry`, or
     // the root entry and its "\" for the title line); saved at once and merged
-    // into the control. 0 for a null entry or a name the file cannot hold.
+    // into the control. 0 for a null entry; 0 with a message saying why for a
+    // name the file cannot hold, a name already in that folder, or a file
+    // that could not be written (the tree then stays as the file holds it).
     int AddFile(CTreeEntry* entry, CTreeComponent* folder, const QString& name);
     int AddFolder(CTreeEntry* entry, CTreeComponent* folder, const QString& name);
+    // Why adding would be refused (the message AddFile or AddFolder would
+    // show), or an empty string; nothing is changed or shown.
+    QString AddProblem(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder) const;
     // Cuts every entry that runs through a folder of that name at that depth
-    // back to the folder's parent; files on disk are not touched.
+    // back to the folder's parent; files on disk are not touched. When the
+    // file cannot be written nothing changes.
     void RemoveFolder(CTreeEntry* entry, CTreeComponent* folder);
-    // Removes one entry; the root entry is never removed.
+    // Removes one entry; the root entry is never removed. When the file
+    // cannot be written the entry stays.
     void RemoveEntry(CTreeEntry* entry);
 
     void SetTreeControl(QStandardItemModel* tree) { m_tree = tree; }
@@ -63,16 +72,32 @@ public:
     const QString& FileName() const { return m_fileName; }
     const QString& Title() const { return m_title; }
     const std::vector<QIcon>& Images() const { return m_images; }
+    // Whether some entry, in any folder, names this file.
+    bool ListsFile(const QString& name) const;
+    // How many entries of the file the tree cannot show (kept as read).
+    int KeptEntryCount() const;
 
     // The component an item was made for; null for the title item.
     static CTreeComponent* ComponentOf(const QStandardItem* item);
     // Whether a name can become one component of the file: a file or a folder
-    // (which may be empty-named).
+    // (which may be empty-named). NameProblem says why not, as the person is
+    // told, or gives an empty string.
     static bool IsUsableName(const QString& name, int32_t isFolder);
+    static QString NameProblem(const QString& name, int32_t isFolder);
 
 private:
     int AddEntry(CTreeEntry* entry, CTreeComponent* folder, const QString& name, int32_t isFolder);
+    // The entry an add would make, or null with the reason it is refused.
+    std::unique_ptr<CTreeEntry> Compose(CTreeEntry& entry, CTreeComponent* folder, const QString& name,
+                                        int32_t isFolder, QString& problem) const;
     void Merge(CTreeEntry& entry);
+    // Writes the file: each entry cut to the number of components `written`
+    // gives it (all of them without one; none leaves it out), the entries the
+    // tree cannot hold as they were read. 0 after the message on failure.
+    int Write(const std::function<int(const CTreeEntry&)>& written);
+    // Whether the folder of a new entry already shows an item of its name.
+    bool Shows(const CTreeEntry& fresh) const;
+    void Refuse(const QString& why);
     QStandardItem* MakeItem(CTreeComponent& component, bool last);
     void ShowOpenFailure();
 
@@ -88,5 +113,5 @@ private:
 };
 
 // The path line of an entry as the file stores it ("Enemies\Cave\bat",
-// "Bosses\").
-QString TreePathLine(const CTreeEntry& entry);
+// "Bosses\"), or of its first `count` components.
+QString TreePathLine(const CTreeEntry& entry, int count = -1);

@@ -252,7 +252,7 @@ void CScreenDesigner::ClearScreen()
 
 void CScreenDesigner::EditScript()
 {
-    LaunchEditor(ScreenScriptPath(cellX, cellY));
+    LaunchEditor(m_messages, ScreenScriptPath(cellX, cellY));
 }
 
 void CScreenDesigner::ToggleSnap()

@@ -8,6 +8,7 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 #include "support/paths/Globals.h"
+#include "support/platform/RecentFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,8 +68,7 @@ TEST_F(FrameFixture, MenusAreBuiltFromTheirCommands)
 {
     EXPECT_EQ(QStringList{QStringLiteral("&Help")}, MenuTitles(frame.menuBar()));
     frame.SetMenu(kMapMenu);
-    EXPECT_EQ((QStringList{QStringLiteral("&File"), QStringLiteral("&Quest"), QStringLiteral("&Resources"),
-                           QStringLiteral("&Help")}),
+    EXPECT_EQ((QStringList{QStringLiteral("&File"), QStringLiteral("&Quest"), QStringLiteral("&Help")}),
               MenuTitles(frame.menuBar()));
     ASSERT_NE(nullptr, frame.MenuAction(ID_OPEN_QUEST));
     EXPECT_EQ(QStringLiteral("&Open\tCtrl+O"), frame.MenuAction(ID_OPEN_QUEST)->text());
@@ -125,6 +125,34 @@ struct ShownMessage {
     bool ownerVisible;
 };
 } // namespace
+
+TEST_F(FrameFixture, TheManagersStandInQuestResourcesAndTheRecentQuestsInTheFileMenu)
+{
+    for (const QString& file : RecentFiles())
+        RemoveRecentFile(file);
+    ASSERT_TRUE(doc.quest.files.NewQuestNamed(QStringLiteral("Moor")));
+    for (const char* quest : {"Forest", "Moor"}) {
+        ui.fileAnswers = {base.Path(QStringLiteral("save\\%1.qss").arg(QLatin1String(quest)))};
+        ui.messageAnswers = {CUiPort::AnswerNo}; // to saving the quest open now
+        doc.OnCommand(ID_OPEN_QUEST);
+    }
+    frame.SetMenu(kMapMenu);
+    // The item and the drop-down each sits in, with the separators and the items shown.
+    QStringList shown;
+    for (int id : {ID_ENTITY_MANAGER, ID_SOUND_MANAGER, ID_GRAPHICS_MANAGER, ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE2,
+                   ID_FILE_MRU_FILE3}) {
+        const QAction* item = frame.MenuAction(id);
+        const auto* menu = qobject_cast<QMenu*>(item->parent());
+        const auto* above = qobject_cast<QMenu*>(menu->parent());
+        shown << (above ? above->title() + QLatin1Char('>') : QString()) + menu->title() + QLatin1Char(':')
+                     + (item->isVisible() ? item->text() : QStringLiteral("hidden"));
+    }
+    EXPECT_EQ((QStringList{"&Quest>Quest Resources:&Entity Manager...\tCtrl+E",
+                           "&Quest>Quest Resources:&Sound Manager...\tCtrl+O",
+                           "&Quest>Quest Resources:&Graphics Manager...\tCtrl+G", "&File:&1 save\\Moor.qss",
+                           "&File:&2 save\\Forest.qss", "&File:hidden"}),
+              shown);
+}
 
 TEST(LeavingTheEditor, TheMapFileIsSavedOnceWhileTheWindowStandsAndTheUserMayStay)
 {

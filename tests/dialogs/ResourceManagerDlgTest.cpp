@@ -127,6 +127,33 @@ TEST_F(ManagerDialog, DeleteRemovesTheSelectedFolderOrFileAndNothingWithoutASele
     EXPECT_TRUE(ui.messages.empty()); // no question is asked
 }
 
+TEST_F(ManagerDialog, ARemoveFromAPopupLeavesNothingSelectedSoDeleteRemovesNothingMore)
+{
+    const QByteArray sounds = "ghost.wav\r\nghost.wav\r\nroar.wav\r\nroar.wav\r\nnewsnd.wav\r\nnewsnd.wav\r\nMusic\\\r\nMusic\\\r\n";
+    const struct {
+        const ResourceManagerKind& kind;
+        QByteArray tree;
+        const char* item;
+        int command;
+        QByteArray after;
+    } rows[] = {
+        {SoundManagerKind(), sounds, "ghost.wav", ID_REMOVE_FILE, sounds.mid(22)},
+        {EntityManagerKind(), kEntityTree, "Enemies", ID_REMOVE_FOLDER, "wisp\r\nwisp\r\n"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.item);
+        Open(r.kind, QStringLiteral("questdata\\Forest\\") + r.kind.treeFile, r.tree);
+        Press(Qt::LeftButton, Label(r.item).center());
+        ui.popupAnswers = {r.command};
+        Press(Qt::RightButton, Label(r.item).center());
+        const QString file = QStringLiteral("questdata\\Forest\\") + r.kind.treeFile;
+        EXPECT_EQ(r.after, base.Read(file));
+        EXPECT_EQ(QString(), Selected()); // the rebuilt tree, with nothing selected
+        QTest::keyClick(Tree(), Qt::Key_Delete);
+        EXPECT_EQ(r.after, base.Read(file));
+    }
+}
+
 TEST_F(ManagerDialog, OpeningASheetInTheDesignerEndsTheManagerWithZero)
 {
     for (bool createNew : {false, true}) {

@@ -253,6 +253,38 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
     EXPECT_EQ(QStringLiteral("Error"), ui.messages[0].caption);
 }
 
+TEST_F(BuildFixture, AListedFileThatCannotBeReadIsNamedInTheResultNeverABareSuccess)
+{
+    const QString success = QStringLiteral("Success!\nWrote QST file, you can now\nload this into Vantraglen\n\n"
+                                           "Left out of the quest file:\n");
+    const struct {
+        const char* removed;
+        bool showSuccess; // Write Quest file; without it, Test Quest and Recompile all
+        QString message;
+        const char* caption;
+    } rows[] = {
+        {"sprite sheets\\forest.bmp", true,
+         success + QStringLiteral("sprite sheet \"forest\": sprite sheets\\forest.bmp could not be read"),
+         "output\\Trail.qst"},
+        {"sprite sheets\\forest.spt", false,
+         QStringLiteral("Wrote QST file, but left out of it:\n"
+                        "sprite sheet \"forest\": sprite sheets\\forest.spt could not be read"),
+         "Warning"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.removed);
+        const QString removed = QLatin1String(r.removed);
+        const QByteArray bytes = base.Read(removed);
+        QFile::remove(base.Path(removed));
+        ui.messages.clear();
+        EXPECT_EQ(1, quest.build.BuildQuest(r.showSuccess));
+        ASSERT_EQ(1u, ui.messages.size());
+        EXPECT_EQ(r.message, ui.messages[0].text);
+        EXPECT_EQ(QLatin1String(r.caption), ui.messages[0].caption);
+        base.Write(removed, bytes);
+    }
+}
+
 TEST_F(BuildFixture, NamesThatWouldLeaveTheirFolderOrBreakTheArchiveAreLeftOutAndSaidSo)
 {
     base.Write(QStringLiteral("secret.wav"), "private");
@@ -379,6 +411,22 @@ TEST_F(BuildFixture, TestQuestNeverStartsTheEngineAfterAFailedBuild)
     doc.OnCommand(ID_TEST_QUEST);
     EXPECT_FALSE(WaitForFile(base.Path(QStringLiteral("engine\\started.txt"))).isEmpty());
     EXPECT_EQ(QByteArray("old"), base.Read(QStringLiteral("output\\Trail.qst")));
+}
+
+TEST_F(BuildFixture, AnEngineThatCannotStartIsSaidSo)
+{
+    const QString engine = base.Path(QStringLiteral("engine\\engine"));
+    WriteSetting(QStringLiteral("options"), QStringLiteral("VGlocation"), engine);
+    // Without the run bit, and with an interpreter that is missing.
+    for (const char* program : {"#!/bin/sh\n", "#!/no/such/sh\n"}) {
+        base.Write(QStringLiteral("engine\\engine"), program);
+        QFile::setPermissions(engine, program[3] == 'b' ? QFile::ReadOwner : QFile::ReadOwner | QFile::ExeOwner);
+        ui.messages.clear();
+        EXPECT_FALSE(quest.build.TestQuest(true));
+        ASSERT_EQ(1u, ui.messages.size());
+        EXPECT_EQ(QStringLiteral("Couldn't find or run Vantraglen!"), ui.messages[0].text);
+        EXPECT_EQ(engine, ui.messages[0].caption);
+    }
 }
 
 TEST_F(BuildFixture, RecompileAllFromAnotherDesignerOnlyEmptiesTheList)

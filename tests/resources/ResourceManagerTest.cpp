@@ -1,68 +1,13 @@
 // The resource managers without their window: which clicks count, the popups,
 // and what each command leaves in the tree file and the resource folders.
-#include "helpers/FakeUi.h"
-#include "helpers/FileBytes.h"
-#include "helpers/TempBase.h"
-#include "resources/ResourceHostFake.h"
-
-#include "resources/ResourceManager.h"
-#include "support/paths/Globals.h"
+#include "resources/ResourceManagerFixture.h"
 
 #include <QFileInfo>
-#include <QStandardItem>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
 const QString kFolderPopup =
     QStringLiteral("Create New Folder...=3020|Add File to Folder...=3021|Remove this Folder=3023");
-
-class ResourceManagerTest : public ::testing::Test {
-protected:
-    void SetUp() override { g_questName = QStringLiteral("Forest"); }
-
-    CResourceManager& Open(const ResourceManagerKind& kind, const QString& treeFile, const QByteArray& bytes)
-    {
-        file = QStringLiteral("questdata\\Forest\\") + treeFile;
-        base.Write(file, bytes);
-        manager = std::make_unique<CResourceManager>(kind, ui, ui, host);
-        manager->Initialise();
-        return *manager;
-    }
-
-    // The item shown with this text, searched through the whole tree.
-    QStandardItem* Item(const QString& text) const
-    {
-        const auto found = manager->tree.findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-        EXPECT_EQ(found.size(), 1) << text.toStdString();
-        return found.isEmpty() ? nullptr : found.front();
-    }
-
-    // A click that counts: on the selected item's text.
-    TreeClick On(const QString& text) const
-    {
-        QStandardItem* item = Item(text);
-        return TreeClick{item, true, item, 300, 120};
-    }
-
-    // Right-clicks an item and picks a command from its popup.
-    void Pick(const QString& text, int command)
-    {
-        ui.popupAnswers.push_back(command);
-        manager->treeCtrl.RightButtonDown(On(text));
-    }
-
-    QByteArray TreeFile() const { return base.Read(file); }
-
-    CTempBase base;
-    CFakeUi ui;
-    CFakeResourceHost host;
-    std::unique_ptr<CResourceManager> manager;
-    QString file;
-};
 
 TEST_F(ResourceManagerTest, OnlyAClickOnTheSelectedItemsTextOrIconOpensAPopup)
 {

@@ -22,7 +22,9 @@ QStringList Paths(const CTreeList& list)
 {
     QStringList paths;
     for (CTreeEntry* e : list.Entries())
-        paths << (e->root ? QStringLiteral("<root>") : TreePathLine(*e));
+        paths << (e->root                   ? QStringLiteral("<root>")
+                  : e->keptLines.isEmpty() ? TreePathLine(*e)
+                                           : QStringLiteral("<kept>"));
     return paths;
 }
 
@@ -35,9 +37,10 @@ TEST(TreeListBadInputTest, EveryRowGivesItsEntriesAndSavesThemWhole)
         bool logged; // the line the format cannot hold is logged
     } rows[] = {
         {"a path line without its name line", Lines({"A\\x", "x", "B\\y"}), {"A\\x", "B\\y", "<root>"}, false},
-        {"an overlong path line is dropped with its name line, the pairs stay",
-         Lines({QByteArray(300, 'p'), "p", "A\\x", "x"}), {"A\\x", "<root>"}, true},
-        {"an overlong component is dropped", Lines({"A\\" + QByteArray(128, 'c'), "c", "B\\", "B\\"}), {"B\\", "<root>"}, true},
+        {"an overlong path line is kept unshown with its name line, the pairs stay",
+         Lines({QByteArray(300, 'p'), "p", "A\\x", "x"}), {"<kept>", "A\\x", "<root>"}, true},
+        {"an overlong component is kept unshown",
+         Lines({"A\\" + QByteArray(128, 'c'), "c", "B\\", "B\\"}), {"<kept>", "B\\", "<root>"}, true},
         {"a component of 127 characters is kept", Lines({"A\\" + QByteArray(127, 'c'), "c"}),
          {QStringLiteral("A\\") + QString(127, QLatin1Char('c')), "<root>"}, false},
         {"an empty file", "", {"<root>"}, false},

@@ -43,7 +43,9 @@ QStringList Paths(const CTreeList& list)
 {
     QStringList paths;
     for (CTreeEntry* e : list.Entries())
-        paths << (e->root ? QStringLiteral("<root>") : TreePathLine(*e));
+        paths << (e->root                   ? QStringLiteral("<root>")
+                  : e->keptLines.isEmpty() ? TreePathLine(*e)
+                                           : QStringLiteral("<kept>"));
     return paths;
 }
 
@@ -306,7 +308,7 @@ TEST_F(TreeListTest, OverlongLinesKeepPathAndNameLinesPaired)
     const QByteArray longPath = QByteArray(300, 'p');
     const QByteArray longComponent = QByteArray(128, 'c') + "\\x";
     Loaded(longPath + "\r\n" + longPath + "\r\nA\\x\r\nx\r\n" + longComponent + "\r\nx\r\nB\\y\r\ny\r\n");
-    EXPECT_EQ(Paths(list), (QStringList{"A\\x", "B\\y", "<root>"}));
+    EXPECT_EQ(Paths(list), (QStringList{"<kept>", "A\\x", "<kept>", "B\\y", "<root>"}));
     // The longest lines the format allows are read whole.
     const QByteArray longest = QByteArray(127, 'a') + "\\" + QByteArray(126, 'b');
     ASSERT_EQ(longest.size(), 254);
@@ -325,9 +327,12 @@ TEST_F(TreeListTest, SaveFailureShowsTheMessageAndKeepsTheFile)
     Loaded("A\\x\r\nx\r\n");
     CTextWriter::FailWritesAfter(3);
     CTreeEntry* root = list.RootEntry();
-    EXPECT_EQ(list.AddFile(root, root->components.Head(), QStringLiteral("bat")), 1);
+    // The tree shows what the file holds: the entry the file did not take goes.
+    EXPECT_EQ(list.AddFile(root, root->components.Head(), QStringLiteral("bat")), 0);
     CTextWriter::FailWritesAfter(-1);
     EXPECT_EQ(base.Read(kFile), QByteArray("A\\x\r\nx\r\n"));
+    EXPECT_EQ(Paths(list), (QStringList{"A\\x", "<root>"}));
+    EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{x[3]}"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't open Tree List"));
     EXPECT_EQ(ui.messages[0].caption, kFile);

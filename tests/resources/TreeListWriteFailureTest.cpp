@@ -17,6 +17,18 @@ namespace {
 const QString kFile = QStringLiteral("questdata\\Forest\\soundlist.txt");
 const QByteArray kOld = "Music\\theme.mid\r\ntheme.mid\r\nSfx\\hit.wav\r\nhit.wav\r\n";
 
+// Every item of the tree, depth first, indented by its depth.
+QStringList Items(const QStandardItemModel& model, const QModelIndex& parent = QModelIndex(), int depth = 0)
+{
+    QStringList items;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        items << QString(depth, QLatin1Char(' ')) + index.data().toString();
+        items << Items(model, index, depth + 1);
+    }
+    return items;
+}
+
 TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
 {
     for (const char* mode : {"half-way", "missing folder", "folder in place"}) {
@@ -31,6 +43,7 @@ TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
             list.SetTreeControl(&model);
             ASSERT_EQ(list.Load(kFile), 1);
             list.FillTree(QStringLiteral("Sounds"));
+            const QStringList shown = Items(model);
             if (QLatin1String(mode) == QLatin1String("missing folder")) {
                 QDir(base.Path(QStringLiteral("questdata\\Forest"))).removeRecursively();
             } else if (QLatin1String(mode) == QLatin1String("folder in place")) {
@@ -56,6 +69,9 @@ TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
                 EXPECT_EQ(base.Read(kFile + QStringLiteral("\\inside")), kOld);
             else
                 EXPECT_FALSE(base.Exists(QStringLiteral("questdata\\Forest")));
+            // The tree shows what the file holds.
+            EXPECT_EQ(Items(model), shown);
+            EXPECT_EQ(list.Entries().Count(), 3);
             ASSERT_EQ(ui.messages.size(), 1u);
             EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't open Tree List"));
             EXPECT_EQ(ui.messages[0].caption, kFile);

@@ -1,3 +1,4 @@
+#include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/Globals.h"
@@ -193,7 +194,9 @@ TEST(LaunchEditor, StartsTheEditorOnTheScriptInTheFolder)
 {
     CTempBase base;
     WriteRecorder(base, QStringLiteral("editor\\cgenie"), QStringLiteral("args.txt"));
-    EXPECT_EQ(QStringLiteral("entities\\bat.ves"), LaunchEditor(QStringLiteral("bat.ves"), QStringLiteral("entities")));
+    CFakeUi ui;
+    EXPECT_EQ(QStringLiteral("entities\\bat.ves"),
+              LaunchEditor(ui, QStringLiteral("bat.ves"), QStringLiteral("entities")));
     const QByteArray recorded = WaitFor(base, QStringLiteral("args.txt"));
     const QList<QByteArray> lines = recorded.split('\n');
     ASSERT_GE(lines.size(), 3);
@@ -201,10 +204,54 @@ TEST(LaunchEditor, StartsTheEditorOnTheScriptInTheFolder)
     EXPECT_EQ(QDir(base.root).canonicalPath().toUtf8(), lines[2]);
 }
 
-TEST(LaunchEditor, IsSilentWhenTheEditorIsMissing)
+TEST(LaunchEditor, SaysSoWhenTheEditorIsMissing)
 {
     CTempBase base(true);
-    EXPECT_EQ(QStringLiteral("x.ves"), LaunchEditor(QStringLiteral("x.ves")));
+    CFakeUi ui;
+    EXPECT_EQ(QStringLiteral("x.ves"), LaunchEditor(ui, QStringLiteral("x.ves")));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(QStringLiteral("Couldn't find or run the script editor!"), ui.messages[0].text);
+}
+
+TEST(LaunchEditor, AStartThatFailsOrGivesUpAtOnceIsShownAndOneThatRunsIsNot)
+{
+    const QFile::Permissions runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const struct {
+        const char* what;
+        QByteArray program; // null: the shipped cgenie
+        QFile::Permissions permissions;
+        QByteArray message; // empty: none
+    } rows[] = {
+        {"without the run bit", "#!/bin/sh\nexit 0\n", QFile::ReadOwner | QFile::WriteOwner,
+         "Couldn't find or run the script editor!"},
+        {"its interpreter missing", "#!/no/such/sh\nexit 0\n", runnable, "Couldn't find or run the script editor!"},
+        {"giving up at once", "#!/bin/sh\necho 'no editor here' >&2\nexit 1\n", runnable, "no editor here"},
+        {"the shipped cgenie without an editor", QByteArray(), runnable,
+         "cgenie: no editor found; set VISUAL or EDITOR, or install xdg-utils"},
+        {"an editor that stays", "#!/bin/sh\nexec sleep 2 </dev/null >/dev/null 2>&1\n", runnable, ""},
+    };
+    // Nothing the shipped cgenie looks for can be found (in this test program only).
+    const QByteArray path = qgetenv("PATH");
+    qunsetenv("VISUAL");
+    qunsetenv("EDITOR");
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        CTempBase base(true);
+        QDir().mkpath(base.Path(QStringLiteral("editor")));
+        if (r.program.isNull()) {
+            QFile::copy(QStringLiteral(TESSELL_SOURCE_DIR "/workspace/editor/cgenie"), base.Path(QStringLiteral("editor\\cgenie")));
+            qputenv("PATH", base.Path(QStringLiteral("editor")).toUtf8());
+        } else {
+            base.Write(QStringLiteral("editor\\cgenie"), r.program);
+        }
+        QFile::setPermissions(base.Path(QStringLiteral("editor\\cgenie")), r.permissions);
+        CFakeUi ui;
+        LaunchEditor(ui, QStringLiteral("bat.ves"), QStringLiteral("entities"));
+        qputenv("PATH", path);
+        EXPECT_EQ(ui.MessageTexts(), r.message.isEmpty() ? QStringList() : QStringList{QString::fromUtf8(r.message)});
+        for (const RecordedMessage& m : ui.messages)
+            EXPECT_EQ(QStringLiteral("cgenie.exe"), m.caption);
+    }
 }
 
 TEST(Processes, RunAndWaitGivesTheExitCodeAndTheChosenProgramName)

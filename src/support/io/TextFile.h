@@ -33,6 +33,9 @@ public:
     // reading it piece by piece gives. False, reading nothing, otherwise.
     bool TakeLineWithin(QByteArray& line, int bufferSize);
 
+    // The bytes read between two positions (Tell), CR LF as LF.
+    QByteArray Span(qint64 from, qint64 to) const { return m_data.mid(from, to - from); }
+
     bool AtEnd() const { return m_position >= m_data.size(); }
     qint64 Tell() const { return m_position; }
     void Seek(qint64 position) { m_position = qBound<qint64>(0, position, m_data.size()); }

@@ -4,11 +4,15 @@
 #include "support/io/TextCodec.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,31 +104,131 @@ int RunAndWait(const QString& program, const QString& programName, const QString
     return WEXITSTATUS(status);
 }
 
-bool StartDetached(const QString& program, const QString& programName, const QStringList& arguments,
-                   const QString& workingFolder)
+namespace {
+
+// Reads one int a child writes into a pipe; false when every writer closed it
+// without writing.
+bool ReadWord(int fd, int& word)
 {
+    ssize_t got;
+    while ((got = read(fd, &word, sizeof word)) < 0 && errno == EINTR) {
+    }
+    return got == ssize_t(sizeof word);
+}
+
+// An unlinked temporary file for a watched program's stderr; -1 when none
+// could be made (the program then writes where the editor does).
+int ErrorOutputFile()
+{
+    QByteArray name = QFile::encodeName(QDir::tempPath()) + "/tessell-stderr-XXXXXX";
+    const int fd = mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0)
+        unlink(name.constData());
+    return fd;
+}
+
+void Pause5ms()
+{
+    const timespec pause{0, 5'000'000};
+    nanosleep(&pause, nullptr);
+}
+
+} // namespace
+
+DetachedStart StartDetachedWatched(const QString& program, const QString& programName, const QStringList& arguments,
+                                   const QString& workingFolder, int watchMs)
+{
+    DetachedStart result;
     if (!IsRunnable(program))
-        return false;
+        return result;
     ArgumentVector argv(programName, arguments);
     const QByteArray path = NativePathBytes(program);
     const QByteArray folder = NativePathBytes(workingFolder);
-    pid_t pid = fork();
-    if (pid < 0)
-        return false;
-    if (pid == 0) {
-        // A second fork so that the started program is nobody's child here.
+    // `report` carries the exec's errno and is closed by a successful exec,
+    // as for RunAndWait; `outcome` carries the watcher's word on how the
+    // program ended, when it ended while watched.
+    int report[2], outcome[2];
+    if (pipe2(report, O_CLOEXEC) != 0)
+        return result;
+    if (pipe2(outcome, O_CLOEXEC) != 0) {
+        close(report[0]);
+        close(report[1]);
+        return result;
+    }
+    const int errorFile = watchMs > 0 ? ErrorOutputFile() : -1;
+    const pid_t watcher = fork();
+    if (watcher == 0) {
+        // The watcher: a fork of its own so that the program is nobody's
+        // child here, in a session of its own.
+        close(report[0]);
+        close(outcome[0]);
         setsid();
-        if (fork() != 0)
-            _exit(0);
-        if (!folder.isEmpty() && chdir(folder.constData()) != 0)
+        const pid_t started = fork();
+        if (started == 0) {
+            close(outcome[1]);
+            if (errorFile >= 0)
+                dup2(errorFile, STDERR_FILENO);
+            if (folder.isEmpty() || chdir(folder.constData()) == 0)
+                execv(path.constData(), argv.pointers.data());
+        }
+        if (started <= 0) {
+            const int why = errno;
+            [[maybe_unused]] const ssize_t written = write(report[1], &why, sizeof why);
             _exit(127);
-        execv(path.constData(), argv.pointers.data());
-        _exit(127);
+        }
+        close(report[1]);
+        int status = 0;
+        for (int waited = 0; waited < watchMs; waited += 5) {
+            const pid_t done = waitpid(started, &status, WNOHANG);
+            if (done == started) {
+                [[maybe_unused]] const ssize_t written = write(outcome[1], &status, sizeof status);
+                break;
+            }
+            if (done < 0 && errno != EINTR)
+                break;
+            Pause5ms();
+        }
+        _exit(0);
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    close(report[1]);
+    close(outcome[1]);
+    if (watcher > 0) {
+        int childErrno = 0;
+        result.started = !ReadWord(report[0], childErrno);
+        // While the program is watched, windows keep painting; input waits.
+        int status = 0;
+        for (;;) {
+            const pid_t done = waitpid(watcher, &status, QCoreApplication::instance() ? WNOHANG : 0);
+            if (done == watcher || (done < 0 && errno != EINTR))
+                break;
+            if (done == 0) {
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                Pause5ms();
+            }
+        }
+        int programStatus = 0;
+        if (result.started && ReadWord(outcome[0], programStatus)) {
+            result.ended = true;
+            result.exitCode = WIFEXITED(programStatus) ? WEXITSTATUS(programStatus) : kRunCrashed;
+            if (errorFile >= 0) {
+                QByteArray text(4096, '\0');
+                const ssize_t got = pread(errorFile, text.data(), size_t(text.size()), 0);
+                text.resize(got > 0 ? got : 0);
+                result.errorOutput = text;
+            }
+        }
     }
-    return true;
+    close(report[0]);
+    close(outcome[0]);
+    if (errorFile >= 0)
+        close(errorFile);
+    return result;
+}
+
+bool StartDetached(const QString& program, const QString& programName, const QStringList& arguments,
+                   const QString& workingFolder)
+{
+    return StartDetachedWatched(program, programName, arguments, workingFolder, 0).started;
 }
 
 #else
@@ -142,9 +246,18 @@ int RunAndWait(const QString& program, const QString&, const QStringList& argume
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : kRunCrashed;
 }
 
-bool StartDetached(const QString& program, const QString&, const QStringList& arguments, const QString& workingFolder)
+DetachedStart StartDetachedWatched(const QString& program, const QString&, const QStringList& arguments,
+                                   const QString& workingFolder, int)
 {
-    return QProcess::startDetached(program, arguments, workingFolder);
+    DetachedStart result;
+    result.started = QProcess::startDetached(program, arguments, workingFolder);
+    return result;
+}
+
+bool StartDetached(const QString& program, const QString& programName, const QStringList& arguments,
+                   const QString& workingFolder)
+{
+    return StartDetachedWatched(program, programName, arguments, workingFolder, 0).started;
 }
 
 #endif

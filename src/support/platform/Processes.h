@@ -16,7 +16,24 @@ constexpr int kRunCrashed = -2;       // ended by a signal
 int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
                const QString& workingFolder);
 
-// Starts `program` the same way without waiting. False when it could not be
-// started.
+// What a start without waiting found out.
+struct DetachedStart {
+    bool started = false;   // the program was run (its exec succeeded)
+    bool ended = false;     // it ended within the time it was watched
+    int exitCode = 0;       // how it ended then (kRunCrashed for a signal)
+    QByteArray errorOutput; // what it wrote on stderr until then
+};
+
+// Starts `program` the same way without waiting: it belongs to nobody here
+// and goes on after the editor ends. A start whose exec fails (a file without
+// the run bit, a missing interpreter) is told apart from one that ran. With
+// `watchMs` above 0 the program is watched that long: a start-up program
+// that ends at once with a failure (no editor to hand over to) says so in
+// `ended`, `exitCode` and `errorOutput`; its stderr goes to a file of its
+// own then, never to a pipe that nobody reads once the watch is over.
+DetachedStart StartDetachedWatched(const QString& program, const QString& programName, const QStringList& arguments,
+                                   const QString& workingFolder, int watchMs);
+
+// StartDetachedWatched without the watch. False when it could not be started.
 bool StartDetached(const QString& program, const QString& programName, const QStringList& arguments,
                    const QString& workingFolder);

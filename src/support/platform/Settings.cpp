@@ -20,3 +20,9 @@ void WriteSetting(const QString& section, const QString& entry, const QVariant& 
     Store().setValue(section + QLatin1Char('/') + entry, value);
     Store().sync();
 }
+
+void RemoveSetting(const QString& section, const QString& entry)
+{
+    Store().remove(section + QLatin1Char('/') + entry);
+    Store().sync();
+}

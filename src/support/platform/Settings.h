@@ -5,3 +5,4 @@
 
 QVariant ReadSetting(const QString& section, const QString& entry, const QVariant& defaultValue);
 void WriteSetting(const QString& section, const QString& entry, const QVariant& value);
+void RemoveSetting(const QString& section, const QString& entry);

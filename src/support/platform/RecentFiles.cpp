@@ -1,0 +1,63 @@
+#include "support/platform/RecentFiles.h"
+
+#include "support/io/TextCodec.h"
+#include "support/platform/Settings.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kSection = QStringLiteral("Recent File List");
+
+QString Entry(int index)
+{
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+bool SameFile(const QString& a, const QString& b)
+{
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+
+void Store(const QStringList& files)
+{
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        if (i >= files.size()) {
+            RemoveSetting(kSection, Entry(i));
+            continue;
+        }
+        // A name that is not UTF-8 is kept as its bytes.
+        const QString& file = files[i];
+        WriteSetting(kSection, Entry(i), HoldsRawBytes(file) ? QVariant(EncodeText(file)) : QVariant(file));
+    }
+}
+
+} // namespace
+
+QStringList RecentFiles()
+{
+    QStringList files;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        const QVariant value = ReadSetting(kSection, Entry(i), QVariant());
+        const QString file =
+            value.typeId() == QMetaType::QByteArray ? DecodeText(value.toByteArray()) : value.toString();
+        if (!file.isEmpty())
+            files << file;
+    }
+    return files;
+}
+
+void AddRecentFile(const QString& path)
+{
+    QStringList files = RecentFiles();
+    files.removeIf([&path](const QString& file) { return SameFile(file, path); });
+    files.prepend(path);
+    Store(files.mid(0, kRecentFileCount));
+}
+
+void RemoveRecentFile(const QString& path)
+{
+    QStringList files = RecentFiles();
+    files.removeIf([&path](const QString& file) { return SameFile(file, path); });
+    Store(files);
+}
