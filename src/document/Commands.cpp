@@ -39,10 +39,18 @@ const std::vector<CommandInfo>& CommandTable()
     using D = CQuestDoc&;
     static const std::vector<CommandInfo> table = {
         // Map menu (134)
+        // Another quest replaces this one: the active designer asks about its
+        // unsaved work first, as every way out does.
         {ID_NEW_QUEST, kMapMenu, "&File", "&New\tCtrl+N", "Ctrl+N", Guard::Map,
-         [](D d) { d.quest.files.NewQuestCommand(); }},
+         [](D d) {
+             if (d.AskAboutUnsavedWork())
+                 d.quest.files.NewQuestCommand();
+         }},
         {ID_OPEN_QUEST, kMapMenu, "&File", "&Open\tCtrl+O", "", Guard::Map,
-         [](D d) { d.quest.files.OpenQuest(true); }},
+         [](D d) {
+             if (d.AskAboutUnsavedWork())
+                 d.quest.files.OpenQuest(true);
+         }},
         {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", "", Guard::Map, [](D d) { d.quest.files.SaveMapFile(); }},
         {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", "", Guard::Map,
          [](D d) { d.quest.build.CopyQuest(); }},
@@ -55,7 +63,8 @@ const std::vector<CommandInfo>& CommandTable()
          [](D d) { d.quest.build.TestQuest(d.MapDesignerActive()); }},
         {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "", Guard::None,
          [](D d) { d.quest.build.FindEngine(); }},
-        // The main window's close saves the map file, and may keep the program open.
+        // The main window's close asks the active designer about its unsaved
+        // work and saves the map file, and may keep the program open.
         {ID_EXIT, kMapMenu, "&File", "E&xit", "", Guard::None, [](D d) { d.ui.Quit(0); }},
         // The dialog changes the five values only on OK.
         {ID_QUEST_PROPERTIES, kMapMenu, "&Quest", "Quest &Properties...\tCtrl+P", "Ctrl+P", Guard::Map,

@@ -35,7 +35,9 @@ public:
     int Load();
     // Writes the screen file, the preview file and (when missing or empty) the
     // screen's script, then asks the map to reload the cell's preview. 0, with
-    // "Couldn't Open LND file for saving", when the screen file cannot be written.
+    // "Couldn't Open LND file for saving", when the screen file cannot be
+    // written; 0 too, after the preview's own message, when the screen file
+    // was written but its preview could not be (the screen stays modified).
     int Save();
 
     // Stamps a copy of a palette item so that its bottom-right corner lies under
@@ -74,9 +76,10 @@ public:
     int32_t mapCellY = 0;
     int32_t modified = 0;
 
-    // Called after a save with the cell's column and row, so that the map
-    // reloads that cell's preview. The screen knows nothing of the map.
-    std::function<void(int column, int row)> previewSaved;
+    // Called once the screen file is saved, with the cell's column and row and
+    // whether its preview was written, so that the map reloads that cell's
+    // preview. The screen knows nothing of the map.
+    std::function<void(int column, int row, bool previewWritten)> previewSaved;
 
     const CSheetLibrary* library;
 

@@ -135,7 +135,9 @@ void CScreenDesigner::LoadScreens()
     }
     current = Screen(1, 1);
     if (m_host)
-        current->previewSaved = [host = m_host](int column, int row) { host->ScreenSaved(column, row); };
+        current->previewSaved = [host = m_host](int column, int row, bool previewWritten) {
+            host->ScreenSaved(column, row, previewWritten);
+        };
     Compose();
 }
 
@@ -275,9 +277,11 @@ void CScreenDesigner::ToggleDoubleSize()
                               QStringLiteral("Attention"), CMessagePort::ButtonsYesNo)
         != CMessagePort::AnswerYes)
         return;
+    // A screen that could not be saved keeps the designer as it is: opening
+    // the cell again would read the edits away.
+    if (current && !current->Save())
+        return;
     doubleSize = doubleSize ? 0 : 1;
-    if (current)
-        current->Save();
     WriteSetting(kOptions, QStringLiteral("Zoom"), int(doubleSize));
     OpenAtCell(cellX, cellY);
     DrawAndPresent();

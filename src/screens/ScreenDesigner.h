@@ -46,6 +46,10 @@ public:
     // work surface.
     void Compose();
 
+    // Asks "Save the current screen?" when it is modified. False on Cancel
+    // or when the screen could not be saved.
+    bool AskToSave();
+
     // The screen menu's commands.
     void SaveScreen();
     // False when the user chose to stay.
@@ -106,6 +110,7 @@ public:
     int32_t worldX = 0;
     int32_t worldY = 0;
 
+
 private:
     void LoadScreens();
     void RebuildSpritePalette();
@@ -124,9 +129,6 @@ private:
     // Ends the selection when it is this placed sprite (any, when none is
     // given), so that nothing keeps a sprite that is removed.
     void ForgetPlaced(const CPlacedSprite* placed);
-    // Asks "Save the current screen?" when it is modified. False on Cancel
-    // or when the screen could not be saved.
-    bool AskToSave();
 
     CMessagePort& m_messages;
     CWindowPort& m_window;

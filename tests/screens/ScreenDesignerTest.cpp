@@ -223,6 +223,13 @@ TEST_F(ScreenDesignerTest, EachQuestionWithEachAnswer)
     EXPECT_EQ(0, designer->doubleSize);
     EXPECT_FALSE(QFileInfo::exists(lnd));
 
+    QDir().mkpath(lnd); // a folder in the file's place: the save fails, nothing is toggled
+    ui.messageAnswers = {CUiPort::AnswerYes};
+    designer->ToggleDoubleSize();
+    EXPECT_EQ(QStringLiteral("Couldn't Open LND file for saving"), ui.messages.back().text);
+    EXPECT_EQ(std::make_pair(0, 1), std::make_pair(designer->doubleSize, Current().placedSprites.Count()));
+    EXPECT_EQ(0, ReadSetting(QStringLiteral("Options"), QStringLiteral("Zoom"), 0).toInt());
+    QDir(lnd).removeRecursively();
     ui.messageAnswers = {CUiPort::AnswerYes};
     designer->ToggleDoubleSize();
     EXPECT_EQ(1, designer->doubleSize);
