@@ -60,6 +60,10 @@ public:
     // Redraws the preview surface: white, normal fills, normal sprites, on-top
     // fills, on-top sprites, hole outlines.
     void Render();
+    // The outlines of the "hole002" holes are the colour key, which a keyed
+    // copy of the preview leaves out: the designer draws them again in a green
+    // just beside the key, here with the screen's top-left corner at (x, y).
+    void DrawKeyColouredHoles(CSurface& target, int x, int y) const;
 
     // questdata\{quest}\screens\{x}-{y}.lnd, and the same without extension.
     QString FilePath() const;
@@ -87,6 +91,7 @@ private:
     void DrawPlaced(CPlacedSprite& placed);
     void DrawFill(const CFill& fill);
     void DrawHoles();
+    void DrawHoleOutlines(CSurface& target, int x, int y, bool keyColouredOnly) const;
 
     CDisplay* m_display;
     CMessagePort* m_ui;
@@ -96,3 +101,6 @@ constexpr int kScreenSurfaceWidth = 320;
 constexpr int kScreenSurfaceHeight = 240;
 // The screen's margin on the designer's view, in world units.
 constexpr int kScreenMargin = 15;
+// The designer's colour of "hole002" outlines, which the preview draws in the
+// colour key: the next green the 16-bit pixels hold.
+constexpr Colour kShownHoleGreen = Rgb(0, 248, 0);

@@ -154,6 +154,8 @@ void CScreenDesigner::Compose()
             const CSurface& preview = *screen->preview;
             CopySurface(preview, CRect{0, 0, preview.Width(), preview.Height()}, *composite, column * 320 - 305,
                         row * 240 - 225, 1, whole);
+            // The keyed copy left out the outlines drawn in the key colour.
+            screen->DrawKeyColouredHoles(*composite, column * 320 - 305, row * 240 - 225);
         }
     }
     CopySurface(*composite, whole, *work, 0, 0, 1, CRect{0, 0, work->Width(), work->Height()});
@@ -300,6 +302,7 @@ void CScreenDesigner::GoToNeighbour(int dx, int dy)
     carried = nullptr;
     fillDrag = FillDrag();
     ForgetPlaced(nullptr);
+    UpdateWorldPosition(); // the pointer now lies over the new cell
     LoadScreens();
     DrawAndPresent();
 }
