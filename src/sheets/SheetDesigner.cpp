@@ -180,7 +180,7 @@ std::vector<SpriteLine> CSheetDesigner::SpriteLines() const
 {
     std::vector<SpriteLine> lines;
     for (CDesignerSprite* sprite : sprites) {
-        QString text = DecodeText(sprite->code);
+        QString text = DisplayBytes(sprite->code);
         if (sprite->animated)
             text += QStringLiteral("    (Anim)");
         lines.push_back({text, sprite});

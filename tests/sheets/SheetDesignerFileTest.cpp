@@ -209,3 +209,15 @@ TEST_F(SheetDesignerTest, TheSheetLibraryReadsWhatTheDesignerCutWithTheSameCodes
     EXPECT_EQ(CRect(12, 4, 28, 20), *orc->FirstRect());
     EXPECT_EQ((std::array<int, 4>{0, 1, 0, 1}), (std::array<int, 4>{orc->fill, orc->entity, orc->background, orc->onTop}));
 }
+
+TEST_F(SheetDesignerTest, ATypedTitleIsCutBetweenCharactersToTheFilesSixtyThreeBytes)
+{
+    WriteSheetFile(kTitle + Block("", "rock", {"0", "0", "8", "8", "", "FALSE", "255", "[EE]"}));
+    for (const QString& character : {QStringLiteral("a"), QStringLiteral("\u00E9"), QStringLiteral("\u20AC")}) {
+        designer.Open(QStringLiteral("meadow"));
+        ui.titleAnswers = {character.repeated(70)};
+        designer.SheetProperties();
+        designer.Save();
+        EXPECT_EQ(character.repeated(63 / character.toUtf8().size()).toUtf8(), SheetFile().split('\r').at(0));
+    }
+}
