@@ -54,6 +54,16 @@ TEST_F(SheetDesignerOnMeadow, ASheetWithoutItsBitmapIsReportedAndTheDesignerGoes
     EXPECT_EQ(kGround, Pixel(7, 7));
 }
 
+TEST_F(SheetDesignerOnMeadow, AReleaseThatWentToADialogStillEndsTheDrag)
+{
+    designer.onLButtonDown(MK_LBUTTON, 40, 40);
+    designer.onMouseMove(MK_LBUTTON, 72, 56);
+    designer.CreateSprite(); // Ctrl+C while holding: released in the dialog, which Escape closes
+    designer.onMouseMove(0, 120, 120);
+    designer.onMouseMove(MK_LBUTTON, 200, 200); // held again, without a press here
+    EXPECT_EQ(std::make_pair(0, CRect(31, 31, 63, 47)), std::make_pair(designer.dragging, designer.drag));
+}
+
 TEST_F(SheetDesignerTest, APointerSnapsUpToTheGridLessNineAndShowsHalfItLessThree)
 {
     const struct {
@@ -133,8 +143,8 @@ TEST_F(SheetDesignerOnMeadow, HoveringFindsTheLastSpriteUnderThePointerEdgesIncl
     EXPECT_EQ(QStringLiteral("small - Right-Click to edit this sprite"), designer.StatusLines().value(2));
     designer.onMouseMove(0, 200, 200);
     EXPECT_EQ(nullptr, designer.hovered);
-    designer.onLButtonDown(0, 40, 40);
-    designer.onMouseMove(0, 72, 72);
+    designer.onLButtonDown(MK_LBUTTON, 40, 40);
+    designer.onMouseMove(MK_LBUTTON, 72, 72);
     EXPECT_EQ(nullptr, designer.hovered);
 }
 
