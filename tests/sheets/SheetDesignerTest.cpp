@@ -52,6 +52,12 @@ TEST_F(SheetDesignerOnMeadow, ASheetWithoutItsBitmapIsReportedAndTheDesignerGoes
     EXPECT_EQ(QByteArrayList{"grass"}, Codes());
     designer.draw(&display); // nothing is drawn from a missing bitmap
     EXPECT_EQ(kGround, Pixel(7, 7));
+    // Nor from one cut short: its header says 64 x 32, and Qt's reader would
+    // make up the rows the file lacks.
+    base.Write(QStringLiteral("sprite sheets\\cut.bmp"), base.Read(QStringLiteral("sprite sheets\\meadow.bmp")).left(100));
+    designer.Open(QStringLiteral("cut"));
+    EXPECT_EQ(QStringLiteral("sprite sheets\\cut.bmp"), ui.messages.back().caption);
+    EXPECT_EQ(std::make_pair(2, false), std::make_pair(host.returns, designer.surface != nullptr));
 }
 
 TEST_F(SheetDesignerOnMeadow, AReleaseThatWentToADialogStillEndsTheDrag)
