@@ -183,7 +183,7 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
                 return 1;
             screen.mapCellX = column;
             screen.mapCellY = row;
-            screen.previewSaved = [&quest](int c, int r) { quest.files.LoadPreview(quest.map.Cell(c, r), c, r); };
+            screen.previewSaved = [&quest](int c, int r, bool) { quest.files.LoadPreview(quest.map.Cell(c, r), c, r); };
             CPainter painter(screen, library);
             PaintScreen(painter, column, row);
             if (!screen.Save())

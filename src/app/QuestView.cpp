@@ -138,11 +138,11 @@ void CQuestView::paintEvent(QPaintEvent*)
 uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     uint32_t flags = 0;
-    if (buttons & Qt::LeftButton) flags |= 0x0001;
-    if (buttons & Qt::RightButton) flags |= 0x0002;
-    if (modifiers & Qt::ShiftModifier) flags |= 0x0004;
-    if (modifiers & Qt::ControlModifier) flags |= 0x0008;
-    if (buttons & Qt::MiddleButton) flags |= 0x0010;
+    if (buttons & Qt::LeftButton) flags |= MK_LBUTTON;
+    if (buttons & Qt::RightButton) flags |= MK_RBUTTON;
+    if (modifiers & Qt::ShiftModifier) flags |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier) flags |= MK_CONTROL;
+    if (buttons & Qt::MiddleButton) flags |= MK_MBUTTON;
     return flags;
 }
 

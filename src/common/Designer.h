@@ -16,6 +16,15 @@ enum ScrollCode {
     SB_THUMBTRACK = 5,
 };
 
+// The platform's mouse-key flags the mouse slots receive.
+enum MouseKeyFlag : uint32_t {
+    MK_LBUTTON = 0x0001,
+    MK_RBUTTON = 0x0002,
+    MK_SHIFT = 0x0004,
+    MK_CONTROL = 0x0008,
+    MK_MBUTTON = 0x0010,
+};
+
 // Which scroll bar an event comes from.
 enum ScrollBarKind { HorizontalBar = 0, VerticalBar = 1 };
 

@@ -1,7 +1,9 @@
 #include "dialogs/SheetPropertiesDlg.h"
 
+#include "dialogs/ByteLimit.h"
 #include "dialogs/DialogButtons.h"
 #include "dialogs/FieldChecks.h"
+#include "sheets/SheetFileWriter.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
@@ -19,6 +21,8 @@ CSheetPropertiesDlg::CSheetPropertiesDlg(const QString& shown, QWidget* parent) 
     // check on OK.
     m_title->setMaxLength(std::max<int>(kSheetTitleChars, int(title.size())));
     m_title->setText(title);
+    // The sheet file keeps 63 bytes of the title.
+    LimitToBytes(m_title, kSheetTitleLength);
     m_title->setMinimumWidth(300);
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Sheet title:"), m_title);

@@ -1,6 +1,6 @@
 #pragma once
 // "Sprite Sheet Properties" (dialog 168): the sheet's title, at most 64
-// characters; taken on OK.
+// characters and the 63 bytes the sheet file keeps; taken on OK.
 #include <QDialog>
 #include <QString>
 

@@ -1,6 +1,7 @@
 #include "dialogs/SpritePropertiesDlg.h"
 
 #include "common/DialogResults.h"
+#include "dialogs/ByteLimit.h"
 #include "dialogs/DialogButtons.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/FieldChecks.h"
@@ -21,11 +22,16 @@
 
 #include <algorithm>
 
+QString ShownCode(const QByteArray& bytes)
+{
+    return DisplayBytes(bytes);
+}
+
 QByteArray TypedCodeBytes(const QString& typed, const QByteArray& old)
 {
-    if (typed == DecodeText(old))
+    if (typed == ShownCode(old))
         return old;
-    QString cut = typed;
+    QString cut = TypedText(typed);
     while (EncodeText(cut).size() > kCodeLength)
         cut.chop(cut.size() >= 2 && cut.at(cut.size() - 1).isLowSurrogate() ? 2 : 1);
     return EncodeText(cut);
@@ -41,6 +47,8 @@ QLineEdit* Edit(QWidget* parent, const char* id, const QString& text, const QStr
     // text already there is kept for the check on OK to report.
     edit->setMaxLength(std::max<int>(kSpriteCodeChars, int(text.size())));
     edit->setText(text);
+    // The sheet file keeps 32 bytes of a code.
+    LimitToBytes(edit, kCodeLength);
     return edit;
 }
 
@@ -60,8 +68,8 @@ CSpritePropertiesDlg::CSpritePropertiesDlg(CDesignerSprite* sprite, CSheetDesign
 {
     setWindowTitle(QStringLiteral("Sprite Properties"));
     if (m_sprite) {
-        code = DecodeText(m_sprite->code);
-        maskCode = DecodeText(m_sprite->maskCode);
+        code = ShownCode(m_sprite->code);
+        maskCode = ShownCode(m_sprite->maskCode);
         alpha = m_sprite->alpha;
         background = m_sprite->background;
         onTop = m_sprite->onTop;
@@ -125,11 +133,13 @@ void CSpritePropertiesDlg::Redefine()
         m_designer->Port().RedefineSpriteDialog(m_sprite->rectangle);
 }
 
-void CSpritePropertiesDlg::Error(const QString& text)
+void CSpritePropertiesDlg::Error(const QString& text, QLineEdit* field)
 {
     ShowDialogMessage(this, text, QStringLiteral("Error"));
-    m_code->setFocus();
-    m_code->selectAll();
+    if (!field)
+        field = m_code;
+    field->setFocus();
+    field->selectAll();
 }
 
 void CSpritePropertiesDlg::accept()
@@ -144,12 +154,24 @@ void CSpritePropertiesDlg::accept()
     exchange.MaxChars(m_code, typedCode, kSpriteCodeChars);
     if (!exchange.Ok())
         return;
+    // A field left as it was shown keeps its bytes (TypedCodeBytes).
+    const bool maskEdited = typedMask != maskCode;
     if (typedCode.isEmpty()) {
         Error(QStringLiteral("The sprite code you have entered is invalid"));
         return;
     }
     if (typedCode[0] >= QLatin1Char('0') && typedCode[0] <= QLatin1Char('9')) {
         Error(QStringLiteral("The first character of the sprite code cannot be a number."));
+        return;
+    }
+    // The sheet file takes a line holding a marker's text for that marker.
+    if (typedCode.contains(QLatin1String("[ENTITY]")) || typedCode.contains(QLatin1String("[BACKGROUND]"))) {
+        Error(QStringLiteral("The sprite code cannot contain [ENTITY] or [BACKGROUND]."));
+        return;
+    }
+    // After a still sprite's size the reader looks for "[FILL]" on the mask's line.
+    if (maskEdited && typedMask.contains(QLatin1String("[FILL]"))) {
+        Error(QStringLiteral("The sprite mask code cannot contain [FILL]."), m_mask);
         return;
     }
     const QByteArray codeBytes = TypedCodeBytes(typedCode, m_sprite ? m_sprite->code : QByteArray());

@@ -38,7 +38,8 @@ protected:
 
 private:
     void Redefine();
-    void Error(const QString& text);
+    // The message with caption "Error"; the field (the code when none) gets the focus.
+    void Error(const QString& text, QLineEdit* field = nullptr);
 
     CDesignerSprite* m_sprite;
     CSheetDesigner* m_designer;
@@ -54,6 +55,9 @@ private:
 // The longest code and mask code the dialog takes.
 constexpr int kSpriteCodeChars = 17;
 
+// A code as the dialog shows it: UTF-8, or its bytes as Latin-1 when they are
+// not UTF-8.
+QString ShownCode(const QByteArray& bytes);
 // A typed code as the sheet file keeps it: UTF-8, cut to 32 bytes at a
 // character, never inside one; the shown form of the old bytes gives them back
 // unchanged.

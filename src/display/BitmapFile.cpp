@@ -85,3 +85,45 @@ std::unique_ptr<CSurface> ReadPlainBitmap(QIODevice& device)
     }
     return surface;
 }
+
+bool BitmapCutShort(QIODevice& device)
+{
+    if (device.isSequential() || !device.seek(0))
+        return false;
+    const int64_t size = device.size();
+    // The file header and the largest info header (124 bytes).
+    const QByteArray head = device.read(14 + 124);
+    if (!head.startsWith("BM"))
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(head.constData());
+    if (head.size() < 18)
+        return true;
+    const int64_t pixelsAt = Little32(p + 10);
+    const int64_t infoSize = Little32(p + 14);
+    if (infoSize < 12 || 14 + infoSize > size)
+        return true;
+    int64_t width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
+    if (infoSize == 12) { // the old core header: 16-bit sizes
+        width = Little16(p + 18);
+        height = Little16(p + 20);
+        bits = Little16(p + 24);
+    } else {
+        if (infoSize < 16)
+            return false; // no header any reader takes
+        width = int32_t(Little32(p + 18));
+        height = int32_t(Little32(p + 22));
+        bits = Little16(p + 28);
+        compression = infoSize >= 20 ? Little32(p + 30) : 0;
+        imageSize = infoSize >= 24 ? Little32(p + 34) : 0;
+    }
+    // The colour masks and table lie before the pixels, which lie in the file.
+    if (pixelsAt > size)
+        return true;
+    if (width <= 0 || height == 0 || bits <= 0)
+        return false; // no picture any reader takes
+    const int64_t rows = height < 0 ? -height : height;
+    if (compression == 1 || compression == 2) // run-length coded: the stored size says how much
+        return pixelsAt + imageSize > size || pixelsAt >= size;
+    const int64_t stride = (width * bits + 31) / 32 * 4;
+    return rows > (size - pixelsAt) / stride; // every row whole (taken so as not to overflow)
+}

@@ -12,3 +12,9 @@ class QIODevice;
 // a bitmap whole (another kind, compressed, cut short or larger than Qt
 // reads). Reads the headers and the rows, nothing past them.
 std::unique_ptr<CSurface> ReadPlainBitmap(QIODevice& device);
+
+// Whether the device holds a Windows bitmap whose headers or pixels (and so
+// its colour table) the end of the file cuts short: such a file is not loaded by any
+// reader (Qt's would make up the missing rows). Other files are left to the
+// readers to judge. Reads from the device's start.
+bool BitmapCutShort(QIODevice& device);

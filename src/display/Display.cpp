@@ -92,6 +92,9 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
                 *out = std::move(plain);
                 return S_OK;
             }
+            // Qt's reader takes a bitmap cut short and makes up the rest.
+            if (BitmapCutShort(file))
+                return E_FAIL;
         }
         bitmap = QImage(name);
     }

@@ -45,6 +45,22 @@ QString RecentFileLabel(const CQuestDoc&)
     return QStringLiteral("&%1 ").arg(index + 1) + DisplayText(shown).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// The recently used file's row: it opens as Open opens a chosen file, once
+// the designer has let go of its work.
+template <int index>
+void OpenRecent(CQuestDoc& d)
+{
+    if (d.AskAboutUnsavedWork())
+        d.quest.files.OpenRecentQuest(index);
+}
+
+template <int index>
+CommandInfo RecentFileRow()
+{
+    return {ID_FILE_MRU_FILE1 + index, kMapMenu, "&File", "Recent File", "", Guard::Map, OpenRecent<index>,
+            nullptr, QString(), RecentFileLabel<index>};
+}
+
 const CommandInfo kAbout = {ID_APP_ABOUT, kInitialMenu, "&Help", "&About quest...", "", Guard::None, About};
 
 CommandInfo AboutIn(MenuId menu)
@@ -61,10 +77,18 @@ const std::vector<CommandInfo>& CommandTable()
     using D = CQuestDoc&;
     static const std::vector<CommandInfo> table = {
         // Map menu (134)
+        // Another quest replaces this one: the active designer asks about its
+        // unsaved work first, as every way out does.
         {ID_NEW_QUEST, kMapMenu, "&File", "&New\tCtrl+N", "Ctrl+N", Guard::Map,
-         [](D d) { d.quest.files.NewQuestCommand(); }},
+         [](D d) {
+             if (d.AskAboutUnsavedWork())
+                 d.quest.files.NewQuestCommand();
+         }},
         {ID_OPEN_QUEST, kMapMenu, "&File", "&Open\tCtrl+O", "", Guard::Map,
-         [](D d) { d.quest.files.OpenQuest(true); }},
+         [](D d) {
+             if (d.AskAboutUnsavedWork())
+                 d.quest.files.OpenQuest(true);
+         }},
         {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", "", Guard::Map, [](D d) { d.quest.files.SaveMapFile(); }},
         {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", "", Guard::Map,
          [](D d) { d.quest.build.CopyQuest(); }},
@@ -78,15 +102,9 @@ const std::vector<CommandInfo>& CommandTable()
         {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "", Guard::None,
          [](D d) { d.quest.build.FindEngine(); }},
         // The recently used quests open as Open opens a chosen file.
-        {ID_FILE_MRU_FILE1, kMapMenu, "&File", "Recent File", "", Guard::Map,
-         [](D d) { d.quest.files.OpenRecentQuest(0); }, nullptr, QString(), RecentFileLabel<0>},
-        {ID_FILE_MRU_FILE2, kMapMenu, "&File", "Recent File", "", Guard::Map,
-         [](D d) { d.quest.files.OpenRecentQuest(1); }, nullptr, QString(), RecentFileLabel<1>},
-        {ID_FILE_MRU_FILE3, kMapMenu, "&File", "Recent File", "", Guard::Map,
-         [](D d) { d.quest.files.OpenRecentQuest(2); }, nullptr, QString(), RecentFileLabel<2>},
-        {ID_FILE_MRU_FILE4, kMapMenu, "&File", "Recent File", "", Guard::Map,
-         [](D d) { d.quest.files.OpenRecentQuest(3); }, nullptr, QString(), RecentFileLabel<3>},
-        // The main window's close saves the map file, and may keep the program open.
+        RecentFileRow<0>(), RecentFileRow<1>(), RecentFileRow<2>(), RecentFileRow<3>(),
+        // The main window's close asks the active designer about its unsaved
+        // work and saves the map file, and may keep the program open.
         {ID_EXIT, kMapMenu, "&File", "E&xit", "", Guard::None, [](D d) { d.ui.Quit(0); }},
         // The dialog changes the five values only on OK.
         {ID_QUEST_PROPERTIES, kMapMenu, "&Quest", "Quest &Properties...\tCtrl+P", "Ctrl+P", Guard::Map,

@@ -1,6 +1,7 @@
 #include "document/QuestDoc.h"
 
 #include "document/UiPort.h"
+#include "quest/MissingPreview.h"
 #include "resources/ResourceManager.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
@@ -112,8 +113,19 @@ void CQuestDoc::RunResourceManager(const ResourceManagerKind& kind)
     ui.ResourceManagerDialog(manager);
 }
 
+bool CQuestDoc::AskAboutUnsavedWork()
+{
+    if (ScreenDesignerActive())
+        return screenDesigner->AskToSave();
+    if (SheetDesignerActive())
+        return sheetDesigner->AskToSave();
+    return true;
+}
+
 bool CQuestDoc::SaveOnExit()
 {
+    if (!AskAboutUnsavedWork())
+        return false;
     // Without an open quest there is no map file to write (it would be "save\.qss").
     if (g_questName.isEmpty() || quest.files.SaveMapFile())
         return true;
@@ -128,10 +140,18 @@ void CQuestDoc::EditMainScript()
     LaunchEditor(ui, MainScriptPath());
 }
 
-void CQuestDoc::ScreenSaved(int column, int row)
+void CQuestDoc::ScreenSaved(int column, int row, bool previewWritten)
 {
-    if (CQuestMap::ValidCellCoordinates(column, row))
-        quest.files.LoadPreview(quest.map.Cell(column, row), column, row);
+    if (!CQuestMap::ValidCellCoordinates(column, row))
+        return;
+    CMapCell& cell = quest.map.Cell(column, row);
+    if (previewWritten)
+        quest.files.LoadPreview(cell, column, row);
+    // The screen file was written: the screen stays on the map (and in the
+    // map file) even when its preview could not be, drawn as a cell without
+    // one rather than as it was before the save.
+    if (!previewWritten || !cell.HoldsScreen())
+        cell.preview = MissingPreviewSurface();
 }
 
 void CQuestDoc::ViewFocusGained()

@@ -54,13 +54,19 @@ public:
     void ReturnToMap() override { BackToMap(); }
     bool ScreenDoubleSize() const override { return screenDesigner->doubleSize != 0; }
     void ReloadEntityList() override { quest.ReadEntityList(); }
-    void ScreenSaved(int column, int row) override;
+    void ScreenSaved(int column, int row, bool previewWritten) override;
     // The view gained the keyboard focus.
     void ViewFocusGained();
 
-    // Writes the map file on the way out of the program (Exit and the window's
-    // close both end here). True when the program may end: the file was
-    // written, no quest is open, or the user chose to leave without it.
+    // Every way out of the program or the quest asks the active designer
+    // about its unsaved work first: the screen designer's "Save the current
+    // screen?", the sheet designer's "Do you want to save your changes?".
+    // False on Cancel or when the work could not be saved.
+    bool AskAboutUnsavedWork();
+    // The way out of the program (Exit and the window's close both end here):
+    // the active designer's question, then the map file. True when the
+    // program may end: the file was written, no quest is open, or the user
+    // chose to leave without it.
     bool SaveOnExit();
 
     void EditMainScript();

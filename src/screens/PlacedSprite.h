@@ -25,6 +25,9 @@ public:
 
     QByteArray code;        // at most 32 bytes
     QByteArray entityName;  // at most 32 bytes; empty for ordinary sprites
+    // The name line a screen file gave when it began with "*" (read as no
+    // name); a sprite whose code no sheet holds is written back with it.
+    QByteArray starredName;
     CSheetSprite* sprite = nullptr; // borrowed from the sheet library
     CSpriteSheet* sheet = nullptr;  // borrowed
     int32_t x = 0;

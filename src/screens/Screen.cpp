@@ -102,10 +102,16 @@ int CScreen::Save()
             m_ui->MessageBox(QStringLiteral("Couldn't Open LND file for saving"), path);
         return 0;
     }
-    if (preview && m_ui && WritePreviewFile(*preview, BasePath(), m_display, *m_ui))
+    // Without a display there is no picture to write; one that could not be
+    // written has had its message, and the save as a whole failed.
+    const bool previewDue = preview && m_ui;
+    const bool previewWritten = previewDue && WritePreviewFile(*preview, BasePath(), m_display, *m_ui);
+    if (previewWritten)
         EnsureScreenScript(mapCellX, mapCellY);
     if (previewSaved)
-        previewSaved(mapCellX, mapCellY);
+        previewSaved(mapCellX, mapCellY, previewWritten);
+    if (previewDue && !previewWritten)
+        return 0;
     modified = 0;
     return 1;
 }

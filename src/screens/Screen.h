@@ -35,7 +35,9 @@ public:
     int Load();
     // Writes the screen file, the preview file and (when missing or empty) the
     // screen's script, then asks the map to reload the cell's preview. 0, with
-    // "Couldn't Open LND file for saving", when the screen file cannot be written.
+    // "Couldn't Open LND file for saving", when the screen file cannot be
+    // written; 0 too, after the preview's own message, when the screen file
+    // was written but its preview could not be (the screen stays modified).
     int Save();
 
     // Stamps a copy of a palette item so that its bottom-right corner lies under
@@ -58,6 +60,10 @@ public:
     // Redraws the preview surface: white, normal fills, normal sprites, on-top
     // fills, on-top sprites, hole outlines.
     void Render();
+    // The outlines of the "hole002" holes are the colour key, which a keyed
+    // copy of the preview leaves out: the designer draws them again in a green
+    // just beside the key, here with the screen's top-left corner at (x, y).
+    void DrawKeyColouredHoles(CSurface& target, int x, int y) const;
 
     // questdata\{quest}\screens\{x}-{y}.lnd, and the same without extension.
     QString FilePath() const;
@@ -74,9 +80,10 @@ public:
     int32_t mapCellY = 0;
     int32_t modified = 0;
 
-    // Called after a save with the cell's column and row, so that the map
-    // reloads that cell's preview. The screen knows nothing of the map.
-    std::function<void(int column, int row)> previewSaved;
+    // Called once the screen file is saved, with the cell's column and row and
+    // whether its preview was written, so that the map reloads that cell's
+    // preview. The screen knows nothing of the map.
+    std::function<void(int column, int row, bool previewWritten)> previewSaved;
 
     const CSheetLibrary* library;
 
@@ -84,6 +91,7 @@ private:
     void DrawPlaced(CPlacedSprite& placed);
     void DrawFill(const CFill& fill);
     void DrawHoles();
+    void DrawHoleOutlines(CSurface& target, int x, int y, bool keyColouredOnly) const;
 
     CDisplay* m_display;
     CMessagePort* m_ui;
@@ -93,3 +101,6 @@ constexpr int kScreenSurfaceWidth = 320;
 constexpr int kScreenSurfaceHeight = 240;
 // The screen's margin on the designer's view, in world units.
 constexpr int kScreenMargin = 15;
+// The designer's colour of "hole002" outlines, which the preview draws in the
+// colour key: the next green the 16-bit pixels hold.
+constexpr Colour kShownHoleGreen = Rgb(0, 248, 0);

@@ -135,7 +135,9 @@ void CScreenDesigner::LoadScreens()
     }
     current = Screen(1, 1);
     if (m_host)
-        current->previewSaved = [host = m_host](int column, int row) { host->ScreenSaved(column, row); };
+        current->previewSaved = [host = m_host](int column, int row, bool previewWritten) {
+            host->ScreenSaved(column, row, previewWritten);
+        };
     Compose();
 }
 
@@ -152,6 +154,8 @@ void CScreenDesigner::Compose()
             const CSurface& preview = *screen->preview;
             CopySurface(preview, CRect{0, 0, preview.Width(), preview.Height()}, *composite, column * 320 - 305,
                         row * 240 - 225, 1, whole);
+            // The keyed copy left out the outlines drawn in the key colour.
+            screen->DrawKeyColouredHoles(*composite, column * 320 - 305, row * 240 - 225);
         }
     }
     CopySurface(*composite, whole, *work, 0, 0, 1, CRect{0, 0, work->Width(), work->Height()});
@@ -275,9 +279,11 @@ void CScreenDesigner::ToggleDoubleSize()
                               QStringLiteral("Attention"), CMessagePort::ButtonsYesNo)
         != CMessagePort::AnswerYes)
         return;
+    // A screen that could not be saved keeps the designer as it is: opening
+    // the cell again would read the edits away.
+    if (current && !current->Save())
+        return;
     doubleSize = doubleSize ? 0 : 1;
-    if (current)
-        current->Save();
     WriteSetting(kOptions, QStringLiteral("Zoom"), int(doubleSize));
     OpenAtCell(cellX, cellY);
     DrawAndPresent();
@@ -296,6 +302,7 @@ void CScreenDesigner::GoToNeighbour(int dx, int dy)
     carried = nullptr;
     fillDrag = FillDrag();
     ForgetPlaced(nullptr);
+    UpdateWorldPosition(); // the pointer now lies over the new cell
     LoadScreens();
     DrawAndPresent();
 }

@@ -46,6 +46,10 @@ public:
     // work surface.
     void Compose();
 
+    // Asks "Save the current screen?" when it is modified. False on Cancel
+    // or when the screen could not be saved.
+    bool AskToSave();
+
     // The screen menu's commands.
     void SaveScreen();
     // False when the user chose to stay.
@@ -102,9 +106,12 @@ public:
         int32_t count = 1;
         int32_t spritePlaced = 0;
     } repeat;
-    // The pointer's world position, for the status line.
+    // The pointer's world position, for the status line, and where it last
+    // was on the view.
     int32_t worldX = 0;
     int32_t worldY = 0;
+    int32_t pointerX = 0;
+    int32_t pointerY = 0;
 
 private:
     void LoadScreens();
@@ -124,9 +131,9 @@ private:
     // Ends the selection when it is this placed sprite (any, when none is
     // given), so that nothing keeps a sprite that is removed.
     void ForgetPlaced(const CPlacedSprite* placed);
-    // Asks "Save the current screen?" when it is modified. False on Cancel
-    // or when the screen could not be saved.
-    bool AskToSave();
+    // The status line's world position of the pointer's last view position
+    // over the current cell.
+    void UpdateWorldPosition();
 
     CMessagePort& m_messages;
     CWindowPort& m_window;

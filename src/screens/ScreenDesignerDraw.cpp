@@ -5,32 +5,13 @@
 #include "screens/ScreenDesigner.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
+#include "support/io/TextCodec.h"
 
 #include <algorithm>
 
 namespace {
 
 constexpr uint32_t kBlack = 0;
-
-// A one-pixel frame on a surface; only the part on the surface is walked, so
-// a huge sprite costs no more than a small one.
-void Frame(CSurface& surface, int64_t left, int64_t top, int64_t right, int64_t bottom, uint16_t value)
-{
-    const int64_t w = surface.Width();
-    const int64_t h = surface.Height();
-    auto put = [&](int64_t x, int64_t y) {
-        if (x >= 0 && x < w && y >= 0 && y < h)
-            surface.SetPixel(int(x), int(y), value);
-    };
-    for (int64_t x = std::max<int64_t>(left, 0); x < std::min(right, w); ++x) {
-        put(x, top);
-        put(x, bottom);
-    }
-    for (int64_t y = std::max<int64_t>(top, 0); y < std::min(bottom, h); ++y) {
-        put(left, y);
-        put(right, y);
-    }
-}
 
 // Holds a coordinate just outside a surface of that size, which draws the same
 // pixels for a line or frame without overflowing.
@@ -86,9 +67,9 @@ void CScreenDesigner::DrawPalettes()
             return;
         const int64_t left = palette.ItemLeft(item);
         const int64_t top = palette.ItemTop(item);
+        // A highlighted item's frame (the chosen fill tile's) is drawn on the
+        // back buffer, one pixel wide in double size too.
         CopySurface(*item.sheet->surface, *item.sprite->FirstRect(), *work, Near(left), Near(top), 1, whole);
-        if (item.highlighted)
-            Frame(*work, left, top, left + item.Width(), top + item.Height(), 0);
     };
     if (spritePalette) {
         const int displayWidth = display ? display->width : work->Width();
@@ -127,7 +108,7 @@ void CScreenDesigner::DrawStatus()
     text(snapToWidth ? QStringLiteral("Snap to width ON ") : QStringLiteral("Snap to width OFF"), at(720, 510));
     text(QStringLiteral("Sheet: "), doubleSize ? std::pair{720, 530} : std::pair{5, 365});
     const CSpriteSheet* sheet = library ? library->selectedSheet : nullptr;
-    const QString title = sheet && sheet->title.size() >= 2 ? sheet->title : QStringLiteral("<no name>");
+    const QString title = sheet && sheet->title.size() >= 2 ? DisplayText(sheet->title) : QStringLiteral("<no name>");
     text(title, doubleSize ? std::pair{770, 530} : std::pair{55, 365});
 }
 

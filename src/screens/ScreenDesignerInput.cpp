@@ -31,16 +31,23 @@ bool CScreenDesigner::OverlapsScreen(int64_t left, int64_t top, int width, int h
     return m - w < left && left < 640 / (3 - s) + m && m - h < top && top < 480 / (3 - s) + m;
 }
 
+void CScreenDesigner::UpdateWorldPosition()
+{
+    if (doubleSize) {
+        worldX = cellX * 320 + pointerX / 2 - 15;
+        worldY = cellY * 240 + pointerY / 2 - 15;
+    } else {
+        worldX = cellX * 320 - 15 + pointerX;
+        worldY = cellY * 240 - 15 + pointerY;
+    }
+}
+
 void CScreenDesigner::onMouseMove(uint32_t flags, int x, int y)
 {
     (void)flags;
-    if (doubleSize) {
-        worldX = cellX * 320 + x / 2 - 15;
-        worldY = cellY * 240 + y / 2 - 15;
-    } else {
-        worldX = cellX * 320 - 15 + x;
-        worldY = cellY * 240 - 15 + y;
-    }
+    pointerX = x;
+    pointerY = y;
+    UpdateWorldPosition();
     if (!display || !display->IsReady())
         return;
     draw(display);
@@ -171,6 +178,13 @@ void CScreenDesigner::onKeyDown(uint32_t character, uint32_t repeatCount, uint32
 {
     (void)repeatCount;
     (void)flags;
+    // A letter or digit with Ctrl held is a key the accelerator table lacks
+    // (Ctrl+S, Ctrl+W): it never acts as the bare key.
+    const bool letterOrDigit = (character >= 'A' && character <= 'Z') || (character >= '0' && character <= '9');
+    if (ctrlHeld && letterOrDigit) {
+        DrawAndPresent();
+        return;
+    }
     switch (character) {
     case VK_CONTROL:
         ctrlHeld = 1;

@@ -56,7 +56,9 @@ QByteArray ScreenFileBytes(CScreen& screen)
         Doubled(out, placed->x);
         Doubled(out, placed->y);
         Line(out, FieldBytes(placed->code, kCodeLength));
-        Line(out, FieldBytes(placed->entityName, kCodeLength));
+        // An element whose code no sheet holds is written back as it was read.
+        const bool unresolved = !placed->sprite && placed->entityName.isEmpty();
+        Line(out, FieldBytes(unresolved ? placed->starredName : placed->entityName, kCodeLength));
     }
     Line(out, QByteArray::number(screen.fills.Count()));
     for (const CFill* fill : screen.fills) {
@@ -83,6 +85,8 @@ void ReadScreenFile(CTextReader& file, CScreen& screen)
         if (!ReadFieldLine(file, line))
             return;
         placed->entityName = line.startsWith('*') ? QByteArray() : FieldBytes(line, kCodeLength);
+        if (line.startsWith('*'))
+            placed->starredName = FieldBytes(line, kCodeLength);
         Resolve(screen, *placed);
         screen.placedSprites.Append(std::move(placed), "sprite");
     }

@@ -9,5 +9,7 @@ public:
     // Makes the map designer the active designer and activates it.
     virtual void ReturnToMap() = 0;
     virtual void ReloadEntityList() = 0;
-    virtual void ScreenSaved(int column, int row) = 0;
+    // The screen file of the cell was saved; its preview too when
+    // previewWritten.
+    virtual void ScreenSaved(int column, int row, bool previewWritten) = 0;
 };

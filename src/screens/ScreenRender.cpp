@@ -94,12 +94,27 @@ void CScreen::DrawFill(const CFill& fill)
 
 void CScreen::DrawHoles()
 {
+    DrawHoleOutlines(*preview, 0, 0, false);
+}
+
+void CScreen::DrawKeyColouredHoles(CSurface& target, int x, int y) const
+{
+    DrawHoleOutlines(target, x, y, true);
+}
+
+void CScreen::DrawHoleOutlines(CSurface& target, int x, int y, bool keyColouredOnly) const
+{
     if (holes.IsEmpty())
         return;
-    QPainter painter(&preview->Image());
+    QPainter painter(&target.Image());
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.translate(x, y);
+    QPen shownGreen = greenDashedPen;
+    shownGreen.setColor(QColor(int(kShownHoleGreen & 0xFF), int(kShownHoleGreen >> 8 & 0xFF), int(kShownHoleGreen >> 16 & 0xFF)));
     for (const CHoleRecord* hole : holes) {
-        painter.setPen(hole->kind == 1 ? redDashedPen : greenDashedPen);
+        if (keyColouredOnly && hole->kind != 2)
+            continue;
+        painter.setPen(hole->kind == 1 ? redDashedPen : keyColouredOnly ? shownGreen : greenDashedPen);
         const QPolygon outline({QPoint(hole->left, hole->top), QPoint(hole->right, hole->top),
                                 QPoint(hole->right, hole->bottom), QPoint(hole->left, hole->bottom),
                                 QPoint(hole->left, hole->top)});

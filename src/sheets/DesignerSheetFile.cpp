@@ -31,12 +31,12 @@ float Speed(CTextReader& file)
     return std::isfinite(speed) ? speed : std::copysign(FLT_MAX, speed);
 }
 
-CRect Frame(CTextReader& file)
+void ReadFrame(CTextReader& file, CDesignerSprite& sprite)
 {
     const int32_t x = Number(file);
     const int32_t y = Number(file);
     const int32_t w = Number(file);
-    return DesignerRect(x, y, w, Number(file));
+    sprite.SetRead(x, y, w, Number(file));
 }
 
 void ReadAnimation(CTextReader& file, CDesignerSprite& sprite, CTaggedList<CDesignerSprite>& sprites,
@@ -54,7 +54,7 @@ void ReadAnimation(CTextReader& file, CDesignerSprite& sprite, CTaggedList<CDesi
             next->code = sprite.code + '_' + QByteArray::number(i + 1);
             frame = sprites.Append(std::move(next), "sprite");
         }
-        frame->rectangle = Frame(file);
+        ReadFrame(file, *frame);
         animation->AddFrame(frame);
     }
     sprite.animated = 1;
@@ -90,7 +90,7 @@ bool ReadBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites, CTagged
         const int32_t x = ParseDecimalInt(line);
         const int32_t y = Number(file);
         const int32_t w = Number(file);
-        sprite->rectangle = DesignerRect(x, y, w, Number(file));
+        sprite->SetRead(x, y, w, Number(file));
         const qint64 position = file.Tell();
         if (LineHas(Line(file), "[FILL]"))
             sprite->fill = 1;
@@ -103,7 +103,9 @@ bool ReadBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites, CTagged
         sprite->onTop = 1;
     else if (LineHas(line, "FALSE"))
         sprite->onTop = 0;
-    sprite->alpha = uint32_t(Number(file));
+    // A block the end of the file cut short keeps a new sprite's alpha, not 0.
+    if (ReadFieldLine(file, line))
+        sprite->alpha = uint32_t(ParseDecimalInt(line));
     Line(file); // the end line, not looked at
     sprites.Append(std::move(sprite), "sprite");
     return true;
@@ -131,7 +133,7 @@ SheetFileRecords SheetFileRecordsOf(const CTaggedList<CDesignerSprite>& sprites)
     for (const CDesignerSprite* sprite : sprites) {
         SheetFileSprite record;
         record.code = sprite->code;
-        record.rect = SheetFrame(sprite->rectangle);
+        record.rect = sprite->FileFrame();
         record.entity = sprite->entity;
         record.background = sprite->background;
         record.fill = sprite->fill;
@@ -145,7 +147,7 @@ SheetFileRecords SheetFileRecordsOf(const CTaggedList<CDesignerSprite>& sprites)
                 SheetFileAnimation& a = records.animations.emplace_back();
                 a.speed = animation->speed;
                 for (const CDesignerSprite* frame : animation->frames)
-                    a.frames.push_back(SheetFrame(frame->rectangle));
+                    a.frames.push_back(frame->FileFrame());
                 if (!animation->frames.IsEmpty())
                     a.firstFrameCode = animation->frames.Head()->code;
                 made = &a;

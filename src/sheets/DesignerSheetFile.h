@@ -16,7 +16,8 @@
 // Reads a sheet file's bytes into empty lists. Each block is a sprite with
 // background cleared unless "[BACKGROUND]" says so; a block that the end of
 // the file cuts short before its code line is dropped, one cut later keeps
-// what was read (empty lines and zeros for the rest). The frames of an
+// what was read (empty lines, zeros and a new sprite's alpha for the rest;
+// every number read is written back as read). The frames of an
 // animated block after the first are sprites named code_2, code_3 ... with the
 // defaults of a new sprite, listed before the block's own sprite; frames stop
 // at the end of the file, whatever the count says. False when the bytes have

@@ -20,3 +20,16 @@ SheetFileFrame SheetFrame(const CRect& d)
     return SheetFileFrame{half(int64_t(d.left) + 4), half(int64_t(d.top) + 4), half(int64_t(d.right) - d.left),
                           half(int64_t(d.bottom) - d.top)};
 }
+
+void CDesignerSprite::SetRead(int32_t x, int32_t y, int32_t w, int32_t h)
+{
+    rectangle = DesignerRect(x, y, w, h);
+    frameRead = FrameRead{SheetFileFrame{x, y, w, h}, rectangle};
+}
+
+SheetFileFrame CDesignerSprite::FileFrame() const
+{
+    if (frameRead && frameRead->rectangle == rectangle)
+        return frameRead->frame;
+    return SheetFrame(rectangle);
+}

@@ -2,14 +2,15 @@
 // The sheet designer's editable sprite: its rectangle in designer units, its
 // code and flags, and the animation it is a frame of.
 #include "common/Rect.h"
+#include "sheets/SheetFileWriter.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class CSpriteAnimation;
-struct SheetFileFrame;
 
 class CDesignerSprite {
 public:
@@ -25,6 +26,18 @@ public:
     uint32_t alpha = 255;
     int32_t animated = 0;
     CSpriteAnimation* animation = nullptr; // borrowed; the animation that holds it
+
+    // The x, y, w, h the sheet file gave and the rectangle made of them.
+    // Designer units cannot hold every value a file may hold; while the
+    // rectangle is the one read, the values read are written back.
+    struct FrameRead {
+        SheetFileFrame frame;
+        CRect rectangle;
+    };
+    std::optional<FrameRead> frameRead;
+    void SetRead(int32_t x, int32_t y, int32_t w, int32_t h);
+    // The rectangle in the file's units (bitmap pixels).
+    SheetFileFrame FileFrame() const;
 };
 
 // One line of a list of sprites as the dialogs show it, carrying its sprite.

@@ -78,18 +78,23 @@ CSheetDesigner::SaveResult CSheetDesigner::Save()
     return SaveResult::Saved;
 }
 
+bool CSheetDesigner::AskToSave()
+{
+    if (!modified)
+        return true;
+    const int answer = m_messages.MessageBox(QStringLiteral("Do you want to save your changes?"),
+                                             QStringLiteral("Tessellmancery"), CMessagePort::ButtonsYesNoCancel);
+    if (answer == CMessagePort::AnswerCancel)
+        return false;
+    // A sheet that could not be written keeps the designer open, so that the
+    // edits are not lost on the way out.
+    return !(answer == CMessagePort::AnswerYes && Save() == SaveResult::Failed);
+}
+
 bool CSheetDesigner::BackToMap()
 {
-    if (modified) {
-        const int answer = m_messages.MessageBox(QStringLiteral("Do you want to save your changes?"),
-                                                 QStringLiteral("Tessellmancery"), CMessagePort::ButtonsYesNoCancel);
-        if (answer == CMessagePort::AnswerCancel)
-            return false;
-        // A sheet that could not be written keeps the designer open, so that
-        // the edits are not lost on the way out.
-        if (answer == CMessagePort::AnswerYes && Save() == SaveResult::Failed)
-            return false;
-    }
+    if (!AskToSave())
+        return false;
     if (m_host)
         m_host->ReturnToMap();
     return true;
@@ -175,7 +180,7 @@ std::vector<SpriteLine> CSheetDesigner::SpriteLines() const
 {
     std::vector<SpriteLine> lines;
     for (CDesignerSprite* sprite : sprites) {
-        QString text = DecodeText(sprite->code);
+        QString text = DisplayBytes(sprite->code);
         if (sprite->animated)
             text += QStringLiteral("    (Anim)");
         lines.push_back({text, sprite});

@@ -45,6 +45,9 @@ public:
     // The sheet menu's commands.
     enum class SaveResult { Saved, NothingToWrite, Failed };
     SaveResult Save();
+    // Asks "Do you want to save your changes?" when the sheet is modified.
+    // False on Cancel or when the sheet could not be saved.
+    bool AskToSave();
     // False when the user chose to stay (or the sheet could not be saved).
     bool BackToMap();
     void CreateSprite();

@@ -63,7 +63,7 @@ QStringList CSheetDesigner::StatusLines() const
                  .arg((int64_t(drag.right) - drag.left) / 2)
                  .arg((int64_t(drag.bottom) - drag.top) / 2);
     if (hovered)
-        lines << DecodeText(hovered->code) + QStringLiteral(" - Right-Click to edit this sprite");
+        lines << DisplayBytes(hovered->code) + QStringLiteral(" - Right-Click to edit this sprite");
     return lines;
 }
 

@@ -36,7 +36,6 @@ CDesignerSprite* CSheetDesigner::SpriteAt(int x, int y) const
 
 void CSheetDesigner::onMouseMove(uint32_t flags, int x, int y)
 {
-    (void)flags;
     // The picture shows the state before this move.
     if (display && display->IsReady())
         draw(display);
@@ -44,6 +43,10 @@ void CSheetDesigner::onMouseMove(uint32_t flags, int x, int y)
     const int sy = Snap(y);
     pointerX = sx;
     pointerY = sy;
+    // A release this designer never heard of (it went to a dialog opened
+    // while the button was down) still ended the drag.
+    if (dragging && !(flags & MK_LBUTTON))
+        dragging = 0;
     if (dragging) {
         drag.right = sx;
         drag.bottom = sy;

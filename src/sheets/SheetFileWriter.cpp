@@ -63,7 +63,8 @@ QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprit
 QByteArray SheetFileBytes(const QByteArray& title, const std::vector<SheetFileSprite>& sprites)
 {
     QByteArray out;
-    Line(out, FieldBytes(title, kSheetTitleLength));
+    // Cut between characters: a title typed in UTF-8 never ends in half of one.
+    Line(out, CutBytes(OneLine(title), kSheetTitleLength));
     for (const SheetFileSprite& sprite : sprites) {
         if (sprite.animated && sprite.animation) {
             const SheetFileAnimation* a = sprite.animation;

@@ -37,6 +37,6 @@ std::vector<SpriteLine> CSpriteAnimation::FrameLines() const
 {
     std::vector<SpriteLine> lines;
     for (CDesignerSprite* frame : frames)
-        lines.push_back({DecodeText(frame->code), frame});
+        lines.push_back({DisplayBytes(frame->code), frame});
     return lines;
 }

@@ -9,6 +9,7 @@
 #include "sheets/SheetDesigner.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 
 using namespace dialogdriving;
 
@@ -73,6 +74,10 @@ TEST_F(SpriteDialogs, OkChecksTheFieldsInTheirOrderAndAFailedOkThenEscapeChanges
         {"1", "m", tooLong, "Please enter no more than 17 characters.", "Tessellmancery", "1030"},
         {"1", "m", "", "The sprite code you have entered is invalid", "Error", "1030"},
         {"1", "m", "7up", "The first character of the sprite code cannot be a number.", "Error", "1030"},
+        // The sheet file's reader would take these lines for its markers.
+        {"1", "m", "my[ENTITY]", "The sprite code cannot contain [ENTITY] or [BACKGROUND].", "Error", "1030"},
+        {"1", "m", "[BACKGROUND]", "The sprite code cannot contain [ENTITY] or [BACKGROUND].", "Error", "1030"},
+        {"1", "a[FILL]", "fine[FILL]", "The sprite mask code cannot contain [FILL].", "Error", "1031"},
         {"1", "m", "taken", "That sprite code is already in use on this sheet\nPlease choose another one", "Error", "1030"},
     };
     for (const auto& r : rows) {
@@ -95,7 +100,7 @@ TEST_F(SpriteDialogs, OkChecksTheFieldsInTheirOrderAndAFailedOkThenEscapeChanges
         EXPECT_EQ(QDialog::Rejected, dialog.result());
         EXPECT_EQ(before, Values(*sprite)) << r.message;
     }
-    EXPECT_EQ(7, messages.texts.size());
+    EXPECT_EQ(10, messages.texts.size());
 }
 
 TEST_F(SpriteDialogs, OkWritesEveryValueAndAcceptsTheSpritesOwnCode)
@@ -113,6 +118,38 @@ TEST_F(SpriteDialogs, OkWritesEveryValueAndAcceptsTheSpritesOwnCode)
     EXPECT_TRUE(messages.texts.isEmpty());
     EXPECT_EQ(std::make_tuple(QByteArray("mine"), QByteArray("nowhere"), 7u, 0, 1, 1, 1, 4, 4, 36, 20),
               Values(*sprite));
+}
+
+TEST_F(SpriteDialogs, AnUntouchedCodeAndMaskKeepTheirBytesAndAreShownAsLatin1WhenNotUtf8)
+{
+    CDesignerSprite* sprite = Add("caf\xE9");
+    sprite->maskCode = "m\xFF";
+    CSpritePropertiesDlg dialog(sprite, &designer);
+    dialog.show();
+    EXPECT_EQ(QStringLiteral("caf\u00E9 m\u00FF"), Text(dialog, "1030") + QLatin1Char(' ') + Text(dialog, "1031"));
+    Click(dialog, "1");
+    EXPECT_EQ(std::make_pair(QByteArray("caf\xE9"), QByteArray("m\xFF")), std::make_pair(sprite->code, sprite->maskCode));
+    designer.hovered = sprite;
+    EXPECT_EQ(QStringLiteral("caf\u00E9"), designer.SpriteLines().at(0).text);
+    EXPECT_EQ(QStringLiteral("caf\u00E9 - Right-Click to edit this sprite"), designer.StatusLines().value(2));
+}
+
+TEST_F(SpriteDialogs, TypingAndPastingStopBetweenCharactersAtWhatTheSheetFileKeeps)
+{
+    // A code keeps 32 bytes, a title 63: 16 and 31 characters of two bytes, 10 and 21 of three.
+    for (const QString& character : {QStringLiteral("\u00E9"), QStringLiteral("\u20AC")}) {
+        CSpritePropertiesDlg properties(Add("old"), &designer);
+        QLineEdit* code = Control<QLineEdit>(properties, "1030");
+        code->clear();
+        for (int i = 0; i < 17; ++i) { // typed, one key at a time
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, character);
+            QApplication::sendEvent(code, &key);
+        }
+        EXPECT_EQ(character.repeated(32 / int(character.toUtf8().size())), code->text());
+        CSheetPropertiesDlg sheet{QString()};
+        Control<QLineEdit>(sheet, "1052")->insert(character.repeated(40)); // pasted
+        EXPECT_EQ(character.repeated(63 / int(character.toUtf8().size())), Text(sheet, "1052"));
+    }
 }
 
 TEST_F(SpriteDialogs, DeleteEndsWith5001RedefineChangesTheRectangleAtOnceAndTheCloseBoxDoesNothing)
@@ -264,7 +301,7 @@ TEST_F(SpriteDialogs, TheAnimationDialogAddsAndRemovesFramesAndTakesTheSpeedOnly
     EXPECT_EQ(QStringLiteral("Attention"), messages.captions.value(2));
 }
 
-TEST_F(SpriteDialogs, TheSheetTitleTakesAtMost64Characters)
+TEST_F(SpriteDialogs, TheSheetTitleTakesAtMost64CharactersAndWhatTheFileKeeps)
 {
     CSheetPropertiesDlg dialog(QString(70, QLatin1Char('t')));
     EXPECT_EQ(QStringLiteral("Sprite Sheet Properties"), dialog.windowTitle());
@@ -273,8 +310,8 @@ TEST_F(SpriteDialogs, TheSheetTitleTakesAtMost64Characters)
     Click(dialog, "1");
     EXPECT_EQ(QStringList{QStringLiteral("Please enter no more than 64 characters.")}, messages.texts);
     EXPECT_TRUE(dialog.isVisible());
-    Retype(dialog, "1052", QString(64, QLatin1Char('u')));
+    Retype(dialog, "1052", QString(64, QLatin1Char('u'))); // typing stops at the file's 63 bytes
     Click(dialog, "1");
     EXPECT_EQ(QDialog::Accepted, dialog.result());
-    EXPECT_EQ(QString(64, QLatin1Char('u')), dialog.title);
+    EXPECT_EQ(QString(63, QLatin1Char('u')), dialog.title);
 }

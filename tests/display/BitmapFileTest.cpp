@@ -68,18 +68,19 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         const char* name;
         QByteArray bytes;
         bool plain; // read here rather than by Qt
+        bool whole = true; // a bitmap cut short is loaded by no reader
     } cases[] = {
         {"24 bits, rows padded", Bitmap(5, 3, 24), true},
         {"24 bits, one pixel", Bitmap(1, 1, 24), true},
         {"24 bits, from the top", Bitmap(6, -4, 24), true},
         {"32 bits", Bitmap(3, 4, 32), true},
         {"32 bits, from the top", Bitmap(2, -3, 32), true},
-        {"the last row's padding missing", Bitmap(5, 3, 24, 0, 1), false},
+        {"the last row's padding missing", Bitmap(5, 3, 24, 0, 1), false, false},
         {"saved by Qt", SavedByQt(QImage::Format_RGB32), true},
         {"saved by Qt with alpha", SavedByQt(QImage::Format_ARGB32), true},
         {"8 bits with a palette", SavedByQt(QImage::Format_Indexed8), false},
         {"bit fields", Bitmap(4, 4, 32, 3), false},
-        {"a pixel cut off", Bitmap(5, 3, 24, 0, 2), false},
+        {"a pixel cut off", Bitmap(5, 3, 24, 0, 2), false, false},
     };
     QTemporaryDir dir;
     CDisplay display;
@@ -97,7 +98,7 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         std::unique_ptr<CSurface> read;
         const HResult result = display.CreateSurfaceFromBitmap(&read, path);
         const QImage image(path);
-        if (image.isNull()) {
+        if (image.isNull() || !c.whole) {
             EXPECT_EQ(result, E_FAIL);
             continue;
         }
@@ -112,5 +113,36 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
             for (int x = 0; x < expected.Width(); ++x)
                 wrong += read->Pixel(x, y) != expected.Pixel(x, y);
         EXPECT_EQ(wrong, 0);
+    }
+}
+
+TEST(PlainBitmap, NoReaderLoadsABitmapCutShortAtAnyOfItsParts)
+{
+    // A 24-bit bitmap (read here) and an 8-bit one with a table of 40 colours (left to Qt).
+    const QByteArray plain = Bitmap(5, 3, 24);
+    QImage paletted(7, 5, QImage::Format_Indexed8);
+    paletted.setColorTable(QList<QRgb>(40, qRgb(9, 99, 199)));
+    paletted.fill(3);
+    QByteArray indexed;
+    QBuffer buffer(&indexed);
+    buffer.open(QIODevice::WriteOnly);
+    paletted.save(&buffer, "BMP"); // pixels from byte 54 + 160
+    const struct {
+        const QByteArray& bytes;
+        qsizetype keep;
+    } cuts[] = {{plain, 1},       {plain, 10},        {plain, 16},          {plain, 40},          {plain, 54 + 7},
+                {plain, plain.size() - 1}, {indexed, 54 + 8}, {indexed, 54 + 160 + 9}, {indexed, indexed.size() - 1}};
+    QTemporaryDir dir;
+    CDisplay display;
+    const QString path = dir.filePath(QStringLiteral("sheet.bmp"));
+    for (const auto& c : cuts) {
+        for (const QByteArray& bytes : {c.bytes, c.bytes.left(c.keep)}) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(bytes);
+            file.close();
+            std::unique_ptr<CSurface> read;
+            EXPECT_EQ(bytes == c.bytes ? S_OK : E_FAIL, display.CreateSurfaceFromBitmap(&read, path)) << c.keep;
+        }
     }
 }

@@ -84,7 +84,7 @@ TEST_F(ScreenTest, WithoutTheTemplateTheScreenQuietlyHasNoScript)
 TEST_F(ScreenTest, APreviewThatCannotBeWrittenIsReportedAndMakesNoScript)
 {
     QDir().mkpath(base.Path(kPreview)); // a folder where the file should go
-    EXPECT_EQ(1, screen->Save());      // the screen file itself was saved
+    EXPECT_EQ(0, screen->Save());      // the screen file itself was saved, the save as a whole failed
     EXPECT_TRUE(base.Exists(QStringLiteral("questdata\\Q\\screens\\1-2.lnd")));
     ASSERT_EQ(1u, ui.messages.size());
     EXPECT_EQ(QStringLiteral("Couldn't Open Image Preview file for saving"), ui.messages[0].text);
@@ -106,7 +106,7 @@ TEST_F(ScreenTest, SavingAsksTheMapToReloadTheCellsPreview)
 {
     CQuest map(ui, ui, ui);
     std::vector<std::pair<int, int>> asked;
-    screen->previewSaved = [&](int column, int row) {
+    screen->previewSaved = [&](int column, int row, bool) {
         asked.emplace_back(column, row);
         map.files.LoadPreview(map.map.Cell(column, row), column, row);
     };

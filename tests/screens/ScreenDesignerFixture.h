@@ -19,7 +19,7 @@
 struct CRecordingScreenHost : CScreenHost {
     void ReturnToMap() override { ++returns; }
     void ReloadEntityList() override { ++entityListReads; }
-    void ScreenSaved(int column, int row) override { saved.push_back({column, row}); }
+    void ScreenSaved(int column, int row, bool) override { saved.push_back({column, row}); }
     int returns = 0;
     int entityListReads = 0;
     std::vector<std::pair<int, int>> saved;

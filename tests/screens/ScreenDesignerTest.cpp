@@ -104,6 +104,11 @@ TEST_F(ScreenDesignerTest, TheRepeatStepsOneSpriteAtATimeAndSkipsWhatLeavesTheSc
     EXPECT_EQ(0, designer->repeat.armed);
     designer->onKeyDown('E', 1, 0); // not armed again: nothing
     EXPECT_EQ(4, Current().placedSprites.Count());
+    // With Ctrl held no letter or digit acts (Ctrl+S is pressed out of habit).
+    for (uint32_t key : {uint32_t(VK_CONTROL), uint32_t('R'), uint32_t('5'), uint32_t('S'), uint32_t('W')})
+        designer->onKeyDown(key, 1, 0);
+    designer->onKeyUp(VK_CONTROL, 1, 0);
+    EXPECT_EQ(std::make_pair(4, 3), std::make_pair(Current().placedSprites.Count(), designer->repeat.count));
 
     // From the right edge: the first copies leave the screen, and the corner
     // walks on west past the ones it skipped.
@@ -223,6 +228,13 @@ TEST_F(ScreenDesignerTest, EachQuestionWithEachAnswer)
     EXPECT_EQ(0, designer->doubleSize);
     EXPECT_FALSE(QFileInfo::exists(lnd));
 
+    QDir().mkpath(lnd); // a folder in the file's place: the save fails, nothing is toggled
+    ui.messageAnswers = {CUiPort::AnswerYes};
+    designer->ToggleDoubleSize();
+    EXPECT_EQ(QStringLiteral("Couldn't Open LND file for saving"), ui.messages.back().text);
+    EXPECT_EQ(std::make_pair(0, 1), std::make_pair(designer->doubleSize, Current().placedSprites.Count()));
+    EXPECT_EQ(0, ReadSetting(QStringLiteral("Options"), QStringLiteral("Zoom"), 0).toInt());
+    QDir(lnd).removeRecursively();
     ui.messageAnswers = {CUiPort::AnswerYes};
     designer->ToggleDoubleSize();
     EXPECT_EQ(1, designer->doubleSize);
@@ -245,6 +257,12 @@ TEST_F(ScreenDesignerTest, EachQuestionWithEachAnswer)
 TEST_F(ScreenDesignerTest, NeighboursAreClampedToTheMapAndAskFirst)
 {
     Open(0, 255);
+    designer->onMouseMove(0, 100, 50); // the world's (85, 61235)
+    designer->onKeyDown(VK_CONTROL, 1, 0);
+    designer->onKeyDown(VK_RIGHT, 1, 0);
+    EXPECT_EQ(std::make_pair(320 + 85, 61235), std::make_pair(designer->worldX, designer->worldY)); // at once
+    designer->onKeyDown(VK_LEFT, 1, 0);
+    designer->onKeyUp(VK_CONTROL, 1, 0);
     designer->GoToNeighbour(-1, 0);
     designer->GoToNeighbour(0, 1);
     EXPECT_EQ(std::make_pair(0, 255), std::make_pair(designer->cellX, designer->cellY));
@@ -295,7 +313,9 @@ TEST_F(ScreenDesignerTest, AFrameInBothSizes)
         WriteSetting(QStringLiteral("Options"), QStringLiteral("Zoom"), doubleSize);
         Open();
         const int s = designer->Scale();
+        ChooseFill("red"); // at (355, 5): its frame is one pixel wide in both sizes
         designer->draw(&display);
+        EXPECT_EQ(std::make_pair(0, 0xF800), std::make_pair(int(BackPixel(355 * s, 8 * s)), int(BackPixel(355 * s + 1, 8 * s))));
         const uint16_t grey = display.BackBuffer()->ConvertColour(Rgb(200, 200, 200));
         EXPECT_EQ(grey, BackPixel(400 * s, 100 * s)) << s;        // right of the composite
         EXPECT_EQ(grey, BackPixel(100 * s, 272 * s)) << s;        // below it
@@ -308,4 +328,15 @@ TEST_F(ScreenDesignerTest, AFrameInBothSizes)
             continue;
         EXPECT_EQ(0xFFFF, BackPixel(1023, 767)); // outside the work surface in normal size
     }
+}
+
+TEST_F(ScreenDesignerTest, TheKeyGreenOutlinesOfHole002ShowInTheDesignerInTheNextGreen)
+{
+    base.Write(QStringLiteral("questdata\\Q\\screens\\1-2.lnd"),
+               Lines({"0", "2", "40", "40", "120", "120", "hole001", "200", "40", "280", "120", "hole002"}));
+    Open();
+    designer->draw(&display);
+    // (20, 20) is a corner of the red hole001 outline, (100, 20) of the hole002 one.
+    EXPECT_EQ(std::make_pair(0xF800, 0xF800), std::make_pair(int(Current().preview->Pixel(20, 20)), int(BackPixel(35, 35))));
+    EXPECT_EQ(std::make_pair(0x07E0, 0x07C0), std::make_pair(int(Current().preview->Pixel(100, 20)), int(BackPixel(115, 35))));
 }

@@ -49,10 +49,10 @@ TEST_F(ScreenTest, SaveAndLoadKeepEveryPosition)
 
 TEST_F(ScreenTest, LoadHalvesTowardZeroAndEmptiesStarredNames)
 {
-    base.Write(kLnd, Lines({"3", "7", "-7", "blue", "*", "-1", "1", "ent", "*whatever", "9", "11", "nosuchcode",
-                            "keep me", "1", "-7", "7", "41", "19", "red"}));
+    base.Write(kLnd, Lines({"4", "7", "-7", "blue", "*", "-1", "1", "ent", "*whatever", "9", "11", "nosuchcode",
+                            "keep me", "0", "0", "nosuchcode", "*kept", "1", "-7", "7", "41", "19", "red"}));
     ASSERT_EQ(1, screen->Load());
-    ASSERT_EQ(3, screen->placedSprites.Count());
+    ASSERT_EQ(4, screen->placedSprites.Count());
     const CPlacedSprite* a = screen->placedSprites.At(0);
     EXPECT_EQ(std::make_tuple(3, -3), std::make_tuple(a->x, a->y));
     EXPECT_TRUE(a->entityName.isEmpty());
@@ -67,8 +67,8 @@ TEST_F(ScreenTest, LoadHalvesTowardZeroAndEmptiesStarredNames)
     EXPECT_EQ(std::make_tuple(-3, 3, 20, 9), std::make_tuple(f->left, f->top, f->right, f->bottom));
     // A code no sheet holds is written back unchanged.
     ASSERT_EQ(1, screen->Save());
-    EXPECT_EQ(Lines({"3", "6", "-6", "blue", "", "0", "0", "ent", "*", "8", "10", "nosuchcode", "keep me", "1", "-6",
-                     "6", "40", "18", "red"}),
+    EXPECT_EQ(Lines({"4", "6", "-6", "blue", "", "0", "0", "ent", "*", "8", "10", "nosuchcode", "keep me", "0", "0",
+                     "nosuchcode", "*kept", "1", "-6", "6", "40", "18", "red"}),
               base.Read(kLnd));
 }
 

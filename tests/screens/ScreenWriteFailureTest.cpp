@@ -65,7 +65,7 @@ TEST_F(ScreenTest, APreviewThatCannotBeWrittenKeepsTheOldPreviewAndMakesNoScript
         FullDisk disk(1000);
         result = screen->Save();
     }
-    EXPECT_EQ(result, 1); // the screen file itself was saved
+    EXPECT_EQ(result, 0); // the screen file itself was saved, the save as a whole failed
     EXPECT_NE(base.Read(kLnd), kOldLnd);
     EXPECT_EQ(base.Read(kBmp), kOldBmp);
     EXPECT_FALSE(base.Exists(kScript));
@@ -77,7 +77,7 @@ TEST_F(ScreenTest, APreviewThatCannotBeWrittenKeepsTheOldPreviewAndMakesNoScript
     ui.messages.clear();
     QFile::remove(base.Path(kBmp));
     base.Write(kBmp + QStringLiteral("\\inside"), kOldBmp);
-    EXPECT_EQ(screen->Save(), 1);
+    EXPECT_EQ(screen->Save(), 0);
     EXPECT_EQ(base.Read(kBmp + QStringLiteral("\\inside")), kOldBmp);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Open Image Preview file for saving"));

@@ -209,3 +209,36 @@ TEST_F(SheetDesignerTest, TheSheetLibraryReadsWhatTheDesignerCutWithTheSameCodes
     EXPECT_EQ(CRect(12, 4, 28, 20), *orc->FirstRect());
     EXPECT_EQ((std::array<int, 4>{0, 1, 0, 1}), (std::array<int, 4>{orc->fill, orc->entity, orc->background, orc->onTop}));
 }
+
+TEST_F(SheetDesignerTest, AReadAndSaveKeepsEveryValueReadAndACutBlockANewSpritesAlpha)
+{
+    const QByteArrayList tail = {"m", "TRUE", "-3", "[EE]"};
+    const struct {
+        QByteArray read, written;
+    } rows[] = {
+        {Block("", "rock", QByteArrayList{"-1000000000", "0", "2000000000", "5"} + tail), {}},
+        {Block("", "big", QByteArrayList{"2147483647", "-2147483648", "2147483647", "-2147483648"} + tail), {}},
+        {Block("", "bat", QByteArrayList{"ANIMATED", "2", "5.000000", "2147483647", "1", "2", "3", "-2147483648", "4",
+                                         "2000000000", "6"} + tail), {}},
+        {Block("", "tree", {"12"}), Block("", "tree", {"12", "0", "0", "0", "", "FALSE", "255", "[EE]"})},
+        {Block("", "tree", {"1", "2", "3", "4", "m", "TRUE"}), Block("", "tree", {"1", "2", "3", "4", "m", "TRUE", "255", "[EE]"})},
+    };
+    for (const auto& r : rows) {
+        WriteSheetFile(kTitle + r.read);
+        designer.Open(QStringLiteral("meadow"));
+        designer.Save();
+        EXPECT_EQ(kTitle + (r.written.isEmpty() ? r.read : r.written), SheetFile());
+    }
+}
+
+TEST_F(SheetDesignerTest, ATypedTitleIsCutBetweenCharactersToTheFilesSixtyThreeBytes)
+{
+    WriteSheetFile(kTitle + Block("", "rock", {"0", "0", "8", "8", "", "FALSE", "255", "[EE]"}));
+    for (const QString& character : {QStringLiteral("a"), QStringLiteral("\u00E9"), QStringLiteral("\u20AC")}) {
+        designer.Open(QStringLiteral("meadow"));
+        ui.titleAnswers = {character.repeated(70)};
+        designer.SheetProperties();
+        designer.Save();
+        EXPECT_EQ(character.repeated(63 / character.toUtf8().size()).toUtf8(), SheetFile().split('\r').at(0));
+    }
+}

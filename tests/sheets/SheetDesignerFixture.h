@@ -37,8 +37,8 @@ protected:
     // A press at one view point, a move to another and the release there.
     void Drag(int x1, int y1, int x2, int y2)
     {
-        designer.onLButtonDown(0, x1, y1);
-        designer.onMouseMove(0, x2, y2);
+        designer.onLButtonDown(MK_LBUTTON, x1, y1);
+        designer.onMouseMove(MK_LBUTTON, x2, y2);
         designer.onLButtonUp(0, x2, y2);
     }
     // Names every sprite the properties dialog is opened on from the queue;

@@ -52,6 +52,22 @@ TEST_F(SheetDesignerOnMeadow, ASheetWithoutItsBitmapIsReportedAndTheDesignerGoes
     EXPECT_EQ(QByteArrayList{"grass"}, Codes());
     designer.draw(&display); // nothing is drawn from a missing bitmap
     EXPECT_EQ(kGround, Pixel(7, 7));
+    // Nor from one cut short: its header says 64 x 32, and Qt's reader would
+    // make up the rows the file lacks.
+    base.Write(QStringLiteral("sprite sheets\\cut.bmp"), base.Read(QStringLiteral("sprite sheets\\meadow.bmp")).left(100));
+    designer.Open(QStringLiteral("cut"));
+    EXPECT_EQ(QStringLiteral("sprite sheets\\cut.bmp"), ui.messages.back().caption);
+    EXPECT_EQ(std::make_pair(2, false), std::make_pair(host.returns, designer.surface != nullptr));
+}
+
+TEST_F(SheetDesignerOnMeadow, AReleaseThatWentToADialogStillEndsTheDrag)
+{
+    designer.onLButtonDown(MK_LBUTTON, 40, 40);
+    designer.onMouseMove(MK_LBUTTON, 72, 56);
+    designer.CreateSprite(); // Ctrl+C while holding: released in the dialog, which Escape closes
+    designer.onMouseMove(0, 120, 120);
+    designer.onMouseMove(MK_LBUTTON, 200, 200); // held again, without a press here
+    EXPECT_EQ(std::make_pair(0, CRect(31, 31, 63, 47)), std::make_pair(designer.dragging, designer.drag));
 }
 
 TEST_F(SheetDesignerTest, APointerSnapsUpToTheGridLessNineAndShowsHalfItLessThree)
@@ -133,8 +149,8 @@ TEST_F(SheetDesignerOnMeadow, HoveringFindsTheLastSpriteUnderThePointerEdgesIncl
     EXPECT_EQ(QStringLiteral("small - Right-Click to edit this sprite"), designer.StatusLines().value(2));
     designer.onMouseMove(0, 200, 200);
     EXPECT_EQ(nullptr, designer.hovered);
-    designer.onLButtonDown(0, 40, 40);
-    designer.onMouseMove(0, 72, 72);
+    designer.onLButtonDown(MK_LBUTTON, 40, 40);
+    designer.onMouseMove(MK_LBUTTON, 72, 72);
     EXPECT_EQ(nullptr, designer.hovered);
 }
 
