@@ -98,6 +98,10 @@ int CTreeList::Load(const QString& fileName)
             // The format cannot hold this entry; it is dropped whole, name line
             // included, so the entries after it keep their pairing.
             LogLine(QStringLiteral("Tree list line too long, entry skipped: ") + m_fileName);
+        } else if (TreePathLine(*entry).isEmpty()) {
+            // Nothing of it before a line break (a lone CR): a save would write
+            // an empty line, which is no entry. Dropped the same way.
+            LogLine(QStringLiteral("Tree list line without a name, entry skipped: ") + m_fileName);
         } else {
             m_entries.Append(std::move(entry), "entry");
         }
