@@ -7,6 +7,7 @@
 #include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
 
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QByteArray& line : written.readAll().split('\n')) {
         const QByteArray name = line.endsWith('\r') ? line.chopped(1) : line;
         if (!name.isEmpty())
-            FuzzCheck(names.Contains(QString::fromUtf8(name)), "the sheet list names only listed sheets");
+            FuzzCheck(names.Contains(DecodeText(name)), "the sheet list names only listed sheets");
     }
     return 0;
 }

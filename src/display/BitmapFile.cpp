@@ -21,8 +21,8 @@ uint16_t Little16(const uchar* p)
 }
 
 // One row of blue, green, red bytes (and a fourth, unused, at 32 bits) as 5-6-5.
-TESSELL_ROW_LOOPS
-void ConvertRow(const uchar* __restrict from, uint16_t* __restrict to, int width, int bytesPerPixel)
+TESSELL_ROW_LOOP
+void ConvertRowLoop(const uchar* __restrict from, uint16_t* __restrict to, int width, int bytesPerPixel)
 {
     if (bytesPerPixel == 4) {
         for (int x = 0; x < width; ++x, from += 4)
@@ -32,6 +32,8 @@ void ConvertRow(const uchar* __restrict from, uint16_t* __restrict to, int width
     for (int x = 0; x < width; ++x, from += 3)
         to[x] = uint16_t(((uint32_t(from[2]) >> 3) << 11) | ((uint32_t(from[1]) >> 2) << 5) | (uint32_t(from[0]) >> 3));
 }
+
+const auto ConvertRow = ChooseRowLoop<ConvertRowLoop>();
 
 } // namespace
 

@@ -231,9 +231,11 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
     return S_OK;
 }
 
-TESSELL_ROW_LOOPS
-void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
-                 const CRect& clip)
+namespace {
+
+TESSELL_ROW_LOOP
+void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
+                     const CRect& clip)
 {
     if (scale < 1)
         return;
@@ -285,11 +287,9 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
                 std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
                 continue;
             }
-            int i = 0;
-            for (; i + 16 <= count; i += 16)
-                for (int k = i; k < i + 16; ++k)
-                    to[k] = from[k] == key ? to[k] : from[k];
-            for (; i < count; ++i)
+            // One plain loop: written out in blocks of sixteen, the copy
+            // stayed scalar once inlined into the row loops' two builds.
+            for (int i = 0; i < count; ++i)
                 to[i] = from[i] == key ? to[i] : from[i];
         }
         return;
@@ -372,6 +372,16 @@ void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& dest
     }
 }
 
+const auto CopySurfaceRows = ChooseRowLoop<CopySurfaceLoop>();
+
+} // namespace
+
+void CopySurface(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
+                 const CRect& clip)
+{
+    CopySurfaceRows(source, sourceRect, destination, x, y, scale, clip);
+}
+
 HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect* source, int scale)
 {
     if (!surface || !surface->IsValid())
@@ -384,28 +394,28 @@ HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect
     return S_OK;
 }
 
-TESSELL_ROW_LOOPS
-HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background)
+namespace {
+
+// The surface scaled over the whole back buffer, its key pixels and the rest
+// in the background value.
+TESSELL_ROW_LOOP
+void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, CSurface& backBuffer)
 {
-    if (!surface || !surface->IsValid() || scale < 1)
-        return E_INVALIDARG;
-    if (!m_backBuffer)
-        return E_POINTER;
     const uint16_t fill = uint16_t(background);
-    const uint16_t key = surface->KeyValue();
-    const bool keyed = surface->colourKeyed;
-    const int width = m_backBuffer->Width();
-    const int covered = std::min<int64_t>(width, int64_t(surface->Width()) * scale);
-    const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
-    uint16_t* const rows = m_backBuffer->Row(0);
+    const uint16_t key = surface.KeyValue();
+    const bool keyed = surface.colourKeyed;
+    const int width = backBuffer.Width();
+    const int covered = std::min<int64_t>(width, int64_t(surface.Width()) * scale);
+    const qsizetype stride = backBuffer.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    uint16_t* const rows = backBuffer.Row(0);
     // Each scaled row is made once at hand and then copied to the rows it
     // covers: whole-row copies are the cheapest way to write the back buffer.
     std::vector<uint16_t> made(size_t(width), fill);
     uint16_t* __restrict line = made.data();
-    const int height = m_backBuffer->Height();
+    const int height = backBuffer.Height();
     for (int sy = 0; int64_t(sy) * scale < height; ++sy) {
-        if (sy < surface->Height()) {
-            const uint16_t* __restrict from = surface->Row(sy);
+        if (sy < surface.Height()) {
+            const uint16_t* __restrict from = surface.Row(sy);
             if (scale == 2 && covered % 2 == 0) {
                 // Each source pixel twice; the key's pixels in the background.
                 const int n = covered / 2;
@@ -434,13 +444,26 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
                     line[dx] = keyed && value == key ? fill : value;
                 }
             }
-        } else if (sy == surface->Height()) {
+        } else if (sy == surface.Height()) {
             std::fill(line, line + width, fill); // below the surface: the background only
         }
         const int last = int(std::min<int64_t>(height, (int64_t(sy) + 1) * scale));
         for (int dy = sy * scale; dy < last; ++dy)
             std::memcpy(rows + dy * stride, line, size_t(width) * sizeof(uint16_t));
     }
+}
+
+const auto DrawOverClearRows = ChooseRowLoop<DrawOverClearLoop>();
+
+} // namespace
+
+HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background)
+{
+    if (!surface || !surface->IsValid() || scale < 1)
+        return E_INVALIDARG;
+    if (!m_backBuffer)
+        return E_POINTER;
+    DrawOverClearRows(*surface, scale, background, *m_backBuffer);
     return S_OK;
 }
 

@@ -23,7 +23,54 @@ HResult CSurface::Create(int width, int height)
     return S_OK;
 }
 
-TESSELL_ROW_LOOPS
+namespace {
+
+// The bitmap's pixels over the whole surface, stretched by nearest pixel when
+// the sizes differ.
+TESSELL_ROW_LOOP
+void ConvertBitmapLoop(const QImage& bitmap, CSurface& surface)
+{
+    const bool sameSize = bitmap.width() == surface.Width() && bitmap.height() == surface.Height();
+    if (sameSize && (bitmap.format() == QImage::Format_RGB32 || bitmap.format() == QImage::Format_ARGB32)) {
+        // What the bitmap reader gives for a sheet: read in place, no conversion.
+        for (int y = 0; y < surface.Height(); ++y) {
+            const QRgb* p = reinterpret_cast<const QRgb*>(bitmap.constScanLine(y));
+            uint16_t* dst = surface.Row(y);
+            for (int x = 0, w = surface.Width(); x < w; ++x)
+                dst[x] = uint16_t(((uint32_t(qRed(p[x])) >> 3) << 11) | ((uint32_t(qGreen(p[x])) >> 2) << 5)
+                                  | (uint32_t(qBlue(p[x])) >> 3));
+        }
+        return;
+    }
+    const QImage source =
+        bitmap.format() == QImage::Format_RGB888 ? bitmap : bitmap.convertToFormat(QImage::Format_RGB888);
+    if (sameSize) {
+        // The usual case, a sheet loaded at its own size: row by row.
+        for (int y = 0; y < surface.Height(); ++y) {
+            const uchar* p = source.constScanLine(y);
+            uint16_t* dst = surface.Row(y);
+            for (int x = 0, w = surface.Width(); x < w; ++x, p += 3)
+                dst[x] = uint16_t(((uint32_t(p[0]) >> 3) << 11) | ((uint32_t(p[1]) >> 2) << 5) | (uint32_t(p[2]) >> 3));
+        }
+        return;
+    }
+    // Plain copy of source pixels, stretched by nearest pixel.
+    for (int y = 0; y < surface.Height(); ++y) {
+        const int syy = int(int64_t(y) * source.height() / surface.Height());
+        const uchar* src = source.constScanLine(syy);
+        uint16_t* dst = surface.Row(y);
+        for (int x = 0; x < surface.Width(); ++x) {
+            const int sxx = int(int64_t(x) * source.width() / surface.Width());
+            const uchar* p = src + sxx * 3;
+            dst[x] = ToPixel565(Rgb(p[0], p[1], p[2]));
+        }
+    }
+}
+
+const auto ConvertBitmap = ChooseRowLoop<ConvertBitmapLoop>();
+
+} // namespace
+
 HResult CSurface::DrawBitmap(const QImage& bitmap, int sx, int sy, int width, int height)
 {
     if (bitmap.isNull() || m_image.isNull())
@@ -33,42 +80,7 @@ HResult CSurface::DrawBitmap(const QImage& bitmap, int sx, int sy, int width, in
     if (height == 0)
         height = bitmap.height();
     const bool whole = sx == 0 && sy == 0 && width == bitmap.width() && height == bitmap.height();
-    QImage source = whole ? bitmap : bitmap.copy(sx, sy, width, height);
-    const bool sameSize = source.width() == Width() && source.height() == Height();
-    if (sameSize && (source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32)) {
-        // What the bitmap reader gives for a sheet: read in place, no conversion.
-        for (int y = 0; y < Height(); ++y) {
-            const QRgb* p = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-            uint16_t* dst = Row(y);
-            for (int x = 0, w = Width(); x < w; ++x)
-                dst[x] = uint16_t(((uint32_t(qRed(p[x])) >> 3) << 11) | ((uint32_t(qGreen(p[x])) >> 2) << 5)
-                                  | (uint32_t(qBlue(p[x])) >> 3));
-        }
-        return S_OK;
-    }
-    if (source.format() != QImage::Format_RGB888)
-        source = source.convertToFormat(QImage::Format_RGB888);
-    if (sameSize) {
-        // The usual case, a sheet loaded at its own size: row by row.
-        for (int y = 0; y < Height(); ++y) {
-            const uchar* p = source.constScanLine(y);
-            uint16_t* dst = Row(y);
-            for (int x = 0, w = Width(); x < w; ++x, p += 3)
-                dst[x] = uint16_t(((uint32_t(p[0]) >> 3) << 11) | ((uint32_t(p[1]) >> 2) << 5) | (uint32_t(p[2]) >> 3));
-        }
-        return S_OK;
-    }
-    // Plain copy of source pixels, stretched by nearest pixel.
-    for (int y = 0; y < Height(); ++y) {
-        const int syy = int(int64_t(y) * source.height() / Height());
-        const uchar* src = source.constScanLine(syy);
-        uint16_t* dst = Row(y);
-        for (int x = 0; x < Width(); ++x) {
-            const int sxx = int(int64_t(x) * source.width() / Width());
-            const uchar* p = src + sxx * 3;
-            dst[x] = ToPixel565(Rgb(p[0], p[1], p[2]));
-        }
-    }
+    ConvertBitmap(whole ? bitmap : bitmap.copy(sx, sy, width, height), *this);
     return S_OK;
 }
 

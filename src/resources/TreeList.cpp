@@ -104,11 +104,16 @@ int CTreeList::Load(const QString& fileName)
             continue; // an empty line is no entry and has no name line
         QByteArray nameLine;
         const bool hasNameLine = file.GetWholeLine(nameLine, kLineBuffer);
-        if (!fits) {
-            // The tree cannot hold this entry: it is not shown, and its two
-            // lines are written back as they were, so the entries after it
-            // keep their pairing and nothing of the file is lost.
-            LogLine(QStringLiteral("Tree list line too long, entry skipped: ") + m_fileName);
+        // The tree cannot hold an entry too long for it, nor one with nothing
+        // before a line break (a lone CR: a save would write an empty line,
+        // which is no entry). Such an entry is not shown, and its two lines
+        // are written back as they were, so the entries after it keep their
+        // pairing and nothing of the file is lost.
+        const bool unnamed = fits && TreePathLine(*entry).isEmpty();
+        if (!fits || unnamed) {
+            LogLine(QLatin1String(unnamed ? "Tree list line without a name, entry skipped: "
+                                          : "Tree list line too long, entry skipped: ")
+                    + m_fileName);
             entry = std::make_unique<CTreeEntry>();
             entry->keptLines = file.Span(start, file.Tell());
             if (!entry->keptLines.endsWith('\n'))

@@ -50,6 +50,8 @@ TEST(TreeListBadInputTest, EveryRowGivesItsEntriesAndSavesThemWhole)
         {"CR without LF is no line end; a name is written up to its first CR", "A\\x\rx\rB\\", {"A\\x\\", "<root>"},
          false},
         {"LF alone", "A\\x\nx\nB\\\nB\\", {"A\\x", "B\\", "<root>"}, false},
+        {"nothing before a first CR: the entry is kept unshown with its name line, the pairs stay",
+         Lines({"\rA", "A\\y", "B\\x", "x"}), {"<kept>", "B\\x", "<root>"}, false},
         {"non-UTF-8 names keep their bytes", Lines({"caf\xe9\\b\xe4t", "b\xe4t"}),
          {DecodeText("caf\xe9\\b\xe4t"), "<root>"}, false},
     };
