@@ -5,10 +5,10 @@
 #include "app/WidgetUi.h"
 #include "dialogs/StartDlg.h"
 #include "document/QuestDoc.h"
+#include "support/io/NativeFolders.h"
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/Globals.h"
 
-#include <QDir>
 
 CApplication::CApplication()
 {
@@ -27,7 +27,7 @@ CApplication::~CApplication()
 bool CApplication::Start(bool showStartDialog)
 {
     frame->show();
-    g_baseDirectory = QDir::currentPath();
+    g_baseDirectory = CurrentNativeFolder(); // its bytes kept, whatever they are
     InitLog();
     LogLine(g_baseDirectory);
     frame->View()->InitialUpdate();
