@@ -68,6 +68,7 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         const char* name;
         QByteArray bytes;
         bool plain; // read here rather than by Qt
+        bool cutShort = false; // pixels missing: loaded nowhere, though Qt would show them black
     } cases[] = {
         {"24 bits, rows padded", Bitmap(5, 3, 24), true},
         {"24 bits, one pixel", Bitmap(1, 1, 24), true},
@@ -79,7 +80,7 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         {"saved by Qt with alpha", SavedByQt(QImage::Format_ARGB32), true},
         {"8 bits with a palette", SavedByQt(QImage::Format_Indexed8), false},
         {"bit fields", Bitmap(4, 4, 32, 3), false},
-        {"a pixel cut off", Bitmap(5, 3, 24, 0, 2), false},
+        {"a pixel cut off", Bitmap(5, 3, 24, 0, 2), false, true},
     };
     QTemporaryDir dir;
     CDisplay display;
@@ -97,7 +98,7 @@ TEST(PlainBitmap, GivesThePixelsOfQtsReaderAndDrawBitmap)
         std::unique_ptr<CSurface> read;
         const HResult result = display.CreateSurfaceFromBitmap(&read, path);
         const QImage image(path);
-        if (image.isNull()) {
+        if (image.isNull() || c.cutShort) {
             EXPECT_EQ(result, E_FAIL);
             continue;
         }
