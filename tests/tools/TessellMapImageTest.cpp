@@ -177,7 +177,7 @@ TEST(TessellMapImage, EmptyCellsAreTheDesignersBlocksAndLargeMapsTellTheirProgre
     } failures[] = {
         {{"map-image", "Bare", "bare.png"}, 1, "save\\Bare.qss: The map holds no screen, no map image made\n"},
         {{"map-image", "Wide", "no/such/folder/wide.png"}, 1, "[100/121] cells drawn\nCouldn't write the map image no/such/folder/wide.png: "},
-        {{"map-image", "Wide"}, 2, "usage: tessell map-image QUEST FILE.png [--full]"},
+        {{"map-image", "Wide"}, 2, "tessell: too few names\nusage: tessell map-image [--full] QUEST FILE"},
     };
     for (const auto& f : failures) {
         run = Tessell(base, f.args);
