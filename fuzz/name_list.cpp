@@ -18,7 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString base = FuzzSetUp();
     static const bool prepared = [] {
         FuzzWrite(QStringLiteral("sprite sheets\\forest.spt"), QByteArray("Forest\r\n"));
-        FuzzWrite(QStringLiteral("sprite sheets\\forest.bmp"), QByteArray("BM"));
+        // A whole bitmap of one pixel: the build packs no bitmap cut short.
+        QByteArray bitmap("BM\x3a\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\1\0\0\0\1\0\0\0\1\0\x18\0", 30);
+        bitmap += QByteArray(24 + 4, '\0');
+        FuzzWrite(QStringLiteral("sprite sheets\\forest.bmp"), bitmap);
         FuzzWrite(QStringLiteral("sounds\\theme.mid"), QByteArray("MThd"));
         return true;
     }();

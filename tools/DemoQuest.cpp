@@ -2,6 +2,8 @@
 
 #include "console/ConsoleUi.h"
 
+#include "display/Display.h"
+
 #include "quest/Quest.h"
 #include "quest/QuestFolder.h"
 #include "screens/Screen.h"
@@ -10,6 +12,7 @@
 #include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextFile.h"
 
 #include <QFile>
@@ -157,13 +160,40 @@ void PaintScreen(CPainter& p, int column, int row)
 
 } // namespace
 
-int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
+const CommandSpec kDemoCommand{
+    QStringLiteral("tessell demo [--force]"),
+    QStringLiteral("Writes the sample sheet file \"sprite sheets\\meadow.spt\" and makes the sample quest Demo, "
+                   "painting its screens\nthrough the editor's screen model. Nothing is written when Demo exists, "
+                   "nor when meadow.spt differs from the sample."),
+    {QStringLiteral("--force")},
+    QStringLiteral("  --force  replace a meadow.spt that differs from the sample"),
+    0,
+    0,
+};
+
+int MakeDemoQuest(CDisplay& display, CConsoleUi& ui, bool replaceSheet)
 {
+    // Nothing is written before both are known to be in order: an existing
+    // Demo stays as it is, and so does a sheet file someone has changed.
+    if (const QString problem = QuestNameProblem(QStringLiteral("Demo")); !problem.isEmpty()) {
+        ui.MessageBox(problem, QStringLiteral("Error"), CMessagePort::ButtonsOk);
+        return 1;
+    }
     SheetFileAnimation wisp;
     wisp.speed = 4.0f;
     wisp.frames = {{64, 48, 16, 16}, {80, 48, 16, 16}};
     wisp.firstFrameCode = "wisp";
-    if (!WriteSheetFile(QStringLiteral("meadow"), QStringLiteral("Meadow"), MeadowSprites(wisp), ui))
+    const std::vector<SheetFileSprite> sprites = MeadowSprites(wisp);
+    const QString sheetPath = SheetFilePath(QStringLiteral("meadow"));
+    QFile existing;
+    if (OpenLogicalFileForReading(existing, sheetPath) && !replaceSheet
+        && existing.readAll() != SheetFileBytes(QStringLiteral("Meadow"), sprites)) {
+        ui.MessageBox(QStringLiteral("The sheet file differs from the sample one, so it is left as it is and Demo "
+                                     "is not made; \"tessell demo --force\" replaces it"),
+                      sheetPath, CMessagePort::ButtonsOk);
+        return 1;
+    }
+    if (!WriteSheetFile(QStringLiteral("meadow"), QStringLiteral("Meadow"), sprites, ui))
         return 1;
 
     CQuest quest(ui, ui, ui);
@@ -207,4 +237,19 @@ int MakeDemoQuest(CDisplay& display, CConsoleUi& ui)
     quest.map.properties.fullName = QStringLiteral("The Meadow Vale");
     quest.files.SaveMapFile();
     return ui.messageCount == 0 ? 0 : 1;
+}
+
+int DemoCommand(const QStringList& args)
+{
+    ParsedCommand parsed;
+    if (const int code = ParseCommand(kDemoCommand, args, parsed); code >= 0)
+        return code;
+    CConsoleUi ui;
+    CDisplay display;
+    if (display.Initialise(nullptr, 1024, 768) != S_OK)
+        return 1;
+    const int result = MakeDemoQuest(display, ui, parsed.Has(QStringLiteral("--force")));
+    if (result == 0)
+        PrintError(QStringLiteral("Made the sheet file \"sprite sheets\\meadow.spt\" and the quest \"Demo\""));
+    return result;
 }

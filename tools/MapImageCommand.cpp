@@ -5,28 +5,61 @@
 #include "quest/MapImage.h"
 #include "quest/QuestFiles.h"
 #include "quest/QuestMap.h"
+#include "support/io/NativeFolders.h"
+#include "support/io/TextFile.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QImageWriter>
-#include <QSaveFile>
 
-QString MapImageUsage()
+const CommandSpec kMapImageCommand{
+    QStringLiteral("tessell map-image [--full] QUEST FILE"),
+    QStringLiteral("Writes a picture of the map's used area (the smallest rectangle of cells holding every screen),\n"
+                   "each cell from its preview, 128 x 96 pixels, in the format FILE's suffix names (.png, .bmp, "
+                   ".jpg ...)."),
+    {QStringLiteral("--full")},
+    QStringLiteral("  --full  render each cell from its screen file and the quest's sheets, 320 x 240 pixels"),
+    2,
+    2,
+};
+
+namespace {
+
+// The format a file's suffix names, when Qt can write it; empty otherwise.
+QByteArray FormatOfSuffix(const QString& target)
 {
-    return QStringLiteral("       tessell map-image QUEST FILE.png [--full]   a picture of the whole map, from the "
-                          "previews or (--full) the screens\n");
+    const qsizetype slash = target.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = target.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        return QByteArray();
+    const QByteArray suffix = target.mid(dot + 1).toLower().toLatin1();
+    return QImageWriter::supportedImageFormats().contains(suffix) ? suffix : QByteArray();
 }
+
+QString WritableFormats()
+{
+    QStringList formats;
+    for (const QByteArray& format : QImageWriter::supportedImageFormats())
+        formats << QLatin1String(format);
+    return formats.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 int MapImageCommand(const QStringList& args)
 {
-    QStringList rest = args;
-    const bool full = rest.removeAll(QStringLiteral("--full")) > 0;
-    if (rest.size() != 2) {
-        PrintError(QStringLiteral("usage: ") + MapImageUsage().trimmed());
-        return 2;
-    }
-    const QString quest = rest[0];
-    const QString target = rest[1];
+    ParsedCommand parsed;
+    if (const int code = ParseCommand(kMapImageCommand, args, parsed); code >= 0)
+        return code;
+    const QString quest = parsed.names[0];
+    const QString target = parsed.names[1];
+    const QByteArray format = FormatOfSuffix(target);
+    if (format.isEmpty())
+        return UsageError(kMapImageCommand, QStringLiteral("\"%1\" does not end in the suffix of a picture format "
+                                                           "this program writes (%2)")
+                                                .arg(target, WritableFormats()));
     if (!IsSafeFileName(quest)) {
         PrintError(QStringLiteral("Error: there is no quest \"%1\" here").arg(quest));
         return 1;
@@ -39,17 +72,29 @@ int MapImageCommand(const QStringList& args)
     if (!files.LoadMapFile(MapFilePath(quest), quest).isMapFile)
         return 1;
     QString problem;
+    const bool full = parsed.Has(QStringLiteral("--full"));
     const QImage image = DrawMapImage(map, full ? MapImageCells::Screens : MapImageCells::Previews, ui, problem);
     if (image.isNull()) {
         PrintError(QStringLiteral("%1: %2, no map image made").arg(MapFilePath(quest), problem));
         return 1;
     }
-    QSaveFile file(target);
-    QImageWriter writer(&file, "png");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-        PrintError(QStringLiteral("Couldn't write the map image %1: %2")
-                       .arg(target, writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                                                  : file.errorString()));
+    // Encoded in memory, then written whole under the name's own bytes.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QImageWriter writer(&encoded, format);
+    CTextWriter file;
+    const QString native = QDir::isAbsolutePath(target) ? target : CurrentNativeFolder() + QLatin1Char('/') + target;
+    if (!writer.write(image)) {
+        PrintError(QStringLiteral("Couldn't write the map image %1: %2").arg(target, writer.errorString()));
+        return 1;
+    }
+    if (!file.Open(native)) {
+        PrintError(QStringLiteral("Couldn't write the map image %1: it cannot be created").arg(target));
+        return 1;
+    }
+    file.Raw(encoded.data());
+    if (!file.Commit()) {
+        PrintError(QStringLiteral("Couldn't write the map image %1: it could not be written whole").arg(target));
         return 1;
     }
     const CellArea area = UsedCellArea(map);

@@ -1,4 +1,6 @@
 #pragma once
+#include "CommandLine.h"
+
 #include <QStringList>
 
 // "tessell qst list FILE", "tessell qst extract FILE DIR", "tessell qst verify
@@ -7,5 +9,4 @@
 // 2 bad usage.
 int QuestArchiveCommand(const QStringList& args);
 
-// The usage lines of the command.
-QString QuestArchiveUsage();
+extern const CommandSpec kQstCommand;

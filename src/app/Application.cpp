@@ -9,7 +9,6 @@
 #include "support/paths/BaseDirectory.h"
 #include "support/paths/Globals.h"
 
-#include <QDir>
 
 CApplication::CApplication()
 {

@@ -8,6 +8,7 @@
 #include "dialogs/AnimatedSpriteDlg.h"
 #include "dialogs/DialogMessage.h"
 #include "dialogs/EntityInfoDlg.h"
+#include "dialogs/FileChooserDlg.h"
 #include "dialogs/GroupPropertiesDlg.h"
 #include "dialogs/MoveScreenDlg.h"
 #include "dialogs/NameEntryDlg.h"
@@ -25,7 +26,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QFileDialog>
 #include <QProgressDialog>
 #include <QScrollBar>
 
@@ -98,34 +98,31 @@ QString QtFileFilter(const QString& filter)
     return qt.join(QStringLiteral(";;"));
 }
 
-void SetUpOpenFileDialog(QFileDialog& dialog, const QString& defaultExtension, const QString& initialName,
+void SetUpOpenFileDialog(CFileChooserDlg& dialog, const QString& defaultExtension, const QString& initialName,
                          const QString& filter)
 {
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    // Each filter's name is shown as it stands; the patterns Qt reads follow it.
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(QtFileFilter(filter).split(QStringLiteral(";;")));
+    dialog.SetFilter(filter);
     // "*.qss": a name typed without an extension gets ".qss".
     QString suffix = defaultExtension;
     while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
-    dialog.setDefaultSuffix(suffix);
+    dialog.SetDefaultSuffix(suffix);
     // The initial name is logical, "save\*.qss": a folder below the base
     // directory and what the name field starts with, a pattern or a name.
     const qsizetype cut = initialName.lastIndexOf(QLatin1Char('\\'));
-    dialog.setDirectory(NativePath(cut < 0 ? QString() : initialName.left(cut)));
-    dialog.selectFile(initialName.mid(cut + 1));
+    dialog.SetFolder(NativePath(cut < 0 ? QString() : initialName.left(cut)));
+    dialog.SetFileName(initialName.mid(cut + 1));
 }
 
 QString CWidgetUi::ChooseOpenFile(const QString& defaultExtension, const QString& initialName, const QString& filter)
 {
     ProgressGivesWay();
-    QFileDialog dialog(Owner());
+    // The chosen path keeps the bytes of its names.
+    CFileChooserDlg dialog(Owner());
     SetUpOpenFileDialog(dialog, defaultExtension, initialName, filter);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog.SelectedFile();
 }
 
 bool CWidgetUi::AskQuestName(QString& name)

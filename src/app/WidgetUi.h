@@ -11,7 +11,7 @@
 
 class CMainFrame;
 class CSoundPlayer;
-class QFileDialog;
+class CFileChooserDlg;
 class QProgressDialog;
 class QWidget;
 
@@ -86,8 +86,8 @@ private:
 // name whole, its patterns after it in parentheses ("*.*" as "*"), to be shown
 // with QFileDialog::HideNameFilterDetails so that the names read as given.
 QString QtFileFilter(const QString& filter);
-// Prepares a file-open dialog as the file chooser of the Ui port: the filter,
-// the default extension ("*.qss") for a name typed without one, and the
-// logical initial name ("save\*.qss") as the folder and the name field.
-void SetUpOpenFileDialog(QFileDialog& dialog, const QString& defaultExtension, const QString& initialName,
+// Prepares the file chooser of the Ui port: the filter, the default extension
+// ("*.qss") for a name typed without one, and the logical initial name
+// ("save\*.qss") as the folder and the name field.
+void SetUpOpenFileDialog(CFileChooserDlg& dialog, const QString& defaultExtension, const QString& initialName,
                          const QString& filter);

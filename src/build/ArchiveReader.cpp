@@ -1,6 +1,7 @@
 #include "build/ArchiveReader.h"
 
 #include "build/VirtualArchive.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
 
 #include <limits>
@@ -76,8 +77,7 @@ bool CArchiveReader::Open(const QString& nativePath)
     m_entries.clear();
     m_error.clear();
     m_file.close();
-    m_file.setFileName(nativePath);
-    if (!m_file.open(QIODevice::ReadOnly))
+    if (!OpenNativeFile(m_file, nativePath, QIODevice::ReadOnly))
         return Fail(QStringLiteral("cannot open %1: %2").arg(nativePath, m_file.errorString()));
     m_fileSize = m_file.size();
     const QByteArray magic = m_file.read(int(sizeof kArchiveMagic - 1));

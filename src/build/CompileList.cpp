@@ -6,6 +6,7 @@
 #include "support/platform/LaunchEditor.h"
 #include "support/io/LineHelpers.h"
 #include "support/paths/InstalledFiles.h"
+#include "support/io/NativeFolders.h"
 #include "support/paths/LogicalPath.h"
 #include "support/platform/Processes.h"
 #include "support/io/TextCodec.h"
@@ -16,13 +17,14 @@
 #include <QFile>
 
 
+const char kCannotRun[] = "Couldn't find or run the Compiler!";
+const char kScriptsHaveErrors[] =
+    "One or more of your scripts has errors, Your QST file will not\nbe built until you have fixed these errors.";
+
 namespace {
 
 const char kCannotCreate[] = "Couldn't Create compilelist.txt";
-const char kCannotRun[] = "Couldn't find or run the Compiler!";
 const char kCompilerCaption[] = "sc.exe";
-const char kScriptsHaveErrors[] =
-    "One or more of your scripts has errors, Your QST file will not\nbe built until you have fixed these errors.";
 const char kRecompileFailed[] = "OnRecompileAll() - Cant open Compile List! ***";
 constexpr int kLineBuffer = 128;
 
@@ -58,12 +60,14 @@ CEntry* CCompileList::Find(const QString& sourcePath) const
     return m_firstByPath.value(sourcePath, nullptr);
 }
 
-int CCompileList::LoadCompileList()
+int CCompileList::LoadCompileList(bool makeWhenMissing)
 {
     m_entries.Clear();
     m_firstByPath.clear();
     CTextReader file;
     if (!file.Open(CompileListPath())) {
+        if (!makeWhenMissing)
+            return 1;
         // Made empty when missing; an existing file that cannot be read is
         // never truncated.
         QFile fresh(NativePath(CompileListPath()));
@@ -89,10 +93,15 @@ int CCompileList::LoadCompileList()
     return 1;
 }
 
-int CCompileList::CompileIfChanged(const QString& sourcePath)
+bool CCompileList::IsUpToDate(const QString& sourcePath) const
 {
     const CEntry* entry = Find(sourcePath);
-    if (entry && entry->currentKnown && entry->compiledAt == entry->current)
+    return entry && entry->currentKnown && entry->compiledAt == entry->current;
+}
+
+int CCompileList::CompileIfChanged(const QString& sourcePath)
+{
+    if (IsUpToDate(sourcePath))
         return 1;
     return Compile(sourcePath);
 }
@@ -107,17 +116,26 @@ QString CCompileList::OutputPath(const QString& sourcePath)
     return output;
 }
 
+int CCompileList::RunCompiler(const QString& sourcePath, const QString& outputNative, const QString& errorFileNative)
+{
+    // The compiler runs in the base directory and gets the paths relative to
+    // it (a path outside it whole), one argument per path so blanks need no
+    // quoting: the source, "-o" joined to the output, "-e" joined to the
+    // error file.
+    return RunAndWait(CompilerProgram(), QStringLiteral("2"),
+                      {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(outputNative),
+                       QStringLiteral("-e") + RelativeNativePath(errorFileNative)},
+                      NativePath(QString()));
+}
+
 int CCompileList::Compile(const QString& sourcePath)
 {
     const QString output = OutputPath(sourcePath);
     ++m_compilerRuns;
-    // The compiler runs in the base directory and gets the paths relative to
-    // it, one argument per path so blanks need no quoting: the source, "-o"
-    // joined to the output, "-e" joined to the error file.
-    const int exitCode = RunAndWait(CompilerProgram(), QStringLiteral("2"),
-                                    {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(output),
-                                     QStringLiteral("-e") + RelativeNativePath(CompilerErrorFilePath())},
-                                    NativePath(QString()));
+    // The "amx" folder beside the script is made when it is missing.
+    const QString outputNative = NativePath(output);
+    MakeNativeFolder(outputNative.left(outputNative.lastIndexOf(QLatin1Char('/'))));
+    const int exitCode = RunCompiler(sourcePath, outputNative, NativePath(CompilerErrorFilePath()));
     switch (exitCode) {
     case kRunFailedToStart:
         m_ui.MessageBox(QLatin1String(kCannotRun), QLatin1String(kCompilerCaption));

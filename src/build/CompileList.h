@@ -15,6 +15,11 @@
 
 class CMessagePort;
 
+// What a compile shows when the compiler cannot be started, and when it ends
+// with an exit code that is neither success nor "errors listed".
+extern const char kCannotRun[];         // "Couldn't find or run the Compiler!"
+extern const char kScriptsHaveErrors[]; // "One or more of your scripts has errors, ..."
+
 class CEntry {
 public:
     virtual ~CEntry() = default;
@@ -33,8 +38,13 @@ public:
 
     // Reads the list, taking every source's time now. 1 on success, 0 (with
     // "Couldn't Create compilelist.txt") when it can be neither read nor made.
-    int LoadCompileList();
-    // Compiles the source (a logical path) unless the list shows it unchanged.
+    // Without `makeWhenMissing` (the quest check) a missing list is taken as
+    // empty and nothing is written.
+    int LoadCompileList(bool makeWhenMissing = true);
+    // Whether the list shows the source (a logical path) unchanged since its
+    // last successful compile.
+    bool IsUpToDate(const QString& sourcePath) const;
+    // Compiles the source unless the list shows it unchanged.
     // 1 when up to date or compiled without errors, else 0.
     int CompileIfChanged(const QString& sourcePath);
     // Runs compiler\sc on the source and acts on its exit code.
@@ -49,6 +59,10 @@ public:
 
     // The compiled file of a script: "a\b\x.ves" gives "a\b\amx\x.amx".
     static QString OutputPath(const QString& sourcePath);
+    // Runs compiler\sc in the base directory on the source (a logical path),
+    // writing the compiled script and the error file at native paths. Its exit
+    // code, or kRunFailedToStart or kRunCrashed.
+    static int RunCompiler(const QString& sourcePath, const QString& outputNative, const QString& errorFileNative);
 
     const CTaggedList<CEntry>& Entries() const { return m_entries; }
     CEntry* Find(const QString& sourcePath) const;

@@ -7,15 +7,37 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 class CMessagePort;
+
+// What reading a tree list found besides its names, for the quest check: the
+// line of every name, and each line the two readers of the format (this flat
+// one the build uses, and the resource managers' tree) would take apart.
+struct TreeListReading {
+    struct Name {
+        QString name;       // as the list holds it, cut to the name field
+        QString wholeLine;  // the whole name line, when it was cut
+        int line = 0;       // the name line's number
+    };
+    std::vector<Name> names;
+    struct Oddity {
+        int line = 0;
+        QString text;
+    };
+    std::vector<Oddity> oddities;
+};
 
 class CNameList {
 public:
     virtual ~CNameList() = default;
 
     // Refills the list from the tree list at the logical path. When it cannot
-    // be opened the message is shown (caption: the path) and the old names stay.
-    void ReadTreeFile(const QString& path, const QString& message, CMessagePort& ui);
+    // be opened the message is shown (caption: the path) and the old names
+    // stay. With `reading`, also says where each name stands and what in the
+    // file the readers would not take as it stands.
+    void ReadTreeFile(const QString& path, const QString& message, CMessagePort& ui,
+                      TreeListReading* reading = nullptr);
     // Whether the list holds exactly this name.
     bool Contains(const QString& name) const;
     // The music choices of the group dialog: nothing for an empty list,
@@ -38,3 +60,8 @@ extern const char kSoundListMissing[];  // "Couldnt open sound List"
 
 // A name is held in a 32-character field.
 constexpr int kResourceNameLength = 32;
+// The resource managers read a tree list with a 256-byte line buffer: a path
+// line holds at most 254 characters besides its line end, a component at most
+// 127. They leave out an entry that does not fit.
+constexpr int kTreeListPathLimit = 254;
+constexpr int kTreeListComponentLimit = 127;

@@ -3,12 +3,16 @@
 #include "build/CompileList.h"
 #include "build/NameList.h"
 #include "build/VirtualArchive.h"
+#include "display/BitmapFile.h"
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
 #include "support/ui/MessagePort.h"
+
+#include <QFile>
 
 
 namespace {
@@ -98,6 +102,14 @@ QString ResourceNameProblem(const QString& name, const QString& longestArchiveNa
     return QString();
 }
 
+QString SheetBitmapEndProblem(const QString& sheet)
+{
+    QFile bitmap;
+    if (!OpenLogicalFileForReading(bitmap, SheetBitmapPath(sheet)))
+        return QString();
+    return BitmapEndProblem(bitmap);
+}
+
 int EntityFlag(const QString& name)
 {
     CTextReader script;
@@ -144,6 +156,11 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, 
     for (const QString& name : sheets.Names()) {
         if (!Accept(QStringLiteral("sprite sheet"), name, name + QStringLiteral(".spt"), leftOut))
             continue;
+        // A bitmap cut short would show its missing rows black in the engine.
+        if (const QString damage = SheetBitmapEndProblem(name); !damage.isEmpty()) {
+            ui.MessageBox(damage, SheetBitmapPath(name));
+            return 0;
+        }
         file.Line(name);
         Pack(archive, SheetFilePath(name), name + QStringLiteral(".spt"), 1, QStringLiteral("sprite sheet"), name,
              leftOut);

@@ -26,6 +26,11 @@ int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, 
 int ExportSounds(CNameList& sounds, CVirtualArchive& archive, bool includeSound, CMessagePort& ui,
                  QStringList* leftOut = nullptr);
 
+// Why the sheet's bitmap (sprite sheets\{sheet}.bmp) holds fewer pixels than
+// its headers promise (BitmapEndProblem), or an empty string when it does not
+// or cannot be opened. The build packs no such bitmap.
+QString SheetBitmapEndProblem(const QString& sheet);
+
 // The entity's flag for the engine: 1 when its script opens and no piece of it
 // (read 63 characters at a time) holds "main()", else 0.
 int EntityFlag(const QString& name);

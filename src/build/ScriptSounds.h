@@ -1,10 +1,20 @@
 #pragma once
-// The sounds a script plays: on every line that holds "PlaySound(", the name
-// between the line's first two double quotes. Lines are read 127 characters at
-// a time, so a longer line is looked at in pieces.
+// The sounds a script plays, read from its Small source as the compiler reads
+// it: comments are passed over, and so are strings and characters other than
+// the first argument of a call of PlaySound, which may have blanks, line ends
+// and comments before its parenthesis and its string.
 #include <QString>
-#include <QStringList>
 
-// The names in the order the script plays them, each once. Empty when the
-// script cannot be opened.
-QStringList SoundsPlayedBy(const QString& scriptPath);
+#include <vector>
+
+struct PlayedSound {
+    QString name; // the string's bytes, kept (escapes with "\" resolved)
+    int line = 0; // where the string stands
+};
+
+// Every call in the order the script makes them, each name once (at its
+// first call). Empty when the script cannot be opened.
+std::vector<PlayedSound> SoundsPlayedBy(const QString& scriptPath);
+
+// The same for source text already read.
+std::vector<PlayedSound> SoundsPlayedIn(const QByteArray& source);

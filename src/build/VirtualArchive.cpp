@@ -4,6 +4,7 @@
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
+#include "support/io/NativeFolders.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
 
@@ -90,7 +91,7 @@ int CVirtualArchive::Build()
             result = WriteArchive(tempPath, false);
     }
     // Nothing needs the data file once the archive is written or abandoned.
-    QFile::remove(tempPath);
+    RemoveNativeFile(tempPath);
     return result;
 }
 
@@ -127,8 +128,8 @@ int CVirtualArchive::AssembleWhole(const QString& tempPath)
     // directory and then the data, and becomes the archive without a second
     // copy. Should a size differ from what the directory says, this stops.
     m_headers.Clear();
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    QFile temp;
+    if (!OpenNativeFile(temp, tempPath, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return TempNotCreated;
     qint64 length = 0;
     for (const CArchiveFile* file : m_files) {
@@ -171,7 +172,7 @@ int CVirtualArchive::PutInPlace(const QString& tempPath)
     const QString archivePath = NativePath(m_archiveName);
 #ifdef Q_OS_UNIX
     // Renaming replaces the old archive in one step: it stays whole until then.
-    if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(archivePath).constData()) == 0)
+    if (::rename(NativePathBytes(tempPath).constData(), NativePathBytes(archivePath).constData()) == 0)
         return BuildOk;
     if (errno != EXDEV)
         return ArchiveNotWritten;
@@ -183,8 +184,8 @@ int CVirtualArchive::PutInPlace(const QString& tempPath)
 int CVirtualArchive::AssembleData(const QString& tempPath)
 {
     m_headers.Clear();
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    QFile temp;
+    if (!OpenNativeFile(temp, tempPath, QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         return TempNotCreated;
     qint64 length = 0;
     for (const CArchiveFile* file : m_files) {
@@ -205,8 +206,8 @@ int CVirtualArchive::WriteArchive(const QString& tempPath, bool tempHoldsDirecto
 {
     if (m_headers.IsEmpty())
         return ArchiveNotWritten;
-    QFile temp(tempPath);
-    if (!temp.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    QFile temp;
+    if (!OpenNativeFile(temp, tempPath, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return ArchiveNotWritten;
     // Written beside the old archive and renamed over it at the end, so a
     // failure half-way leaves the previous archive whole.

@@ -37,6 +37,41 @@ const auto ConvertRow = ChooseRowLoop<ConvertRowLoop>();
 
 } // namespace
 
+QString BitmapEndProblem(QIODevice& device)
+{
+    if (device.isSequential())
+        return QString();
+    // The file header (14 bytes) and the start of the info header: 12 bytes
+    // for the old core header, 24 of the others.
+    const QByteArray headers = device.peek(14 + 24);
+    if (!headers.startsWith("BM"))
+        return QString();
+    const auto* const file = reinterpret_cast<const uchar*>(headers.constData());
+    const uchar* const info = file + 14;
+    const bool core = headers.size() >= 14 + 4 && Little32(info) == 12;
+    qint64 promised = 14 + (core ? 12 : 40);
+    if (headers.size() >= 14 + (core ? 12 : 24)) {
+        const int64_t width = core ? Little16(info + 4) : int32_t(Little32(info + 4));
+        const int64_t height = core ? Little16(info + 6) : int32_t(Little32(info + 8));
+        const int64_t bits = core ? Little16(info + 10) : Little16(info + 14);
+        const uint32_t compression = core ? 0 : Little32(info + 16);
+        // Rows without compression are padded to four bytes (the last row's
+        // padding holds no pixel and may be missing); a compressed bitmap's
+        // header says how many bytes its pixels take.
+        const bool plain = compression == 0 || compression == 3 || compression == 6;
+        const int64_t rows = height < 0 ? -height : height;
+        const int64_t pixels = plain ? (rows > 0 ? (width * bits + 31) / 32 * 4 * (rows - 1) + (width * bits + 7) / 8 : 0)
+                                     : (headers.size() >= 14 + 24 ? int64_t(Little32(info + 20)) : 0);
+        promised = qMax(promised, qint64(Little32(file + 10))) + (width > 0 && pixels > 0 ? pixels : 0);
+    }
+    const qint64 size = device.size();
+    if (size >= promised)
+        return QString();
+    return QStringLiteral("The bitmap ends early: its headers promise %1 bytes, the file holds %2")
+        .arg(promised)
+        .arg(size);
+}
+
 std::unique_ptr<CSurface> ReadPlainBitmap(QIODevice& device)
 {
     // The file header (14 bytes) and the 40 bytes of the info header.
@@ -86,46 +121,4 @@ std::unique_ptr<CSurface> ReadPlainBitmap(QIODevice& device)
         ConvertRow(pixels + stored * stride, surface->Row(int(y)), width, bytesPerPixel);
     }
     return surface;
-}
-
-bool BitmapCutShort(QIODevice& device)
-{
-    if (device.isSequential() || !device.seek(0))
-        return false;
-    const int64_t size = device.size();
-    // The file header and the largest info header (124 bytes).
-    const QByteArray head = device.read(14 + 124);
-    if (!head.startsWith("BM"))
-        return false;
-    const auto* p = reinterpret_cast<const uchar*>(head.constData());
-    if (head.size() < 18)
-        return true;
-    const int64_t pixelsAt = Little32(p + 10);
-    const int64_t infoSize = Little32(p + 14);
-    if (infoSize < 12 || 14 + infoSize > size)
-        return true;
-    int64_t width = 0, height = 0, bits = 0, compression = 0, imageSize = 0;
-    if (infoSize == 12) { // the old core header: 16-bit sizes
-        width = Little16(p + 18);
-        height = Little16(p + 20);
-        bits = Little16(p + 24);
-    } else {
-        if (infoSize < 16)
-            return false; // no header any reader takes
-        width = int32_t(Little32(p + 18));
-        height = int32_t(Little32(p + 22));
-        bits = Little16(p + 28);
-        compression = infoSize >= 20 ? Little32(p + 30) : 0;
-        imageSize = infoSize >= 24 ? Little32(p + 34) : 0;
-    }
-    // The colour masks and table lie before the pixels, which lie in the file.
-    if (pixelsAt > size)
-        return true;
-    if (width <= 0 || height == 0 || bits <= 0)
-        return false; // no picture any reader takes
-    const int64_t rows = height < 0 ? -height : height;
-    if (compression == 1 || compression == 2) // run-length coded: the stored size says how much
-        return pixelsAt + imageSize > size || pixelsAt >= size;
-    const int64_t stride = (width * bits + 31) / 32 * 4;
-    return rows > (size - pixelsAt) / stride; // every row whole (taken so as not to overflow)
 }

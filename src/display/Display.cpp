@@ -1,9 +1,11 @@
 #include "display/Display.h"
 #include "display/BitmapFile.h"
 #include "display/VectorCode.h"
+#include "support/io/NativeFile.h"
 
 #include <QFile>
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QPainter>
 
 #include <algorithm>
@@ -85,18 +87,19 @@ HResult CDisplay::CreateSurfaceFromBitmap(std::unique_ptr<CSurface>* out, const 
         return E_INVALIDARG;
     QImage bitmap(QStringLiteral(":/") + name);
     if (bitmap.isNull()) {
-        // The usual sheet bitmap goes straight into the surface's pixels.
-        QFile file(name);
-        if (file.open(QIODevice::ReadOnly)) {
-            if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file)) {
-                *out = std::move(plain);
-                return S_OK;
-            }
-            // Qt's reader takes a bitmap cut short and makes up the rest.
-            if (BitmapCutShort(file))
-                return E_FAIL;
+        // The file is found by the bytes of its name. The usual sheet bitmap
+        // goes straight into the surface's pixels; a bitmap that ends early is
+        // not loaded at all (Qt's reader would make its missing rows black).
+        QFile file;
+        if (!OpenNativeFile(file, name, QIODevice::ReadOnly) || !BitmapEndProblem(file).isEmpty())
+            return E_FAIL;
+        if (std::unique_ptr<CSurface> plain = ReadPlainBitmap(file)) {
+            *out = std::move(plain);
+            return S_OK;
         }
-        bitmap = QImage(name);
+        file.seek(0);
+        QImageReader reader(&file);
+        bitmap = reader.read();
     }
     if (bitmap.isNull())
         return E_FAIL;

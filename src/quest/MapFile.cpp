@@ -62,19 +62,57 @@ namespace {
 // cannot shift every field after it into the wrong place. A string keeps what
 // the writer can write back, kMapStringFieldLimit bytes, so that what is shown
 // after loading is what the next save writes.
-int32_t ReadMapInt(CTextReader& file)
-{
-    QByteArray line;
-    return ReadFieldLine(file, line, 32) ? ParseDecimalInt(line) : 0;
-}
+//
+// The first field the file ends before is noted, so that nobody takes what
+// was read for the whole quest.
+class CMapFileLines {
+public:
+    CMapFileLines(CTextReader& file, MapFileReading& reading) : m_file(file), m_reading(reading) {}
 
-void ReadMapString(QString& text, CTextReader& file)
-{
-    QByteArray line;
-    if (ReadFieldLine(file, line, 64))
-        text = DecodeText(CutBytes(line, kMapStringFieldLimit));
-}
+    int32_t Int(const char* field)
+    {
+        QByteArray line;
+        if (ReadFieldLine(m_file, line, 32))
+            return ParseDecimalInt(line);
+        NoteEnd(QLatin1String(field));
+        return 0;
+    }
+    void String(QString& text, const char* field)
+    {
+        QByteArray line;
+        if (ReadFieldLine(m_file, line, 64))
+            text = DecodeText(CutBytes(line, kMapStringFieldLimit));
+        else
+            NoteEnd(QLatin1String(field));
+    }
+    // A count promised records that the file does not hold.
+    bool RecordMissing(const char* kind, int32_t k, int32_t count)
+    {
+        if (!m_file.AtEnd())
+            return false;
+        NoteEnd(QStringLiteral("%1 record %2 of %3").arg(QLatin1String(kind)).arg(k + 1).arg(count));
+        return true;
+    }
+
+private:
+    void NoteEnd(const QString& field)
+    {
+        if (m_reading.EndsEarly())
+            return;
+        m_reading.endsEarlyAtLine = qMax(1, m_file.LinesRead());
+        m_reading.missingField = field;
+    }
+    CTextReader& m_file;
+    MapFileReading& m_reading;
+};
 } // namespace
+
+QString MapFileEndText(const MapFileReading& reading)
+{
+    return QStringLiteral("The map file ends early at line %1, before %2")
+        .arg(reading.endsEarlyAtLine)
+        .arg(reading.missingField);
+}
 
 MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map)
 {
@@ -88,13 +126,14 @@ MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map)
     map.ResetGrid();
     // A truncated file leaves the defaults rather than the last quest's values.
     map.ResetProperties();
+    CMapFileLines lines(file, reading);
     // Counts come from a file people edit: the records end with the file, not
     // with the count.
-    const int32_t cells = ReadMapInt(file);
-    for (int32_t k = 0; k < cells && !file.AtEnd(); ++k) {
-        const int32_t column = ReadMapInt(file);
-        const int32_t row = ReadMapInt(file);
-        const int32_t inside = ReadMapInt(file);
+    const int32_t cells = lines.Int("the count of screens");
+    for (int32_t k = 0; k < cells && !lines.RecordMissing("cell", k, cells); ++k) {
+        const int32_t column = lines.Int("a cell record's column");
+        const int32_t row = lines.Int("a cell record's row");
+        const int32_t inside = lines.Int("a cell record's inside flag");
         if (!CQuestMap::ValidCellCoordinates(column, row)) {
             ++reading.cellsOffGrid;
             continue;
@@ -102,23 +141,23 @@ MapFileReading ReadMapFileBytes(const QByteArray& bytes, CQuestMap& map)
         map.Cell(column, row).inside = inside;
         reading.screens.push_back({column, row});
     }
-    const int32_t groups = ReadMapInt(file);
-    for (int32_t k = 0; k < groups && !file.AtEnd(); ++k) {
+    const int32_t groups = lines.Int("the count of groups");
+    for (int32_t k = 0; k < groups && !lines.RecordMissing("group", k, groups); ++k) {
         auto group = std::make_unique<CGroup>();
-        group->id = ReadMapInt(file);
-        group->left = ReadMapInt(file);
-        group->top = ReadMapInt(file);
-        group->right = ReadMapInt(file);
-        group->bottom = ReadMapInt(file);
-        group->reserved = ReadMapInt(file);
-        ReadMapString(group->music, file);
+        group->id = lines.Int("a group record's id");
+        group->left = lines.Int("a group record's left edge");
+        group->top = lines.Int("a group record's top edge");
+        group->right = lines.Int("a group record's right edge");
+        group->bottom = lines.Int("a group record's bottom edge");
+        group->reserved = lines.Int("a group record's reserved value");
+        lines.String(group->music, "a group record's music");
         map.groups.Append(std::move(group));
     }
     QuestProperties& p = map.properties;
-    p.startX = ReadMapInt(file);
-    p.startY = ReadMapInt(file);
-    ReadMapString(p.fullName, file);
-    p.finalVersion = ReadMapInt(file);
-    p.includeSound = ReadMapInt(file);
+    p.startX = lines.Int("the player's start X");
+    p.startY = lines.Int("the player's start Y");
+    lines.String(p.fullName, "the quest's full name");
+    p.finalVersion = lines.Int("the quest's \"Final Version\" flag");
+    p.includeSound = lines.Int("the quest's \"Include Sound\" flag");
     return reading;
 }

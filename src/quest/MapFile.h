@@ -38,7 +38,17 @@ struct MapFileReading {
     std::vector<Cell> screens;
     // Cell records whose coordinates lie off the grid; they were passed over.
     int cellsOffGrid = 0;
+    // When the file ends before the reader has every field: the number of
+    // lines it holds, and the first field that is missing ("the quest's
+    // \"Include Sound\" flag"). What is missing reads as 0 or empty. 0 and
+    // empty for a whole file.
+    int endsEarlyAtLine = 0;
+    QString missingField;
+    bool EndsEarly() const { return endsEarlyAtLine > 0; }
 };
+
+// "The map file ends early at line 37, before the quest's "Include Sound" flag".
+QString MapFileEndText(const MapFileReading& reading);
 
 // Reads a map file's bytes into the model: the grid and groups are emptied,
 // the properties reset, then filled from the file. Previews are not touched;

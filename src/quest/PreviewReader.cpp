@@ -2,7 +2,7 @@
 
 #include "display/Surface.h"
 #include "support/io/LineHelpers.h"
-#include "support/paths/LogicalPath.h"
+#include "support/io/NativeFile.h"
 
 #include <QFile>
 
@@ -66,10 +66,12 @@ inline int ShortLineAt(const char* p, uint32_t& value)
 
 } // namespace
 
-bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
+bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHeld)
 {
-    QFile file(NativePath(logicalPath));
-    if (!file.open(QIODevice::ReadOnly))
+    if (linesHeld)
+        *linesHeld = kPreviewLines;
+    QFile file;
+    if (!OpenLogicalFileForReading(file, logicalPath))
         return false;
     // A preview is about 80 KB; anything much larger is not a preview, and only
     // its first lines are looked at anyway.
@@ -110,6 +112,8 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface)
                 if (c == '\n')
                     break;
             }
+            if (length == 0 && linesHeld && *linesHeld == kPreviewLines)
+                *linesHeld = j * kPreviewWidth + i; // the file has ended
             if (i < columns)
                 row[i] = uint16_t(uint32_t(ParseDecimalInt(piece, size_t(length))));
         }

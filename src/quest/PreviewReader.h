@@ -9,6 +9,10 @@ class CSurface;
 constexpr int kPreviewWidth = 128;
 constexpr int kPreviewHeight = 96;
 
+constexpr int kPreviewLines = kPreviewWidth * kPreviewHeight;
+
 // Fills a 128 x 96 surface from the file at the logical path. False when the
-// file cannot be opened; missing lines give 0.
-bool ReadPreviewFile(const QString& logicalPath, CSurface& surface);
+// file cannot be opened; missing lines give 0. `linesHeld`, when given, is set
+// to how many lines the file holds when it ends before the last pixel, else to
+// kPreviewLines.
+bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHeld = nullptr);

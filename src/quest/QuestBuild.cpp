@@ -8,6 +8,7 @@
 #include "quest/Quest.h"
 #include "quest/QuestFolder.h"
 #include "quest/QuestMap.h"
+#include "support/io/NativeFolders.h"
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
@@ -143,6 +144,13 @@ bool CQuestBuild::CollectQuest()
 int CQuestBuild::BuildQuest(bool showSuccess)
 {
     const QString questFile = QuestArchivePath();
+    // A map file read only in part is neither packed nor rewritten unasked.
+    if (m_quest.files.MapFileEndsEarly()) {
+        m_messages.MessageBox(m_quest.files.MapFileEnd() + QStringLiteral(
+                                  ".\nSave the quest to write the map file whole, then build again."),
+                              MapFilePath());
+        return 0;
+    }
     if (!m_compileList->LoadCompileList()) {
         LogLine(QLatin1String(kCompileListFailure));
         return 0;
@@ -157,6 +165,8 @@ int CQuestBuild::BuildQuest(bool showSuccess)
     }
     m_archive = std::make_unique<CVirtualArchive>(questFile);
     m_leftOut.clear();
+    // The folder the lists for the engine and the quest file go into.
+    MakeNativeFolder(NativePath(EngineListFolderPath()), true);
     // What a build walks through, so that a long build can tell how far it is.
     m_stepsDone = 0;
     m_stepsTotal = m_quest.map.ScreenCount() + m_quest.map.groups.Count() + 1

@@ -1,23 +1,23 @@
 #include "quest/QuestCheck.h"
 
-#include "build/NameList.h"
 #include "build/NameListExport.h"
-#include "build/ScriptSounds.h"
 #include "display/Display.h"
 #include "quest/BuildChecks.h"
+#include "quest/PreviewReader.h"
+#include "quest/QuestCheckParts.h"
+#include "quest/QuestDialogPort.h"
 #include "quest/QuestFiles.h"
 #include "quest/QuestMap.h"
 #include "screens/HoleRecord.h"
 #include "screens/Screen.h"
 #include "sheets/SheetLibrary.h"
+#include "support/io/NativeFile.h"
+#include "support/io/NativeFolders.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
 #include "support/ui/MessagePort.h"
 #include "support/ui/WindowPort.h"
-#include "quest/QuestDialogPort.h"
-#include "support/io/TextCodec.h"
-
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -39,18 +39,6 @@ public:
     std::vector<Message> messages;
 };
 
-QString OneLine(const QString& text)
-{
-    QString flat = text;
-    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return flat.simplified();
-}
-
-bool IsFile(const QString& logicalPath)
-{
-    return QFileInfo(NativePath(logicalPath)).isFile();
-}
-
 // A sprite code stands for an entity by its own name or, for a script that
 // serves many sprites, with its last character replaced by "#".
 QString HashForm(const QString& name)
@@ -58,107 +46,94 @@ QString HashForm(const QString& name)
     return name.isEmpty() ? name : name.left(name.size() - 1) + QLatin1Char('#');
 }
 
-bool HasEntityScript(const QString& name)
-{
-    return ResourceNameProblem(name, name).isEmpty() && IsFile(EntityScriptPath(name));
-}
-
 class CQuestChecker {
 public:
     std::vector<QuestProblem> Run(const QString& quest);
 
 private:
-    void Add(QuestProblemKind kind, const QString& path, const QString& text)
-    {
-        m_problems.push_back({kind, path, OneLine(text)});
-    }
     // The messages shown since `from`, as problems of one kind.
     void TakeMessages(size_t from, QuestProblemKind kind);
+    bool ReadMapFile(const QString& quest);
     void CheckCompileList();
-    bool ReadList(CNameList& list, const QString& path, const char* message);
-    void CheckListedFiles(const QString& listPath, const QString& name, const QStringList& files);
-    void CheckResourceLists();
     void CheckScreen(int column, int row, const CSheetLibrary& library);
+    void CheckPreview(int column, int row);
     void CheckScreenElements(const CScreen& screen);
+    // A script the build compiles: reported when missing, else its sounds
+    // are looked at and it is compiled.
     void CheckScript(const QString& path, QuestProblemKind missingKind, const QString& missingText);
-    void CheckSounds(const QString& scriptPath);
 
     CMessageCollector m_ui;
     CQuestMap m_map;
-    CNameList m_entities;
-    CNameList m_sheets;
-    CNameList m_sounds;
-    std::vector<QuestProblem> m_problems;
+    QuestLists m_lists;
+    SheetCheck m_sheetCheck;
+    QStringList m_scripts; // the scripts that exist, in the order the build compiles them
+    CQuestProblems m_problems;
 };
 
 void CQuestChecker::TakeMessages(size_t from, QuestProblemKind kind)
 {
     for (size_t k = from; k < m_ui.messages.size(); ++k)
-        Add(kind, m_ui.messages[k].caption, m_ui.messages[k].text);
+        m_problems.Add(kind, m_ui.messages[k].caption, m_ui.messages[k].text);
+}
+
+bool CQuestChecker::ReadMapFile(const QString& quest)
+{
+    if (!IsSafeFileName(quest)) {
+        m_problems.Add(QuestProblemKind::MapFile, MapFilePath(quest),
+                       QStringLiteral("Couldn't Open Save file for reading"));
+        return false;
+    }
+    CWindowPort noWindow;
+    CQuestDialogPort noDialogs;
+    CQuestFiles files(m_map, m_ui, noWindow, noDialogs);
+    const MapFileReading reading = files.LoadMapFile(MapFilePath(quest), quest);
+    if (!reading.isMapFile) {
+        TakeMessages(0, QuestProblemKind::MapFile);
+        return false;
+    }
+    // What the map file itself lacks comes first: the editor says so as it
+    // loads, and the build refuses the file.
+    if (reading.EndsEarly()) {
+        m_problems.Add(QuestProblemKind::MapFile, MapFilePath(), MapFileEndText(reading), reading.endsEarlyAtLine);
+        m_ui.messages.pop_back();
+    }
+    // What is left are the previews that did not load: the editor leaves those
+    // cells empty, and so does the build.
+    TakeMessages(0, QuestProblemKind::ScreenFiles);
+    if (reading.cellsOffGrid == 1)
+        m_problems.Add(QuestProblemKind::MapFile, MapFilePath(),
+                       QStringLiteral("A cell record lies off the 256 x 256 grid, the editor passes over it"));
+    else if (reading.cellsOffGrid > 1)
+        m_problems.Add(QuestProblemKind::MapFile, MapFilePath(),
+                       QStringLiteral("%1 cell records lie off the 256 x 256 grid, the editor passes over them")
+                           .arg(reading.cellsOffGrid));
+    return true;
 }
 
 void CQuestChecker::CheckCompileList()
 {
     // The build reads the list, or makes it empty when it is missing.
-    const QFileInfo list(NativePath(CompileListPath()));
-    const QFileInfo folder(list.absolutePath());
-    const bool usable = list.exists() ? list.isFile() && list.isReadable() : folder.isDir() && folder.isWritable();
+    const QString list = NativePath(CompileListPath());
+    const QString folder = list.left(list.lastIndexOf(QLatin1Char('/')));
+    const bool usable = NativePathExists(list) ? IsNativeFile(list) && IsNativeReadable(list)
+                                               : IsNativeFolder(folder) && IsNativeWritable(folder);
     if (!usable)
-        Add(QuestProblemKind::BuildCheck, CompileListPath(), QLatin1String(kCompileListFailure));
+        m_problems.Add(QuestProblemKind::BuildCheck, CompileListPath(), QLatin1String(kCompileListFailure));
 }
 
-bool CQuestChecker::ReadList(CNameList& list, const QString& path, const char* message)
+void CQuestChecker::CheckPreview(int column, int row)
 {
-    const size_t before = m_ui.messages.size();
-    list.ReadTreeFile(path, QLatin1String(message), m_ui);
-    TakeMessages(before, QuestProblemKind::ResourceLists);
-    return m_ui.messages.size() == before;
-}
-
-void CQuestChecker::CheckListedFiles(const QString& listPath, const QString& name, const QStringList& files)
-{
-    if (const QString problem = ResourceNameProblem(name, name); !problem.isEmpty()) {
-        // The build's own log lines for such a name, on one line.
-        Add(QuestProblemKind::ResourceLists, listPath,
-            QStringLiteral("Resource name left out of the quest file, ") + problem + QStringLiteral(": ") + name);
-        return;
-    }
-    for (const QString& file : files)
-        if (!IsFile(file))
-            Add(QuestProblemKind::ResourceLists, listPath,
-                QStringLiteral("Names \"%1\", but there is no file %2").arg(name, file));
-}
-
-void CQuestChecker::CheckResourceLists()
-{
-    if (ReadList(m_entities, EntityListPath(), kEntityListMissing))
-        for (const QString& name : m_entities.Names()) {
-            CheckListedFiles(EntityListPath(), name, {EntityScriptPath(name)});
-            if (HasEntityScript(name))
-                CheckSounds(EntityScriptPath(name));
-        }
-    if (ReadList(m_sheets, SheetListPath(), kSheetListMissing))
-        for (const QString& name : m_sheets.Names())
-            CheckListedFiles(SheetListPath(), name, {SheetFilePath(name), SheetBitmapPath(name)});
-    if (ReadList(m_sounds, SoundListPath(), kSoundListMissing))
-        for (const QString& name : m_sounds.Names())
-            CheckListedFiles(SoundListPath(), name, {SoundPath(name)});
-}
-
-void CQuestChecker::CheckScript(const QString& path, QuestProblemKind missingKind, const QString& missingText)
-{
-    if (IsFile(path))
-        CheckSounds(path);
-    else
-        Add(missingKind, path, missingText);
-}
-
-void CQuestChecker::CheckSounds(const QString& scriptPath)
-{
-    for (const QString& sound : SoundsPlayedBy(scriptPath))
-        if (!ResourceNameProblem(sound, sound).isEmpty() || !IsFile(SoundPath(sound)))
-            Add(QuestProblemKind::Sounds, scriptPath,
-                QStringLiteral("Plays the sound \"%1\", but there is no file %2").arg(sound, SoundPath(sound)));
+    // A preview that did not load at all has been named with the editor's message.
+    CSurface surface;
+    surface.Create(kPreviewWidth, kPreviewHeight);
+    int lines = kPreviewLines;
+    if (ReadPreviewFile(PreviewPath(column, row), surface, &lines) && lines < kPreviewLines)
+        m_problems.Add(QuestProblemKind::ScreenFiles, PreviewPath(column, row),
+                       QStringLiteral("The preview ends early at line %1, a preview holds %2 lines: the rest of the "
+                                      "map's picture of this screen is black")
+                           .arg(lines)
+                           .arg(kPreviewLines),
+                       qMax(lines, 1));
 }
 
 void CQuestChecker::CheckScreenElements(const CScreen& screen)
@@ -167,8 +142,10 @@ void CQuestChecker::CheckScreenElements(const CScreen& screen)
     QList<QByteArray> unknown;
     QList<QByteArray> entities;
     auto note = [&](const CPlacedSprite& element) {
-        // Hole fills are drawn by their outlines, whatever the sheets hold.
-        if (!element.sprite && HoleKind(element.code) == 0 && !unknown.contains(element.code))
+        // Hole fills are drawn by their outlines, whatever the sheets hold; a
+        // code of a sheet that did not load is that sheet's problem.
+        if (!element.sprite && HoleKind(element.code) == 0 && !unknown.contains(element.code)
+            && !m_sheetCheck.codesOfUnloadedSheets.contains(element.code) && !m_sheetCheck.someCodesUnknown)
             unknown << element.code;
         if (element.IsEntity() && !entities.contains(element.code))
             entities << element.code;
@@ -178,71 +155,75 @@ void CQuestChecker::CheckScreenElements(const CScreen& screen)
     for (const CFill* fill : screen.fills)
         note(fill->tile);
     for (const QByteArray& code : unknown)
-        Add(QuestProblemKind::SpriteCodes, path,
-            QStringLiteral("Sprite code \"%1\" is on no sheet of the quest, so it is never drawn").arg(DecodeText(code)));
+        m_problems.Add(QuestProblemKind::SpriteCodes, path,
+                       QStringLiteral("Sprite code \"%1\" is on no sheet of the quest, so it is never drawn")
+                           .arg(DecodeText(code)));
     for (const QByteArray& code : entities) {
         const QString name = DecodeText(code);
         // A listed entity's script is looked for with the list.
-        if (m_entities.Contains(name) || m_entities.Contains(HashForm(name)))
+        if (m_lists.entities.Contains(name) || m_lists.entities.Contains(HashForm(name)))
             continue;
-        Add(QuestProblemKind::Entities, path,
-            QStringLiteral("Entity \"%1\" is not in the quest's entity list %2").arg(name, EntityListPath()));
+        m_problems.Add(QuestProblemKind::Entities, path,
+                       QStringLiteral("Entity \"%1\" is not in the quest's entity list %2").arg(name, EntityListPath()));
         if (!HasEntityScript(name) && !HasEntityScript(HashForm(name)))
-            Add(QuestProblemKind::Entities, path,
-                QStringLiteral("Entity \"%1\" has no script %2").arg(name, EntityScriptPath(name)));
+            m_problems.Add(QuestProblemKind::Entities, path,
+                           QStringLiteral("Entity \"%1\" has no script %2").arg(name, EntityScriptPath(name)));
     }
 }
 
 void CQuestChecker::CheckScreen(int column, int row, const CSheetLibrary& library)
 {
-    if (!IsFile(ScreenFilePath(column, row))) {
-        Add(QuestProblemKind::ScreenFiles, ScreenFilePath(column, row), QLatin1String(kCouldNotWriteLnd));
+    if (!IsLogicalFile(ScreenFilePath(column, row))) {
+        m_problems.Add(QuestProblemKind::ScreenFiles, ScreenFilePath(column, row), QLatin1String(kCouldNotWriteLnd));
     } else {
         CScreen screen(nullptr, nullptr, &library);
         screen.mapCellX = column;
         screen.mapCellY = row;
         screen.Load();
-        CheckScreenElements(screen);
+        // What a file cut short holds past its end is not there to look at.
+        if (screen.fileEnd.EndsEarly())
+            m_problems.Add(QuestProblemKind::ScreenFiles, screen.FilePath(), ScreenFileEndText(screen.fileEnd),
+                           screen.fileEnd.atLine);
+        else
+            CheckScreenElements(screen);
     }
+    CheckPreview(column, row);
     CheckScript(ScreenScriptPath(column, row), QuestProblemKind::ScreenFiles,
                 QStringLiteral("The screen's script is missing, the build cannot compile it"));
 }
 
+void CQuestChecker::CheckScript(const QString& path, QuestProblemKind missingKind, const QString& missingText)
+{
+    if (!IsLogicalFile(path)) {
+        m_problems.Add(missingKind, path, missingText);
+        return;
+    }
+    CheckPlayedSounds(m_problems, path, m_lists, m_map.properties.includeSound != 0);
+    m_scripts << path;
+}
+
 std::vector<QuestProblem> CQuestChecker::Run(const QString& quest)
 {
-    if (!IsSafeFileName(quest)) {
-        Add(QuestProblemKind::MapFile, MapFilePath(quest), QStringLiteral("Couldn't Open Save file for reading"));
-        return m_problems;
-    }
-    CWindowPort noWindow;
-    CQuestDialogPort noDialogs;
-    CQuestFiles files(m_map, m_ui, noWindow, noDialogs);
-    const MapFileReading reading = files.LoadMapFile(MapFilePath(quest), quest);
-    if (!reading.isMapFile) {
-        TakeMessages(0, QuestProblemKind::MapFile);
-        return m_problems;
-    }
-    // What is left are the previews that did not load: the editor leaves those
-    // cells empty, and so does the build.
-    TakeMessages(0, QuestProblemKind::ScreenFiles);
-    if (reading.cellsOffGrid == 1)
-        Add(QuestProblemKind::MapFile, MapFilePath(),
-            QStringLiteral("A cell record lies off the 256 x 256 grid, the editor passes over it"));
-    else if (reading.cellsOffGrid > 1)
-        Add(QuestProblemKind::MapFile, MapFilePath(),
-            QStringLiteral("%1 cell records lie off the 256 x 256 grid, the editor passes over them")
-                .arg(reading.cellsOffGrid));
-
+    if (!ReadMapFile(quest))
+        return m_problems.List();
     CheckCompileList();
     if (!StartPositionOnScreen(m_map))
-        Add(QuestProblemKind::BuildCheck, MapFilePath(), QLatin1String(kStartNotOnScreen));
+        m_problems.Add(QuestProblemKind::BuildCheck, MapFilePath(), QLatin1String(kStartNotOnScreen));
     for (int index : ScreensOutsideGroups(m_map))
-        Add(QuestProblemKind::BuildCheck, ScreenFilePath(index % kMapColumns, index / kMapColumns),
-            QLatin1String(kScreensNotInGroups));
-
-    CheckResourceLists();
+        m_problems.Add(QuestProblemKind::BuildCheck, ScreenFilePath(index % kMapColumns, index / kMapColumns),
+                       QLatin1String(kScreensNotInGroups));
+    CheckResourceLists(m_problems, m_lists);
+    CheckBuildOutput(m_problems, m_map.ScreenCount() > 0, m_map.groups.Count() > 0,
+                     !m_lists.entities.Names().isEmpty());
+    m_sheetCheck = CheckSheets(m_problems, m_lists);
+    // The entity scripts come first in the build, in the list's order.
+    for (const QString& name : m_lists.entities.Names())
+        if (HasEntityScript(name)) {
+            CheckPlayedSounds(m_problems, EntityScriptPath(name), m_lists, m_map.properties.includeSound != 0);
+            m_scripts << EntityScriptPath(name);
+        }
     // Sprites are found on the sheets the editor loads; what it would say about
-    // a sheet's files, the lists' check has said.
+    // a sheet's files, the lists' and the sheets' checks have said.
     CDisplay display;
     display.Initialise(nullptr, 1, 1);
     CMessagePort quiet;
@@ -255,13 +236,56 @@ std::vector<QuestProblem> CQuestChecker::Run(const QString& quest)
                     QStringLiteral("The group's script is missing, the build cannot compile it"));
     CheckScript(MainScriptPath(), QuestProblemKind::Scripts,
                 QStringLiteral("The main script is missing, the build cannot compile it"));
+    CheckScriptErrors(m_problems, m_scripts);
 
-    std::stable_sort(m_problems.begin(), m_problems.end(),
+    std::vector<QuestProblem>& problems = m_problems.List();
+    std::stable_sort(problems.begin(), problems.end(),
                      [](const QuestProblem& a, const QuestProblem& b) { return a.kind < b.kind; });
-    return m_problems;
+    return problems;
 }
 
 } // namespace
+
+void CQuestProblems::Add(QuestProblemKind kind, const QString& path, const QString& text, int line)
+{
+    QString flat = text;
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_problems.push_back({kind, path, line, flat.simplified()});
+}
+
+bool HasEntityScript(const QString& name)
+{
+    return ResourceNameProblem(name, name).isEmpty() && IsLogicalFile(EntityScriptPath(name));
+}
+
+QString QuestProblemKindName(QuestProblemKind kind)
+{
+    switch (kind) {
+    case QuestProblemKind::MapFile:
+        return QStringLiteral("map-file");
+    case QuestProblemKind::BuildCheck:
+        return QStringLiteral("build-check");
+    case QuestProblemKind::BuildOutput:
+        return QStringLiteral("build-output");
+    case QuestProblemKind::ScreenFiles:
+        return QStringLiteral("screen-files");
+    case QuestProblemKind::Scripts:
+        return QStringLiteral("scripts");
+    case QuestProblemKind::ScriptErrors:
+        return QStringLiteral("script-errors");
+    case QuestProblemKind::Sheets:
+        return QStringLiteral("sheets");
+    case QuestProblemKind::SpriteCodes:
+        return QStringLiteral("sprite-codes");
+    case QuestProblemKind::Entities:
+        return QStringLiteral("entities");
+    case QuestProblemKind::Sounds:
+        return QStringLiteral("sounds");
+    case QuestProblemKind::ResourceLists:
+        return QStringLiteral("resource-lists");
+    }
+    return QString();
+}
 
 std::vector<QuestProblem> CheckQuest(const QString& quest)
 {

@@ -10,6 +10,7 @@
 #include "support/ui/MessagePort.h"
 #include "support/paths/QuestPaths.h"
 #include "support/platform/RecentFiles.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextFile.h"
 #include "support/ui/WindowPort.h"
 
@@ -47,16 +48,18 @@ bool CQuestFiles::SaveMapFile()
         return false;
     }
     file.Raw(MapFileBytes(m_map));
-    if (file.Commit())
+    if (file.Commit()) {
+        m_mapFileEnd.clear();
         return true;
+    }
     m_messages.MessageBox(QStringLiteral("Couldn't Open Save file"), path);
     return false;
 }
 
 MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& questName)
 {
-    QFile file(NativePath(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenLogicalFileForReading(file, path)) {
         m_messages.MessageBox(QStringLiteral("Couldn't Open Save file for reading"), path);
         return MapFileReading();
     }
@@ -66,8 +69,17 @@ MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& ques
         return reading;
     }
     g_questName = questName;
+    m_mapFileEnd = reading.EndsEarly() ? MapFileEndText(reading) : QString();
     for (const MapFileReading::Cell& screen : reading.screens)
         LoadPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row);
+    // What the file does not hold reads as 0 or empty; the person decides
+    // whether the quest as shown is what they want to save.
+    if (reading.EndsEarly())
+        m_messages.MessageBox(m_mapFileEnd + QStringLiteral(
+                                  ".\nWhat is missing was read as 0 or empty. Check the quest's properties and "
+                                  "groups, then save the quest to write the map file whole; until then it is not "
+                                  "built."),
+                              path);
     m_window.SetWindowTitle(WindowTitle());
     m_window.RequestFrame();
     return reading;
@@ -140,6 +152,7 @@ bool CQuestFiles::NewQuestNamed(const QString& name)
 
 void CQuestFiles::NewQuest()
 {
+    m_mapFileEnd.clear();
     m_map.NewModel();
     CreateQuestFolder(g_questName);
     m_window.SetWindowTitle(WindowTitle());
@@ -167,8 +180,8 @@ void CQuestFiles::DeleteScreen(CMapCell& cell)
     const int column = cell.Column();
     const int row = cell.Row();
     for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
-        QFile file(NativePath(path));
-        file.open(QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty
+        QFile file;
+        OpenNativeFile(file, NativePath(path), QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty
     }
 }
 
@@ -185,7 +198,7 @@ int CQuestFiles::CopyScreenFiles(int sourceColumn, int sourceRow, int destColumn
     for (const auto& [from, to] : copies) {
         // A file the screen does not have is passed over; one that exists and
         // cannot be copied means the screen did not arrive whole.
-        if (!QFileInfo::exists(NativePath(from)))
+        if (!IsLogicalFile(from))
             continue;
         if (!CopyFileReplacing(from, to))
             allCopied = false;

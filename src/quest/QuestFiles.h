@@ -20,8 +20,14 @@ public:
     // not be written.
     bool SaveMapFile();
     // What the map file named (isMapFile false when it could not be read; the
-    // message is out then), whether or not each screen's preview loaded.
+    // message is out then), whether or not each screen's preview loaded. A
+    // file that ends early is loaded as far as it goes, and says so.
     MapFileReading LoadMapFile(const QString& path, const QString& questName);
+    // Whether the map file on disk is one that ended early when it was loaded
+    // and has not been saved since: a build must not take it, nor rewrite it
+    // unasked. The text says where it ends.
+    bool MapFileEndsEarly() const { return !m_mapFileEnd.isEmpty(); }
+    const QString& MapFileEnd() const { return m_mapFileEnd; }
     // Lets the user choose a map file and loads it. 1 when a file was chosen
     // and loading attempted, 0 when cancelled.
     int OpenQuest(bool askToSave);
@@ -59,4 +65,5 @@ private:
     CMessagePort& m_messages;
     CWindowPort& m_window;
     CQuestDialogPort& m_dialogs;
+    QString m_mapFileEnd; // MapFileEndText of a map file that ended early, until it is saved
 };

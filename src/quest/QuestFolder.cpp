@@ -3,24 +3,23 @@
 #include "support/platform/DiagnosticLog.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/io/NativeFile.h"
+#include "support/io/NativeFolders.h"
 #include "support/io/TextFile.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 void MakeFolder(const QString& logical)
 {
-    QDir().mkdir(NativePath(logical)); // an existing folder is passed over
+    MakeNativeFolder(NativePath(logical)); // an existing folder is passed over
 }
 } // namespace
 
 int CreateEmptyFile(const QString& folder, const QString& name)
 {
-    QFile file(NativePath(JoinLogical(folder, name)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QFile file;
+    if (!OpenNativeFile(file, NativePath(JoinLogical(folder, name)), QIODevice::WriteOnly | QIODevice::Truncate)) {
         LogLine(QStringLiteral("File Could Not be Created: "));
         LogLine(name);
         return 0;
@@ -32,12 +31,12 @@ bool CopyFileReplacing(const QString& fromLogical, const QString& toLogical)
 {
     const QString from = NativePath(fromLogical);
     const QString to = NativePath(toLogical);
-    if (!QFileInfo(from).isFile())
+    if (!IsNativeFile(from))
         return false;
-    if (QFileInfo(from).canonicalFilePath() == QFileInfo(to).canonicalFilePath())
+    if (IsSameNativeFile(from, to))
         return true;
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile source;
+    if (!OpenNativeFile(source, from, QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = source.readAll();
     // The target may be a user's screen or script: it is replaced whole or
@@ -82,20 +81,36 @@ void CopyTemplates(const QString& questName)
 }
 
 namespace {
-bool Occupied(const QString& native)
+// A plain copy of one file's bytes to a new file.
+bool CopyNativeFile(const QString& from, const QString& to)
 {
-    const QFileInfo info(native);
-    return info.exists() || info.isSymLink();
+    QFile source;
+    QFile target;
+    if (!OpenNativeFile(source, from, QIODevice::ReadOnly)
+        || NativePathExists(to)
+        || !OpenNativeFile(target, to, QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (chunk.isEmpty() || target.write(chunk) != chunk.size())
+            return false;
+    }
+    return source.error() == QFileDevice::NoError && target.flush();
 }
 
+// Every file and folder below `from`, whatever bytes their names hold. A link
+// is copied as what it points at; one that points nowhere cannot be copied.
 bool CopyFolderContents(const QString& from, const QString& to)
 {
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
-        if (!(it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(path, target)))
+    for (const FolderEntry& entry : ListNativeFolder(from)) {
+        const QString source = from + QLatin1Char('/') + entry.name;
+        const QString target = to + QLatin1Char('/') + entry.name;
+        if (entry.isFolder) {
+            if (!MakeNativeFolder(target) || !CopyFolderContents(source, target))
+                return false;
+        } else if (!CopyNativeFile(source, target)) {
             return false;
+        }
     }
     return true;
 }
@@ -109,15 +124,14 @@ bool CopyQuestFolder(const QString& fromFolder, const QString& toFolder, const Q
     const QString toMap = NativePath(toMapFile);
     // Only what this copy makes may be removed again, and the copy never goes
     // into the folder it copies.
-    if (!QFileInfo(from).isDir() || Occupied(to) || Occupied(toMap) || to.startsWith(from + QLatin1Char('/')))
+    if (!IsNativeFolder(from) || NativePathExists(to) || NativePathExists(toMap) || to.startsWith(from + QLatin1Char('/')))
         return false;
-    if (!QDir().mkdir(to))
+    if (!MakeNativeFolder(to))
         return false;
-    if (CopyFolderContents(from, to) && QFile::copy(NativePath(fromMapFile), toMap))
+    if (CopyFolderContents(from, to) && CopyNativeFile(NativePath(fromMapFile), toMap))
         return true;
-    QDir(to).removeRecursively();
-    if (Occupied(toMap))
-        QFile::remove(toMap);
+    RemoveNativeTree(to);
+    RemoveNativeFile(toMap);
     return false;
 }
 
@@ -130,7 +144,7 @@ QString QuestNameProblem(const QString& name)
     if (!IsSafeFileName(name) || name.contains(QLatin1Char('.')) || name.trimmed() != name)
         return QStringLiteral("A quest name may not hold \\ / : * ? \" < > | or a dot, control characters, "
                               "or begin or end with a blank");
-    if (QFileInfo::exists(NativePath(QuestFolderPath(name))) || QFileInfo::exists(NativePath(MapFilePath(name))))
+    if (NativePathExists(NativePath(QuestFolderPath(name))) || NativePathExists(NativePath(MapFilePath(name))))
         return QStringLiteral("A quest called \"%1\" already exists, please choose another name").arg(name);
     return QString();
 }

@@ -7,6 +7,7 @@
 // component alone, "\" again for a folder). The tree control is a
 // QStandardItemModel; every item made for a component carries that component
 // (ComponentOf), the title item carries nothing.
+#include "build/NameList.h"
 #include "common/TaggedList.h"
 #include "resources/TreeEntry.h"
 
@@ -30,8 +31,8 @@ public:
     static constexpr int kImageRole = Qt::UserRole + 2;
     // The file is read with a 256-byte line buffer: a path line holds at most
     // 255 characters with its line end, a component at most 127.
-    static constexpr int kMaxPathLine = 254;
-    static constexpr int kMaxComponent = 127;
+    static constexpr int kMaxPathLine = kTreeListPathLimit;
+    static constexpr int kMaxComponent = kTreeListComponentLimit;
 
     explicit CTreeList(CMessagePort& ui);
     virtual ~CTreeList();

@@ -81,8 +81,7 @@ int CScreen::Load()
     placedSprites.Clear();
     CTextReader file;
     const bool opened = file.Open(FilePath());
-    if (opened)
-        ReadScreenFile(file, *this);
+    fileEnd = opened ? ReadScreenFile(file, *this) : ScreenFileEnd();
     modified = 0;
     return opened ? 1 : 0;
 }

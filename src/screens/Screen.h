@@ -9,6 +9,7 @@
 #include "screens/Fill.h"
 #include "screens/HoleRecord.h"
 #include "screens/PlacedSprite.h"
+#include "screens/ScreenFile.h"
 
 #include <QPen>
 #include <QString>
@@ -31,7 +32,8 @@ public:
     HResult Create();
 
     // Reads the screen file of the map cell. 0, with an empty screen and no
-    // message, when the file cannot be opened.
+    // message, when the file cannot be opened. `fileEnd` says whether the file
+    // held every element its counts promise.
     int Load();
     // Writes the screen file, the preview file and (when missing or empty) the
     // screen's script, then asks the map to reload the cell's preview. 0, with
@@ -79,6 +81,7 @@ public:
     int32_t mapCellX = 0;
     int32_t mapCellY = 0;
     int32_t modified = 0;
+    ScreenFileEnd fileEnd; // what the last Load found at the file's end
 
     // Called once the screen file is saved, with the cell's column and row and
     // whether its preview was written, so that the map reloads that cell's

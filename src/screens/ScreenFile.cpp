@@ -71,19 +71,26 @@ QByteArray ScreenFileBytes(CScreen& screen)
     return out;
 }
 
-void ReadScreenFile(CTextReader& file, CScreen& screen)
+QString ScreenFileEndText(const ScreenFileEnd& end)
 {
+    return QStringLiteral("The screen file ends early at line %1, before %2").arg(end.atLine).arg(end.missing);
+}
+
+ScreenFileEnd ReadScreenFile(CTextReader& file, CScreen& screen)
+{
+    auto endedAt = [&file](const QString& missing) { return ScreenFileEnd{qMax(1, file.LinesRead()), missing}; };
     int32_t count = 0;
     if (!ReadCount(file, count))
-        return;
+        return file.LinesRead() == 0 ? ScreenFileEnd() : endedAt(QStringLiteral("the count of sprites"));
     QByteArray line;
     for (int32_t i = 0; i < count; ++i) {
+        const QString missing = QStringLiteral("sprite %1 of %2").arg(i + 1).arg(count);
         auto placed = std::make_unique<CPlacedSprite>();
         if (!ReadHalved(file, placed->x) || !ReadHalved(file, placed->y) || !ReadFieldLine(file, line))
-            return;
+            return endedAt(missing);
         placed->code = FieldBytes(line, kCodeLength);
         if (!ReadFieldLine(file, line))
-            return;
+            return endedAt(missing);
         placed->entityName = line.startsWith('*') ? QByteArray() : FieldBytes(line, kCodeLength);
         if (line.startsWith('*'))
             placed->starredName = FieldBytes(line, kCodeLength);
@@ -91,13 +98,13 @@ void ReadScreenFile(CTextReader& file, CScreen& screen)
         screen.placedSprites.Append(std::move(placed), "sprite");
     }
     if (!ReadCount(file, count))
-        return;
+        return endedAt(QStringLiteral("the count of fills"));
     for (int32_t i = 0; i < count; ++i) {
         auto fill = std::make_unique<CFill>();
         int32_t l = 0, t = 0, r = 0, b = 0;
         if (!ReadHalved(file, l) || !ReadHalved(file, t) || !ReadHalved(file, r) || !ReadHalved(file, b)
             || !ReadFieldLine(file, line))
-            return;
+            return endedAt(QStringLiteral("fill %1 of %2").arg(i + 1).arg(count));
         // Stored as read: a hand-made file's edges are kept the way round they came.
         fill->left = l;
         fill->top = t;
@@ -108,4 +115,5 @@ void ReadScreenFile(CTextReader& file, CScreen& screen)
         CFill* raw = screen.fills.Append(std::move(fill), "Fill");
         screen.AddHoleRecord(raw->tile.code, CRect{l, t, r, b}, raw);
     }
+    return ScreenFileEnd();
 }

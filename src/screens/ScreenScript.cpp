@@ -1,30 +1,30 @@
 #include "screens/ScreenScript.h"
 
+#include "support/io/NativeFile.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/io/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 int EnsureScreenScript(int column, int row)
 {
     const QString script = NativePath(ScreenScriptPath(column, row));
-    const QString templatePath = NativePath(ScreenScriptTemplatePath());
-    QFile existing(script);
-    if (!existing.open(QIODevice::ReadOnly)) {
-        // Never over a file that is there but unreadable.
-        return QFile::copy(templatePath, script) ? 1 : 0;
+    QFile existing;
+    if (OpenNativeFile(existing, script, QIODevice::ReadOnly)) {
+        const bool empty = existing.read(1).isEmpty();
+        existing.close();
+        if (!empty)
+            return 1;
+    } else if (IsNativeFile(script)) {
+        return 0; // never over a file that is there but unreadable
     }
-    const bool empty = existing.read(1).isEmpty();
-    existing.close();
-    if (!empty)
-        return 1;
-    QFile source(templatePath);
-    if (!source.open(QIODevice::ReadOnly))
+    QFile source;
+    if (!OpenLogicalFileForReading(source, ScreenScriptTemplatePath()))
         return 0;
-    QSaveFile target(script);
-    if (!target.open(QIODevice::WriteOnly))
+    CTextWriter target;
+    if (!target.Open(ScreenScriptPath(column, row)))
         return 0;
-    target.write(source.readAll());
-    return target.commit() ? 1 : 0;
+    target.Raw(source.readAll());
+    return target.Commit() ? 1 : 0;
 }

@@ -34,7 +34,7 @@ bool ReadRect(CTextReader& file, CRect& rect)
 }
 
 // Reads one block. False when the end of the file cut it short.
-bool ReadBlock(CTextReader& file, CSheetSprite& sprite)
+bool ReadBlock(CTextReader& file, CSheetSprite& sprite, int& codeLine)
 {
     QByteArray line;
     if (!ReadFieldLine(file, line))
@@ -50,6 +50,7 @@ bool ReadBlock(CTextReader& file, CSheetSprite& sprite)
             return false;
     }
     sprite.code = FieldBytes(line, kCodeLength);
+    codeLine = file.LinesRead();
 
     if (!ReadFieldLine(file, line))
         return false;
@@ -104,15 +105,19 @@ CRect SheetRect(int32_t x, int32_t y, int32_t w, int32_t h)
     return CRect{x, y, x + Hold(w), y + Hold(h)};
 }
 
-bool ReadSheetFile(CTextReader& file, QByteArray& title, CTaggedList<CSheetSprite>& sprites)
+bool ReadSheetFile(CTextReader& file, QByteArray& title, CTaggedList<CSheetSprite>& sprites,
+                   std::vector<int>* codeLines)
 {
     if (!ReadFieldLine(file, title))
         return false;
     while (!file.AtEnd()) {
         auto sprite = std::make_unique<CSheetSprite>();
-        if (!ReadBlock(file, *sprite))
+        int codeLine = 0;
+        if (!ReadBlock(file, *sprite, codeLine))
             break;
         sprites.Append(std::move(sprite), "sprite");
+        if (codeLines)
+            codeLines->push_back(codeLine);
     }
     return true;
 }

@@ -10,11 +10,15 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 class CTextReader;
 
 // False when the file has no title line (an empty file); the sprites read are
-// appended to `sprites` with tag "sprite".
-bool ReadSheetFile(CTextReader& file, QByteArray& title, CTaggedList<CSheetSprite>& sprites);
+// appended to `sprites` with tag "sprite", and with `codeLines` the line of
+// each one's code.
+bool ReadSheetFile(CTextReader& file, QByteArray& title, CTaggedList<CSheetSprite>& sprites,
+                   std::vector<int>* codeLines = nullptr);
 
 // A rectangle from a sheet file's x, y, w, h. Values no bitmap can reach are
 // held within +-2^29, so that edges and sizes never overflow.

@@ -1,52 +1,55 @@
 #include "app/WidgetUi.h"
+#include "dialogs/DialogMessage.h"
+#include "dialogs/FileChooserDlg.h"
 #include "helpers/TempBase.h"
+#include "support/io/TextCodec.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialogButtonBox>
-#include <QFileDialog>
-#include <QFileSystemModel>
+#include <QDir>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 const QString kQssFilter = QStringLiteral("QSS files (*.qss)|*.qss|All Files (*.*)|*.*||");
 
-// The Open quest dialog as a person meets it, on Qt's own dialog so that it
-// runs without a desktop.
+// A file whose name holds a byte that is not UTF-8, made by its bytes.
+void MakeFileByBytes(const CTempBase& base, const QByteArray& relative)
+{
+    const int fd = ::open((QFile::encodeName(base.root) + '/' + relative).constData(), O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+}
+
+// The Open quest dialog as a person meets it.
 struct OpenQuestDialog : ::testing::Test {
     CTempBase base;
-    QFileDialog dialog;
+    CFileChooserDlg dialog;
     OpenQuestDialog()
     {
         base.Write(QStringLiteral("save\\Demo.qss"), "Vantraglen Tessellmancery Map File\r\n");
         base.Write(QStringLiteral("save\\README"), "no dot in this name");
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        MakeFileByBytes(base, "save/Caf\xe9.qss");
         SetUpOpenFileDialog(dialog, QStringLiteral("*.qss"), QStringLiteral("save\\*.qss"), kQssFilter);
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
     QLineEdit* NameField() { return dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
-    QStringList Listed()
-    {
-        QListView* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
-        QStringList names;
-        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
-            names << list->model()->index(row, 0, list->rootIndex()).data().toString();
-        return names;
-    }
+    QStringList Listed() { return dialog.ListedNames(); }
 };
 } // namespace
 
 TEST_F(OpenQuestDialog, StartsInTheSaveFolderWithTheInitialName)
 {
-    EXPECT_EQ(QDir(base.Path(QStringLiteral("save"))).absolutePath(), dialog.directory().absolutePath());
+    EXPECT_EQ(QDir(base.Path(QStringLiteral("save"))).absolutePath(), dialog.Folder());
     ASSERT_NE(nullptr, NameField());
     EXPECT_EQ(QStringLiteral("*.qss"), NameField()->text());
     const QComboBox* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
@@ -60,31 +63,52 @@ TEST_F(OpenQuestDialog, ANameTypedWithoutExtensionOpensItsMapFile)
 {
     // A message the dialog shows instead ("File not found") is read and closed.
     QStringList boxes;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-                boxes << box->text();
-                box->done(QMessageBox::Ok);
-            }
+    SetMessageShower([&](QWidget*, const QString& text, const QString&, QMessageBox::StandardButtons) {
+        boxes << text;
+        return int(QMessageBox::Ok);
     });
-    closer.start(50);
     NameField()->setFocus();
     NameField()->clear();
     QTest::keyClicks(NameField(), QStringLiteral("Demo"));
     QTest::keyClick(NameField(), Qt::Key_Return);
+    SetMessageShower({});
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(QDialog::Accepted, dialog.result());
-    EXPECT_EQ(QStringList{base.Path(QStringLiteral("save\\Demo.qss"))}, dialog.selectedFiles());
+    EXPECT_EQ(base.Path(QStringLiteral("save\\Demo.qss")), dialog.SelectedFile());
 }
 
 TEST_F(OpenQuestDialog, AllFilesListsNamesWithoutADot)
 {
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed().contains(QStringLiteral("Demo.qss")); }, 5000));
+    EXPECT_TRUE(Listed().contains(QStringLiteral("Demo.qss")));
     EXPECT_FALSE(Listed().contains(QStringLiteral("README")));
-    dialog.selectNameFilter(dialog.nameFilters().at(1));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Listed().contains(QStringLiteral("README")); }, 5000))
-        << Listed().join(QLatin1Char(' ')).toStdString();
+    dialog.SelectFilter(dialog.FilterNames().at(1));
+    EXPECT_TRUE(Listed().contains(QStringLiteral("README"))) << Listed().join(QLatin1Char(' ')).toStdString();
+}
+
+// Qt's own dialog never lists a name that is not UTF-8; this one lists it,
+// shows it as Latin-1 and gives back its bytes.
+TEST_F(OpenQuestDialog, ListsAMapFileWhoseNameIsNotUtf8AndReturnsItsBytes)
+{
+    const QString kept = DecodeText("Caf\xe9.qss");
+    ASSERT_TRUE(Listed().contains(kept)) << Listed().join(QLatin1Char(' ')).toStdString();
+    QListWidget* list = dialog.findChild<QListWidget*>(QStringLiteral("listView"));
+    const QList<QListWidgetItem*> shown = list->findItems(QStringLiteral("Caf\u00e9.qss"), Qt::MatchExactly);
+    ASSERT_EQ(1, shown.size());
+    list->setCurrentItem(shown[0]);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(QDialog::Accepted, dialog.result());
+    EXPECT_EQ(QByteArray(QFile::encodeName(base.root) + "/save/Caf\xe9.qss"), EncodeText(dialog.SelectedFile()));
+}
+
+TEST(FileChooser, TheAddFileDialogOfTheEntityManagerListsAnEntityWhoseNameIsNotUtf8)
+{
+    CTempBase base;
+    MakeFileByBytes(base, "entities/caf\xe9.ves");
+    CFileChooserDlg dialog;
+    SetUpOpenFileDialog(dialog, QStringLiteral("*.ves"), QStringLiteral("entities\\*.ves"),
+                        QStringLiteral("Script files (*.ves)|*.ves|All Files (*.*)|*.*||"));
+    // The "amx" folder first, then the script.
+    EXPECT_EQ((QStringList{QStringLiteral("amx"), DecodeText("caf\xe9.ves")}), dialog.ListedNames());
 }
 
 TEST(WidgetUi, TurnsFiltersIntoQtFilters)

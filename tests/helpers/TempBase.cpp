@@ -1,6 +1,8 @@
 #include "helpers/TempBase.h"
 
 #include "support/paths/Globals.h"
+#include "support/io/NativeFile.h"
+#include "support/io/NativeFolders.h"
 #include "support/paths/LogicalPath.h"
 
 #include <QDir>
@@ -73,8 +75,9 @@ QString CTempBase::Path(const QString& logical) const
 
 QByteArray CTempBase::Read(const QString& logical) const
 {
-    QFile file(Path(logical));
-    if (!file.open(QIODevice::ReadOnly))
+    // By the bytes of its name, which need not be UTF-8.
+    QFile file;
+    if (!OpenNativeFile(file, Path(logical), QIODevice::ReadOnly))
         return QByteArray("<missing>");
     return file.readAll();
 }
@@ -90,7 +93,7 @@ void CTempBase::Write(const QString& logical, const QByteArray& bytes) const
 
 bool CTempBase::Exists(const QString& logical) const
 {
-    return QFileInfo::exists(Path(logical));
+    return NativePathExists(Path(logical));
 }
 
 QStringList CTempBase::Listing() const

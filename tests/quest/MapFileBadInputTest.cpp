@@ -52,31 +52,43 @@ const QString kInvalid = QStringLiteral("Invalid Map File|save\\Forest.qss");
 const QString kBefore = QStringLiteral("cells[2-1/1] groups[0:256,96,384,192,0,''] props[160,120,Untitled Quest,0,1]");
 const QString kDefaults = QStringLiteral("props[0,0,Untitled Quest,0,0]");
 
+// What the editor says of a map file cut short, as it loads what there is.
+QString Early(int line, const QString& field)
+{
+    return QStringLiteral("The map file ends early at line %1, before %2.\nWhat is missing was read as 0 or empty. "
+                          "Check the quest's properties and groups, then save the quest to write the map file "
+                          "whole; until then it is not built.|save\\Forest.qss")
+        .arg(line)
+        .arg(field);
+}
+
 std::vector<BadMapRow> Rows()
 {
     const QByteArray longName(100, 'm');
     return {
         {"truncated inside a cell record", Lines({M, "2", "2", "1"}),
-         QStringLiteral("cells[2-1/0] groups[] ") + kDefaults, ""},
+         QStringLiteral("cells[2-1/0] groups[] ") + kDefaults, Early(4, "a cell record's inside flag")},
         {"truncated inside a group record", Lines({M, "1", "2", "1", "1", "1", "5", "0", "0"}),
-         QStringLiteral("cells[2-1/1] groups[5:0,0,0,0,0,''] ") + kDefaults, ""},
+         QStringLiteral("cells[2-1/1] groups[5:0,0,0,0,0,''] ") + kDefaults, Early(9, "a group record's right edge")},
         {"overlong string line keeps the fields after it in place",
          Lines({M, "0", "1", "3", "0", "0", "128", "96", "9", longName, "160", "120", "Name", "1", "0"}),
          QStringLiteral("cells[] groups[3:0,0,128,96,9,'%1'] props[160,120,Name,1,0]").arg(QString(62, QLatin1Char('m'))),
          ""},
         {"overlong number line", Lines({M, "0", "0", "1" + QByteArray(40, '0'), "   -7", "N", "1", "1"}),
          QStringLiteral("cells[] groups[] props[2147483647,-7,N,1,1]"), ""},
-        {"magic line only", Lines({M}), QStringLiteral("cells[] groups[] ") + kDefaults, ""},
+        {"magic line only", Lines({M}), QStringLiteral("cells[] groups[] ") + kDefaults,
+         Early(1, "the count of screens")},
         {"empty file", "", kBefore, kInvalid},
         {"counts of -1", Lines({M, "-1", "-1", "10", "20", "Name", "1", "0"}),
          QStringLiteral("cells[] groups[] props[10,20,Name,1,0]"), ""},
         {"counts of 0", Lines({M, "0", "0", "10", "20", "Name", "0", "1"}),
          QStringLiteral("cells[] groups[] props[10,20,Name,0,1]"), ""},
         {"2,000,000,000 cells end with the file", Lines({M, "2000000000", "2", "1", "1"}),
-         QStringLiteral("cells[2-1/1] groups[] ") + kDefaults, ""},
+         QStringLiteral("cells[2-1/1] groups[] ") + kDefaults, Early(5, "cell record 2 of 2000000000")},
         {"2,000,000,000 groups end with the file",
          Lines({M, "0", "2000000000", "4", "0", "0", "128", "96", "0", "theme.mid"}),
-         QStringLiteral("cells[] groups[4:0,0,128,96,0,'theme.mid'] ") + kDefaults, ""},
+         QStringLiteral("cells[] groups[4:0,0,128,96,0,'theme.mid'] ") + kDefaults,
+         Early(10, "group record 2 of 2000000000")},
         {"non-numeric numbers", Lines({M, "x1", "abc", "12abc", "  -34", "Name", "+1", "one"}),
          QStringLiteral("cells[] groups[] props[12,-34,Name,1,0]"), ""},
         {"NUL bytes end a line's text", Lines({M, "0", "0", QByteArray("1\0" "9", 3), "2", QByteArray("Fo\0rest", 7), "1", "1"}),
@@ -257,3 +269,28 @@ TEST(MapFileBadInputTest, TheLargestGroupIdThereIsLeavesTheNextGroupAnUnusedId)
 }
 
 } // namespace
+
+// The build neither packs nor rewrites a map file it read only in part; once
+// the person has saved the quest as the editor shows it, it builds.
+TEST(MapFileBadInputTest, AMapFileThatEndsEarlyIsBuiltOnlyOnceSaved)
+{
+    CTempBase base(true);
+    ASSERT_TRUE(base.CopyShippedWorkspace());
+    const QString path = QStringLiteral("save\\Demo.qss");
+    const QByteArray cut = base.Read(path).split('\n').mid(0, 37).join('\n') + '\n';
+    base.Write(path, cut);
+    CFakeUi ui;
+    CQuest quest(ui, ui, ui);
+    quest.files.LoadMapFile(path, QStringLiteral("Demo"));
+    ui.messages.clear();
+    EXPECT_EQ(0, quest.build.BuildQuest(true));
+    ASSERT_EQ(1u, ui.messages.size());
+    EXPECT_EQ(QStringLiteral("The map file ends early at line 37, before the quest's full name.\nSave the quest to "
+                             "write the map file whole, then build again."),
+              ui.messages[0].text);
+    EXPECT_EQ(path, ui.messages[0].caption);
+    EXPECT_EQ(cut, base.Read(path));
+    EXPECT_FALSE(base.Exists(QStringLiteral("output\\Demo.qst")));
+    ASSERT_TRUE(quest.files.SaveMapFile());
+    EXPECT_EQ(1, quest.build.BuildQuest(false));
+}

@@ -238,14 +238,17 @@ TEST_F(BuildFixture, MissingPiecesAreReportedAndNeverCalledSuccess)
 
     ui.messages.clear();
     base.Write(QStringLiteral("questdata\\Trail\\screens\\1-0.lnd"), "0\r\n0\r\n");
-    QDir(base.Path(QStringLiteral("output\\temp"))).removeRecursively(); // the lists cannot be written
+    // A file where the lists' folder belongs: the build makes a missing
+    // folder, but cannot make this one.
+    QDir(base.Path(QStringLiteral("output\\temp"))).removeRecursively();
+    base.Write(QStringLiteral("output\\temp"), "");
     EXPECT_EQ(0, quest.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size()); // a failed build always says why
     EXPECT_EQ(QStringLiteral("Couldn't create the list file for the engine"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("output\\temp\\entities.txt"), ui.messages[0].caption);
 
     ui.messages.clear();
-    QDir().mkpath(base.Path(QStringLiteral("output\\temp")));
+    QFile::remove(base.Path(QStringLiteral("output\\temp")));
     QDir(base.Path(QStringLiteral("output"))).mkdir(QStringLiteral("Trail.qst")); // a folder where the file goes
     EXPECT_EQ(0, quest.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());

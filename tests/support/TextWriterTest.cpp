@@ -1,6 +1,7 @@
 #include "helpers/TempBase.h"
 #include "support/io/LineHelpers.h"
 #include "support/io/TextCodec.h"
+#include "support/io/NativeFolders.h"
 #include "support/io/TextFile.h"
 
 #include <QDir>
@@ -59,9 +60,15 @@ TEST(TextFile, ANameThatIsNotUtf8IsReadByItsBytesAndNeverWrittenUnderAnotherName
     QByteArray line;
     EXPECT_TRUE(reader.GetWholeLine(line, 64));
     EXPECT_EQ(line, QByteArray("line"));
-    // Qt would write the name as UTF-8, another name; the writer refuses.
+    // Qt would write the name as UTF-8, another name; the writer writes it
+    // under its own bytes, whole or not at all.
     CTextWriter writer;
-    EXPECT_FALSE(writer.Open(DecodeText("caf\xe9.txt")));
-    EXPECT_FALSE(writer.Commit());
+    ASSERT_TRUE(writer.Open(DecodeText("caf\xe9.txt")));
+    writer.Line(QByteArray("new"));
+    EXPECT_EQ(line, QByteArray("line")); // nothing is in place before the commit
+    EXPECT_EQ(base.Read(DecodeText("caf\xe9.txt")), QByteArray("line\r\n"));
+    EXPECT_TRUE(writer.Commit());
+    EXPECT_EQ(base.Read(DecodeText("caf\xe9.txt")), QByteArray("new\r\n"));
     EXPECT_NE(::access((QFile::encodeName(base.root) + "/caf\xef\xbf\xbd.txt").constData(), F_OK), 0);
+    EXPECT_EQ(ListNativeFolder(base.root).size(), 1u); // no temporary file left beside it
 }

@@ -151,7 +151,8 @@ TEST(TessellMapImage, EmptyCellsAreTheDesignersBlocksAndLargeMapsTellTheirProgre
     // Screens at (0, 0) and (10, 10): 121 cells, of which 119 are empty.
     base.Write(QStringLiteral("save\\Wide.qss"), "Vantraglen Tessellmancery Map File\r\n2\r\n0\r\n0\r\n0\r\n10\r\n10\r\n"
                                                  "0\r\n0\r\n160\r\n120\r\nWide\r\n0\r\n1\r\n");
-    base.Write(QStringLiteral("save\\Bare.qss"), "Vantraglen Tessellmancery Map File\r\n0\r\n0\r\n");
+    base.Write(QStringLiteral("save\\Bare.qss"),
+               "Vantraglen Tessellmancery Map File\r\n0\r\n0\r\n160\r\n120\r\nBare\r\n0\r\n1\r\n");
     for (const char* cell : {"0-0", "10-10"})
         base.Write(QStringLiteral("questdata\\Wide\\screens\\%1.bmp").arg(QLatin1String(cell)), "1234\r\n");
 
@@ -176,7 +177,7 @@ TEST(TessellMapImage, EmptyCellsAreTheDesignersBlocksAndLargeMapsTellTheirProgre
     } failures[] = {
         {{"map-image", "Bare", "bare.png"}, 1, "save\\Bare.qss: The map holds no screen, no map image made\n"},
         {{"map-image", "Wide", "no/such/folder/wide.png"}, 1, "[100/121] cells drawn\nCouldn't write the map image no/such/folder/wide.png: "},
-        {{"map-image", "Wide"}, 2, "usage: tessell map-image QUEST FILE.png [--full]"},
+        {{"map-image", "Wide"}, 2, "tessell: too few names\nusage: tessell map-image [--full] QUEST FILE"},
     };
     for (const auto& f : failures) {
         run = Tessell(base, f.args);

@@ -7,15 +7,18 @@
 
 #include <cstdio>
 
+// Names come out as the bytes they were read as; the rest is UTF-8.
 void PrintError(const QString& line)
 {
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    const QByteArray bytes = EncodeText(line) + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
 }
 
 void PrintOut(const QString& line)
 {
-    std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    const QByteArray bytes = EncodeText(line) + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
 }
 

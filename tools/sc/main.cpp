@@ -10,6 +10,11 @@
 // embryo_cc cannot be run, ERRORS gets one "Fatal" line saying so and the exit
 // code is 2, so the reason shows in the editor's errors dialog.
 // Any other Small compiler placed in compiler/ as sc can take its place.
+//
+// File names are bytes: every argument, path and diagnostic is kept here as
+// the bytes it came as (each byte one Latin-1 character of a QString), so a
+// name that is not UTF-8 reaches embryo_cc, and comes back in the error
+// file, unchanged.
 #include "Diagnostics.h"
 
 #include <QCoreApplication>
@@ -19,7 +24,21 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+#endif
 
 namespace {
 
@@ -28,9 +47,152 @@ constexpr int kErrors = 2;
 constexpr int kUsage = 3;
 const char kEmbryo[] = "embryo_cc";
 
+// The bytes a kept string stands for.
+QByteArray Bytes(const QString& text)
+{
+    return text.toLatin1();
+}
+
+QString FromBytes(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+
 void Print(const QString& line)
 {
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", Bytes(line).constData());
+}
+
+bool IsFolder(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return ::stat(Bytes(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+#else
+    return QFileInfo(path).isDir();
+#endif
+}
+
+bool IsFile(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return ::stat(Bytes(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+#else
+    return QFileInfo(path).isFile();
+#endif
+}
+
+// The arguments after the program's name, as their bytes.
+QStringList Arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
+{
+#ifdef Q_OS_UNIX
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << FromBytes(QByteArray(argv[i]));
+    return arguments;
+#else
+    return QCoreApplication::arguments().mid(1);
+#endif
+}
+
+QString CurrentFolder()
+{
+#ifdef Q_OS_UNIX
+    QByteArray buffer(4096, '\0');
+    if (::getcwd(buffer.data(), size_t(buffer.size())))
+        return FromBytes(QByteArray(buffer.constData()));
+#endif
+    return FromBytes(QFile::encodeName(QDir::currentPath()));
+}
+
+// What running embryo_cc gave: whether it started (and why not), whether it
+// ended normally, its exit code and what it printed.
+struct CompilerRun {
+    bool started = false;
+    QString whyNot;
+    bool normalExit = false;
+    int exitCode = 0;
+    QByteArray errorText;
+    QByteArray outputText;
+};
+
+#ifdef Q_OS_UNIX
+// The output of the compiler goes to a temporary file each, read once it ends.
+int TemporaryFile(QByteArray& name)
+{
+    const char* folder = std::getenv("TMPDIR");
+    name = QByteArray(folder && *folder ? folder : "/tmp") + "/sc-XXXXXX";
+    return ::mkstemp(name.data());
+}
+
+QByteArray ReadAndRemove(int fd, const QByteArray& name)
+{
+    QByteArray text;
+    ::lseek(fd, 0, SEEK_SET);
+    char buffer[4096];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+        text.append(buffer, qsizetype(got));
+    ::close(fd);
+    ::unlink(name.constData());
+    return text;
+}
+#endif
+
+CompilerRun RunCompiler(const QString& compiler, const QStringList& arguments)
+{
+    CompilerRun run;
+#ifdef Q_OS_UNIX
+    std::vector<QByteArray> storage{Bytes(compiler)};
+    for (const QString& a : arguments)
+        storage.push_back(Bytes(a));
+    std::vector<char*> argv;
+    for (QByteArray& a : storage)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    QByteArray errorName, outputName;
+    const int errorFd = TemporaryFile(errorName);
+    const int outputFd = TemporaryFile(outputName);
+    if (errorFd < 0 || outputFd < 0) {
+        run.whyNot = QStringLiteral("no temporary file for its output");
+        return run;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, errorFd, STDERR_FILENO);
+    pid_t pid = 0;
+    const int failed = posix_spawn(&pid, storage[0].constData(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed == 0) {
+        run.started = true;
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        run.normalExit = WIFEXITED(status);
+        run.exitCode = run.normalExit ? WEXITSTATUS(status) : 0;
+    } else {
+        run.whyNot = QString::fromLocal8Bit(std::strerror(failed));
+    }
+    run.errorText = ReadAndRemove(errorFd, errorName);
+    run.outputText = ReadAndRemove(outputFd, outputName);
+#else
+    QProcess process;
+    process.start(compiler, arguments);
+    if (!process.waitForStarted(-1)) {
+        run.whyNot = process.errorString();
+        return run;
+    }
+    run.started = true;
+    process.waitForFinished(-1);
+    run.normalExit = process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.errorText = process.readAllStandardError();
+    run.outputText = process.readAllStandardOutput();
+#endif
+    return run;
 }
 
 int Usage(const QString& why)
@@ -108,13 +270,21 @@ bool WriteErrorFile(const QString& path, const QStringList& lines)
 {
     if (path.isEmpty())
         return true;
+    QByteArray bytes;
+    for (const QString& l : lines)
+        bytes += Bytes(l) + "\r\n";
+#ifdef Q_OS_UNIX
+    const int fd = ::open(Bytes(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == ssize_t(bytes.size());
+    return ::close(fd) == 0 && written;
+#else
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    QByteArray bytes;
-    for (const QString& l : lines)
-        bytes += l.toUtf8() + "\r\n";
     return file.write(bytes) == bytes.size();
+#endif
 }
 
 } // namespace
@@ -123,11 +293,11 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     CommandLine line;
-    const QString problem = Parse(QCoreApplication::arguments().mid(1), line);
+    const QString problem = Parse(Arguments(argc, argv), line);
     if (!problem.isEmpty())
         return Usage(problem);
 
-    const QString base = QDir::currentPath();
+    const QString base = CurrentFolder();
     const QString source = Absolute(base, line.source);
     QString output = Absolute(base, line.output);
     if (output.isEmpty()) {
@@ -137,8 +307,9 @@ int main(int argc, char* argv[])
     QString include = Absolute(base, line.include);
     if (include.isEmpty()) {
         for (const QString& folder : {base + QStringLiteral("/compiler/include"),
-                                      QCoreApplication::applicationDirPath() + QStringLiteral("/include")}) {
-            if (QFileInfo(folder).isDir()) {
+                                      FromBytes(QFile::encodeName(QCoreApplication::applicationDirPath()))
+                                          + QStringLiteral("/include")}) {
+            if (IsFolder(folder)) {
                 include = folder;
                 break;
             }
@@ -156,22 +327,17 @@ int main(int argc, char* argv[])
 
     QStringList diagnostics;
     int code = kErrors;
-    const QString compiler = QStandardPaths::findExecutable(QLatin1String(kEmbryo));
-    QProcess process;
-    if (!compiler.isEmpty())
-        process.start(compiler, arguments);
-    if (compiler.isEmpty() || !process.waitForStarted(-1)) {
+    const QString compiler = FromBytes(QFile::encodeName(QStandardPaths::findExecutable(QLatin1String(kEmbryo))));
+    const CompilerRun run = compiler.isEmpty() ? CompilerRun() : RunCompiler(compiler, arguments);
+    if (!run.started) {
         const QString why = compiler.isEmpty() ? QStringLiteral("it is not installed (package libembryo-bin)")
-                                               : process.errorString();
+                                               : run.whyNot;
         diagnostics << sourceName + QStringLiteral("(0) Fatal [100]: cannot run the Small compiler \"embryo_cc\": ")
                            + why;
     } else {
-        process.waitForFinished(-1);
-        const QString errorText = QString::fromLocal8Bit(process.readAllStandardError());
-        const QString outputText = QString::fromLocal8Bit(process.readAllStandardOutput());
         QStringList others;
-        for (const QString& text : {errorText, outputText}) {
-            for (const QString& l : text.split(QLatin1Char('\n'))) {
+        for (const QByteArray& text : {run.errorText, run.outputText}) {
+            for (const QString& l : FromBytes(text).split(QLatin1Char('\n'))) {
                 const QString classic = ClassicDiagnostic(l, base);
                 if (!classic.isEmpty())
                     diagnostics << classic;
@@ -179,12 +345,12 @@ int main(int argc, char* argv[])
                     others << l.trimmed();
             }
         }
-        if (process.exitStatus() != QProcess::NormalExit) {
+        if (!run.normalExit) {
             diagnostics << sourceName + QStringLiteral("(0) Fatal [100]: the Small compiler \"embryo_cc\" stopped "
                                                        "unexpectedly");
             code = kErrors;
         } else {
-            code = process.exitCode();
+            code = run.exitCode;
             bool anyError = false;
             for (const QString& d : diagnostics)
                 anyError = anyError || IsErrorLine(d);
@@ -193,7 +359,7 @@ int main(int argc, char* argv[])
                                    + (others.isEmpty() ? QStringLiteral("the Small compiler failed (exit code %1)")
                                                              .arg(code)
                                                        : others.join(QLatin1Char(' ')));
-            if (code < kErrors && !QFileInfo(output).isFile()) {
+            if (code < kErrors && !IsFile(output)) {
                 diagnostics << sourceName + QStringLiteral("(0) Fatal [101]: no compiled file was written: ")
                                    + LogicalName(output, base);
                 code = kErrors;

@@ -1,8 +1,8 @@
 #include "support/io/FolderListing.h"
 
+#include "support/io/NativeFolders.h"
+
 #include <QDateTime>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <QHash>
 #include <QMultiHash>
 
@@ -30,10 +30,9 @@ QHash<QString, Listing>& Listings()
 
 QStringList EntriesIgnoringCase(const QString& folder, const QString& name)
 {
-    const QDateTime modifiedAt = QFileInfo(folder).lastModified();
-    if (!modifiedAt.isValid())
+    const qint64 modified = NativeModifiedMs(folder);
+    if (modified < 0)
         return {};
-    const qint64 modified = modifiedAt.toMSecsSinceEpoch();
     const QString folded = name.toCaseFolded();
     QHash<QString, Listing>& listings = Listings();
     const auto kept = listings.constFind(folder);
@@ -42,11 +41,9 @@ QStringList EntriesIgnoringCase(const QString& folder, const QString& name)
     const qint64 readAt = QDateTime::currentMSecsSinceEpoch();
     Listing listing;
     listing.modified = modified;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
-    while (it.hasNext()) {
-        it.next();
-        listing.byFoldedName.insert(it.fileName().toCaseFolded(), it.fileName());
-    }
+    // Every entry, whatever bytes its name holds.
+    for (const FolderEntry& entry : ListNativeFolder(folder))
+        listing.byFoldedName.insert(entry.name.toCaseFolded(), entry.name);
     const QStringList matches = listing.byFoldedName.values(folded);
     if (modified < readAt - kSettledMs) {
         if (listings.size() >= kMaxFolders)

@@ -72,6 +72,18 @@ bool IsNativeFile(const QString& nativePath, qint64* size)
     return true;
 }
 
+bool IsSameNativeFile(const QString& first, const QString& second)
+{
+#ifdef Q_OS_UNIX
+    struct stat a, b;
+    return ::stat(NativePathBytes(first).constData(), &a) == 0 && ::stat(NativePathBytes(second).constData(), &b) == 0
+        && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+#else
+    const QString canonical = QFileInfo(first).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(second).canonicalFilePath();
+#endif
+}
+
 bool OpenLogicalFileForReading(QFile& file, const QString& logicalPath, QIODevice::OpenMode mode)
 {
     if (mode & QIODevice::WriteOnly)

@@ -18,6 +18,9 @@ bool OpenNativeFile(QFile& file, const QString& nativePath, QIODevice::OpenMode 
 // Whether the native path names a regular file; its size when it does.
 bool IsNativeFile(const QString& nativePath, qint64* size = nullptr);
 
+// Whether two native paths name the same file (through links too).
+bool IsSameNativeFile(const QString& first, const QString& second);
+
 // The same for a logical path that is only read: tried as written first, and
 // looked up ignoring letter case (NativePath) only when that fails, so a file
 // that exists as written costs no look-up beside the open or stat itself.

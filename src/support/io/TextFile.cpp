@@ -3,10 +3,12 @@
 #include "support/io/FieldLine.h"
 #include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
+#include "support/io/RawNameSaveFile.h"
 #include "support/io/TextCodec.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 
 bool CTextReader::Open(const QString& logicalPath)
@@ -45,6 +47,13 @@ void CTextReader::OpenBytes(const QByteArray& bytes)
         }
     }
     m_data.truncate(out - m_data.constData());
+}
+
+int CTextReader::LinesRead() const
+{
+    const auto feeds = std::count(m_data.constData(), m_data.constData() + m_position, '\n');
+    const bool inLine = m_position > 0 && m_data.at(m_position - 1) != '\n';
+    return int(feeds) + (inLine ? 1 : 0);
 }
 
 bool CTextReader::TakeLineWithin(QByteArray& line, int bufferSize)
@@ -131,16 +140,21 @@ CTextWriter::~CTextWriter()
 bool CTextWriter::Open(const QString& logicalPath)
 {
     const QString native = NativePath(logicalPath);
-    // QSaveFile would write a name that is not UTF-8 as another name; such a
-    // file is not written rather than written under the wrong name.
-    if (HoldsRawBytes(native)) {
-        m_file.reset();
-        return false;
-    }
-    m_file = std::make_unique<QSaveFile>(native);
+    m_file.reset();
+    m_rawNamed.reset();
     m_failed = false;
     m_written = 0;
     m_failAfter = g_failWritesAfter;
+    // QSaveFile would write a name that is not UTF-8 as another name.
+    if (HoldsRawBytes(native)) {
+        m_rawNamed = std::make_unique<CRawNameSaveFile>();
+        if (!m_rawNamed->Open(native)) {
+            m_rawNamed.reset();
+            return false;
+        }
+        return true;
+    }
+    m_file = std::make_unique<QSaveFile>(native);
     if (!m_file->open(QIODevice::WriteOnly)) {
         m_file.reset();
         return false;
@@ -150,19 +164,26 @@ bool CTextWriter::Open(const QString& logicalPath)
 
 bool CTextWriter::IsOpen() const
 {
-    return m_file != nullptr;
+    return m_file != nullptr || m_rawNamed != nullptr;
+}
+
+bool CTextWriter::Write(const QByteArray& bytes)
+{
+    if (m_rawNamed)
+        return m_rawNamed->Write(bytes);
+    return m_file->write(bytes) == bytes.size();
 }
 
 void CTextWriter::Raw(const QByteArray& bytes)
 {
-    if (!m_file || m_failed)
+    if (!IsOpen() || m_failed)
         return;
     QByteArray chunk = bytes;
     if (m_failAfter >= 0 && m_written + chunk.size() > m_failAfter) {
         chunk.truncate(int(qMax<qint64>(0, m_failAfter - m_written)));
         m_failed = true;
     }
-    if (m_file->write(chunk) != chunk.size())
+    if (!Write(chunk))
         m_failed = true;
     m_written += chunk.size();
 }
@@ -179,6 +200,11 @@ void CTextWriter::Line(const QString& text)
 
 bool CTextWriter::Commit()
 {
+    if (m_rawNamed) {
+        const bool ok = !m_failed && m_rawNamed->Commit();
+        m_rawNamed.reset();
+        return ok;
+    }
     if (!m_file)
         return false;
     bool ok = !m_failed && m_file->commit();

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class CRawNameSaveFile;
+
 // A text file opened for reading. Reading a line behaves like reading into a
 // buffer of a given size: at most size - 1 characters arrive per call, so a
 // longer line arrives in pieces; the line feed is part of the piece that ends
@@ -37,6 +39,9 @@ public:
     QByteArray Span(qint64 from, qint64 to) const { return m_data.mid(from, to - from); }
 
     bool AtEnd() const { return m_position >= m_data.size(); }
+    // How many lines have been read from, the one being read included: at the
+    // end of the file, how many lines it holds.
+    int LinesRead() const;
     qint64 Tell() const { return m_position; }
     void Seek(qint64 position) { m_position = qBound<qint64>(0, position, m_data.size()); }
 
@@ -69,7 +74,10 @@ public:
     static void FailWritesAfter(qint64 bytes);
 
 private:
+    bool Write(const QByteArray& bytes);
+
     std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<CRawNameSaveFile> m_rawNamed; // a name that is not UTF-8
     bool m_failed = false;
     qint64 m_written = 0;
     qint64 m_failAfter = -1;

@@ -1,5 +1,6 @@
 #include "support/paths/BaseDirectory.h"
 
+#include "support/io/NativeFolders.h"
 #include "support/paths/InstalledFiles.h"
 
 #include <QDir>
@@ -32,17 +33,17 @@ bool CopyTree(const QString& from, const QString& to)
 
 bool IsBaseDirectory(const QString& nativePath)
 {
-    return QFileInfo(nativePath + QStringLiteral("/questdata")).isDir();
+    return IsNativeFolder(nativePath + QStringLiteral("/questdata"));
 }
 
 BaseDirectoryChoice ChooseBaseDirectory(const QString& given)
 {
     BaseDirectoryChoice choice;
     if (!given.isEmpty()) {
-        choice.path = QDir(given).absolutePath();
+        choice.path = QDir::isAbsolutePath(given) ? given : CurrentNativeFolder() + QLatin1Char('/') + given;
         return choice;
     }
-    const QString here = QDir::currentPath();
+    const QString here = CurrentNativeFolder(); // its bytes kept, whatever they are
     const QString installed = InstalledBaseDirectory();
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (IsBaseDirectory(here) || installed.isEmpty() || userFolder.isEmpty()) {

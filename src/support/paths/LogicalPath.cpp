@@ -2,6 +2,7 @@
 
 #include "support/platform/DiagnosticLog.h"
 #include "support/io/FolderListing.h"
+#include "support/io/NativeFolders.h"
 #include "support/paths/Globals.h"
 
 #include <QDir>
@@ -81,7 +82,7 @@ QString ResolveCase(const QString& base, const QString& relative, const QString&
     QString path = base;
     for (qsizetype i = 0; i < components.size(); ++i) {
         const QString exact = path + QLatin1Char('/') + components[i];
-        if (QFileInfo::exists(exact)) {
+        if (NativePathExists(exact)) {
             path = exact;
             continue;
         }
@@ -116,7 +117,7 @@ QString NativePath(const QString& logicalPath)
         return QDir::cleanPath(path);
     const QString asWritten = JoinedToBase(path);
     // The directory scans are only for paths that do not exist as written.
-    if (QFileInfo::exists(asWritten))
+    if (NativePathExists(asWritten))
         return asWritten;
     const QString relative = QDir::cleanPath(path);
     if (relative == QLatin1String(".") || relative == QLatin1String("..")
@@ -130,7 +131,11 @@ QString RelativeNativePath(const QString& logicalPath)
     const QString native = NativePath(logicalPath);
     if (g_baseDirectory.isEmpty())
         return QDir::toNativeSeparators(native);
-    return QDir::toNativeSeparators(QDir(g_baseDirectory).relativeFilePath(native));
+    const QString relative = QDir(g_baseDirectory).relativeFilePath(native);
+    // A path outside the base directory is given whole.
+    if (relative == QLatin1String("..") || relative.startsWith(QLatin1String("../")))
+        return QDir::toNativeSeparators(native);
+    return QDir::toNativeSeparators(relative);
 }
 
 QString JoinLogical(const QString& folder, const QString& name)

@@ -20,7 +20,8 @@ QString NativePath(const QString& logicalPath);
 QString NativePathAsWritten(const QString& logicalPath);
 
 // A logical path as a program started in the base directory is given it:
-// relative to the base directory, with the platform's separators.
+// relative to the base directory, with the platform's separators (a path
+// outside the base directory whole).
 QString RelativeNativePath(const QString& logicalPath);
 
 // Joins logical path pieces with single backslashes.

@@ -159,9 +159,14 @@ QString SoundPath(const QString& sound)
     return QStringLiteral("sounds\\") + sound;
 }
 
+QString EngineListFolderPath()
+{
+    return QStringLiteral("output\\temp");
+}
+
 QString EngineListPath(const QString& fileName)
 {
-    return QStringLiteral("output\\temp\\") + fileName;
+    return EngineListFolderPath() + QLatin1Char('\\') + fileName;
 }
 
 QString ScriptEditorPath()

@@ -53,6 +53,7 @@ QString SheetFilePath(const QString& sheet);        // sprite sheets\{sheet}.spt
 QString SheetBitmapPath(const QString& sheet);      // sprite sheets\{sheet}.bmp
 QString SoundPath(const QString& sound);            // sounds\{sound}
 // The lists written for the engine during a build: output\temp\{fileName}.
+QString EngineListFolderPath();
 QString EngineListPath(const QString& fileName);
 // The external script editor.
 QString ScriptEditorPath();

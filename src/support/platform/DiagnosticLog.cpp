@@ -1,5 +1,6 @@
 #include "support/platform/DiagnosticLog.h"
 
+#include "support/io/NativeFile.h"
 #include "support/paths/LogicalPath.h"
 #include "support/io/TextCodec.h"
 
@@ -11,16 +12,16 @@ const char kLogName[] = "ErrorChk.txt";
 
 void InitLog()
 {
-    QFile file(NativePath(QLatin1String(kLogName)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QFile file;
+    if (!OpenNativeFile(file, NativePath(QLatin1String(kLogName)), QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     file.write("Tessellmancery error checking file initialised...\r\n********************\r\n");
 }
 
 void LogLine(const QString& text)
 {
-    QFile file(NativePath(QLatin1String(kLogName)));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    QFile file;
+    if (!OpenNativeFile(file, NativePath(QLatin1String(kLogName)), QIODevice::WriteOnly | QIODevice::Append))
         return;
     file.write("\r\n" + EncodeText(text));
 }

@@ -69,9 +69,14 @@ int RunAndWait(const QString& program, const QString& programName, const QString
     if (pid == 0) {
         close(report[0]);
         if (folder.isEmpty() || chdir(folder.constData()) == 0) {
-            int devnull = open("/dev/null", O_RDONLY);
-            if (devnull >= 0)
+            // What the program prints is not shown twice: its diagnostics are
+            // read from the file it writes them to.
+            int devnull = open("/dev/null", O_RDWR);
+            if (devnull >= 0) {
                 dup2(devnull, STDIN_FILENO);
+                dup2(devnull, STDOUT_FILENO);
+                dup2(devnull, STDERR_FILENO);
+            }
             execv(path.constData(), argv.pointers.data());
         }
         const int why = errno;

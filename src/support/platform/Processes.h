@@ -12,7 +12,8 @@ constexpr int kRunCrashed = -2;       // ended by a signal
 
 // Runs `program` (native path) with argv[0] = programName and the arguments, in
 // the working folder; waits for it. Returns its exit code, kRunFailedToStart or
-// kRunCrashed.
+// kRunCrashed. It reads nothing and what it prints is dropped (the compiler
+// writes its diagnostics into its error file, which is what is shown).
 int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
                const QString& workingFolder);
 
