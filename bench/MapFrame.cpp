@@ -5,8 +5,8 @@
 // ratio against its goal.
 #include "FramePeers.h"
 #include "display/Display.h"
-#include "map/MapDesigner.h"
 #include "document/UiPort.h"
+#include "map/MapDesigner.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -5,11 +5,11 @@
 #include "FramePeers.h"
 #include "ThousandScreenQuest.h"
 
+#include "document/UiPort.h"
 #include "quest/MapImage.h"
 #include "quest/QuestFiles.h"
 #include "quest/QuestMap.h"
 #include "support/paths/Globals.h"
-#include "document/UiPort.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>

@@ -5,8 +5,8 @@
 // files named in other letter case, is opened too (without a goal: every file
 // is looked up ignoring case).
 #include "FramePeers.h"
-#include "console/ConsoleUi.h"
 #include "ThousandScreenQuest.h"
+#include "console/ConsoleUi.h"
 
 #include "quest/Quest.h"
 #include "support/paths/Globals.h"

@@ -5,8 +5,8 @@
 // beside a plain copy of the back buffer's pixels in the same run.
 #include "FramePeers.h"
 #include "display/Display.h"
-#include "sheets/SheetDesigner.h"
 #include "document/UiPort.h"
+#include "sheets/SheetDesigner.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -4,8 +4,8 @@
 #include "FuzzBase.h"
 
 #include "map/MapDesigner.h"
-#include "quest/Quest.h"
 #include "quest/MapFile.h"
+#include "quest/Quest.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

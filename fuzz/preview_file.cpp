@@ -6,8 +6,8 @@
 
 #include "display/Surface.h"
 #include "quest/MapCell.h"
-#include "quest/Quest.h"
 #include "quest/PreviewReader.h"
+#include "quest/Quest.h"
 #include "screens/PreviewWriter.h"
 #include "support/paths/QuestPaths.h"
 

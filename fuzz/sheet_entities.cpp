@@ -7,11 +7,11 @@
 #include "build/NameList.h"
 #include "resources/ResourceHost.h"
 #include "resources/SheetEntityImport.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 
 namespace {
 

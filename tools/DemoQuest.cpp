@@ -9,11 +9,11 @@
 #include "screens/Screen.h"
 #include "sheets/SheetFileWriter.h"
 #include "sheets/SheetLibrary.h"
+#include "support/io/NativeFile.h"
+#include "support/io/TextFile.h"
 #include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
-#include "support/io/NativeFile.h"
-#include "support/io/TextFile.h"
 
 #include <QFile>
 

@@ -5,9 +5,9 @@
 #include "app/WidgetUi.h"
 #include "dialogs/StartDlg.h"
 #include "document/QuestDoc.h"
-#include "support/platform/DiagnosticLog.h"
 #include "support/paths/BaseDirectory.h"
 #include "support/paths/Globals.h"
+#include "support/platform/DiagnosticLog.h"
 
 
 CApplication::CApplication()

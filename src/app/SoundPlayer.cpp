@@ -1,10 +1,10 @@
 #include "app/SoundPlayer.h"
 
 #include "app/MediaBackendProbe.h"
-#include "support/paths/LogicalPath.h"
-#include "support/ui/MessagePort.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/LogicalPath.h"
+#include "support/ui/MessagePort.h"
 
 #include <QFileInfo>
 #include <QUrl>

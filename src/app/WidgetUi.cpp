@@ -20,9 +20,9 @@
 #include "dialogs/SheetPropertiesDlg.h"
 #include "dialogs/SpriteListDlg.h"
 #include "dialogs/SpritePropertiesDlg.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
-#include "support/io/TextCodec.h"
 
 #include <QApplication>
 #include <QScreen>

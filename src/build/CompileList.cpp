@@ -2,17 +2,17 @@
 
 #include "build/FileTime.h"
 #include "common/DialogResults.h"
-#include "support/platform/DiagnosticLog.h"
-#include "support/platform/LaunchEditor.h"
 #include "support/io/LineHelpers.h"
-#include "support/paths/InstalledFiles.h"
 #include "support/io/NativeFolders.h"
-#include "support/paths/LogicalPath.h"
-#include "support/platform/Processes.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
-#include "support/ui/MessagePort.h"
+#include "support/paths/InstalledFiles.h"
+#include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/platform/Processes.h"
+#include "support/ui/MessagePort.h"
 
 #include <QFile>
 

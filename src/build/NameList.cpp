@@ -1,9 +1,9 @@
 #include "build/NameList.h"
 
 #include "support/io/LineHelpers.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/QuestPaths.h"
 #include "support/ui/MessagePort.h"
 
 namespace {

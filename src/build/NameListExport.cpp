@@ -4,12 +4,12 @@
 #include "build/NameList.h"
 #include "build/VirtualArchive.h"
 #include "display/BitmapFile.h"
-#include "support/platform/DiagnosticLog.h"
-#include "support/paths/LogicalPath.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
 #include "support/ui/MessagePort.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "build/VirtualArchive.h"
 
 #include "build/FileCopy.h"
-#include "support/platform/DiagnosticLog.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
 #include "support/io/NativeFolders.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/platform/DiagnosticLog.h"
 
 #include <QFile>
 

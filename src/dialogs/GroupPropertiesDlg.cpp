@@ -1,13 +1,13 @@
 #include "dialogs/GroupPropertiesDlg.h"
 
 #include "build/NameList.h"
+#include "dialogs/DialogMessage.h"
 #include "dialogs/GroupDimensionsDlg.h"
 #include "quest/Group.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
-#include "dialogs/DialogMessage.h"
 #include "support/platform/LaunchEditor.h"
-#include "support/io/TextCodec.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -5,8 +5,8 @@
 #include "dialogs/DialogMessage.h"
 #include "quest/MapCell.h"
 #include "support/paths/Globals.h"
-#include "support/platform/LaunchEditor.h"
 #include "support/paths/QuestPaths.h"
+#include "support/platform/LaunchEditor.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -7,8 +7,8 @@
 #include "dialogs/FieldChecks.h"
 #include "sheets/DesignerSprite.h"
 #include "sheets/SheetDesigner.h"
-#include "support/io/FieldLine.h"
 #include "sheets/SheetDesignerPort.h"
+#include "support/io/FieldLine.h"
 #include "support/io/TextCodec.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "display/Display.h"
 #include "display/BitmapFile.h"
+#include "display/Display.h"
 #include "display/VectorCode.h"
 #include "support/io/NativeFile.h"
 

@@ -3,12 +3,12 @@
 #include "common/DialogResults.h"
 #include "display/Display.h"
 #include "display/LineBatch.h"
-#include "quest/MapDrawing.h"
-#include "map/MapHost.h"
-#include "quest/QuestFolder.h"
 #include "map/MapDialogPort.h"
-#include "support/ui/MessagePort.h"
+#include "map/MapHost.h"
+#include "quest/MapDrawing.h"
+#include "quest/QuestFolder.h"
 #include "support/paths/QuestPaths.h"
+#include "support/ui/MessagePort.h"
 #include "support/ui/WindowPort.h"
 
 #include <algorithm>

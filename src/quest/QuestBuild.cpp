@@ -9,13 +9,13 @@
 #include "quest/QuestFolder.h"
 #include "quest/QuestMap.h"
 #include "support/io/NativeFolders.h"
-#include "support/platform/DiagnosticLog.h"
 #include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
-#include "support/ui/MessagePort.h"
-#include "support/platform/Processes.h"
 #include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/platform/Processes.h"
 #include "support/platform/Settings.h"
+#include "support/ui/MessagePort.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,16 +2,16 @@
 
 #include "quest/MapFile.h"
 #include "quest/PreviewReader.h"
+#include "quest/QuestDialogPort.h"
 #include "quest/QuestFolder.h"
 #include "quest/QuestMap.h"
-#include "support/paths/Globals.h"
-#include "support/paths/LogicalPath.h"
-#include "quest/QuestDialogPort.h"
-#include "support/ui/MessagePort.h"
-#include "support/paths/QuestPaths.h"
-#include "support/platform/RecentFiles.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextFile.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/RecentFiles.h"
+#include "support/ui/MessagePort.h"
 #include "support/ui/WindowPort.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "quest/QuestFolder.h"
 
-#include "support/platform/DiagnosticLog.h"
-#include "support/paths/LogicalPath.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/NativeFile.h"
 #include "support/io/NativeFolders.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
 
 #include <QFile>
 

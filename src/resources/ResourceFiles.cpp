@@ -1,50 +1,43 @@
 #include "resources/ResourceFiles.h"
 
 #include "support/io/FieldLine.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
+#include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 constexpr qint64 kCopyBlock = 64 * 1024;
-
-bool IsSameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
-}
 
 } // namespace
 
 bool CopyIntoResources(const QString& chosen, const QString& destination)
 {
     const QString target = NativePath(destination);
-    if (IsSameFile(chosen, target))
+    if (IsSameNativeFile(chosen, target))
         return true;
     QFile from;
     if (!OpenNativeFile(from, chosen, QIODevice::ReadOnly))
         return false;
-    QSaveFile to(target);
-    if (!to.open(QIODevice::WriteOnly))
+    // Written whole or not at all, under the bytes of its name.
+    CTextWriter to;
+    if (!to.Open(destination))
         return false;
     while (!from.atEnd()) {
         const QByteArray block = from.read(kCopyBlock);
-        if (block.isEmpty() || to.write(block) != block.size()) {
-            to.cancelWriting();
+        if (block.isEmpty())
             return false;
-        }
+        to.Raw(block);
     }
-    return to.commit();
+    return to.Commit();
 }
 
 bool WouldReplaceOther(const QString& chosen, const QString& destination)
 {
     const QString target = NativePath(destination);
-    if (!QFileInfo(target).isFile() || IsSameFile(chosen, target))
+    if (!IsNativeFile(target) || IsSameNativeFile(chosen, target))
         return false;
     QFile from, to;
     if (!OpenNativeFile(from, chosen, QIODevice::ReadOnly) || !OpenNativeFile(to, target, QIODevice::ReadOnly))
@@ -63,10 +56,11 @@ bool WriteFromTemplate(const QString& path, const QString& templatePath)
     QFile source;
     if (!templatePath.isEmpty() && OpenLogicalFileForReading(source, templatePath))
         bytes = source.readAll();
-    QSaveFile file(NativePath(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    CTextWriter file;
+    if (!file.Open(path))
         return false;
-    return file.commit();
+    file.Raw(bytes);
+    return file.Commit();
 }
 
 bool FitsSoundName(const QString& fileName)

@@ -2,13 +2,13 @@
 
 #include "resources/ResourceFiles.h"
 #include "resources/ResourceHost.h"
-#include "resources/SheetEntityImport.h"
-#include "support/platform/LaunchEditor.h"
-#include "support/paths/LogicalPath.h"
-#include "support/ui/MessagePort.h"
-#include "support/io/NativeFile.h"
-#include "support/paths/QuestPaths.h"
 #include "resources/ResourceManagerPort.h"
+#include "resources/SheetEntityImport.h"
+#include "support/io/NativeFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/ui/MessagePort.h"
 
 #include "support/io/TextCodec.h"
 

@@ -3,16 +3,16 @@
 #include "build/NameList.h"
 #include "resources/ResourceFiles.h"
 #include "resources/ResourceHost.h"
-#include "resources/TreeList.h"
-#include "support/platform/DiagnosticLog.h"
-#include "support/io/FieldLine.h"
-#include "support/paths/LogicalPath.h"
-#include "support/ui/MessagePort.h"
-#include "support/io/NativeFile.h"
-#include "support/paths/QuestPaths.h"
 #include "resources/ResourceManagerPort.h"
+#include "resources/TreeList.h"
+#include "support/io/FieldLine.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/ui/MessagePort.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,10 +1,10 @@
 #include "resources/TreeList.h"
 
 #include "resources/TreeImages.h"
-#include "support/platform/DiagnosticLog.h"
 #include "support/io/FieldLine.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/platform/DiagnosticLog.h"
 #include "support/ui/MessagePort.h"
 
 #include <QStandardItem>

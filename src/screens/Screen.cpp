@@ -5,9 +5,9 @@
 #include "screens/ScreenFile.h"
 #include "screens/ScreenScript.h"
 #include "sheets/SheetLibrary.h"
+#include "support/io/TextFile.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
-#include "support/io/TextFile.h"
 #include "support/ui/MessagePort.h"
 
 #include <algorithm>

@@ -1,14 +1,14 @@
 #include "screens/ScreenDesigner.h"
 
 #include "display/Display.h"
+#include "screens/ScreenDesignerPort.h"
 #include "screens/ScreenHost.h"
 #include "sheets/SheetLibrary.h"
 #include "support/paths/Globals.h"
-#include "support/platform/LaunchEditor.h"
-#include "support/ui/MessagePort.h"
 #include "support/paths/QuestPaths.h"
-#include "screens/ScreenDesignerPort.h"
+#include "support/platform/LaunchEditor.h"
 #include "support/platform/Settings.h"
+#include "support/ui/MessagePort.h"
 #include "support/ui/WindowPort.h"
 
 #include <algorithm>

@@ -4,9 +4,9 @@
 #include "common/VirtualKeys.h"
 #include "display/Display.h"
 #include "screens/ScreenDesigner.h"
+#include "screens/ScreenDesignerPort.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
-#include "screens/ScreenDesignerPort.h"
 #include "support/io/TextCodec.h"
 
 #include <algorithm>

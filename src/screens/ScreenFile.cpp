@@ -1,8 +1,8 @@
 #include "screens/ScreenFile.h"
 
 #include "screens/Screen.h"
-#include "support/io/FieldLine.h"
 #include "sheets/SheetLibrary.h"
+#include "support/io/FieldLine.h"
 #include "support/io/LineHelpers.h"
 #include "support/io/TextFile.h"
 

@@ -1,9 +1,9 @@
 #include "screens/ScreenScript.h"
 
 #include "support/io/NativeFile.h"
+#include "support/io/TextFile.h"
 #include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
-#include "support/io/TextFile.h"
 
 #include <QFile>
 

@@ -4,13 +4,14 @@
 #include "common/MenuId.h"
 #include "display/Display.h"
 #include "sheets/DesignerSheetFile.h"
+#include "sheets/SheetDesignerPort.h"
 #include "sheets/SheetFileWriter.h"
 #include "sheets/SheetHost.h"
-#include "support/paths/LogicalPath.h"
-#include "support/ui/MessagePort.h"
-#include "support/paths/QuestPaths.h"
-#include "sheets/SheetDesignerPort.h"
+#include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
+#include "support/ui/MessagePort.h"
 #include "support/ui/WindowPort.h"
 
 #include <QFile>
@@ -62,8 +63,8 @@ void CSheetDesigner::Open(const QString& name)
     title.clear();
     dragging = 0;
     drag = CRect{-5, -5, -5, -5};
-    QFile file(NativePath(SheetFilePath(name)));
-    if (file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (OpenLogicalFileForReading(file, SheetFilePath(name)))
         ReadDesignerSheet(file.readAll(), title, sprites, animations);
 }
 

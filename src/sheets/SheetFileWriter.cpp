@@ -2,10 +2,10 @@
 
 #include "support/io/FieldLine.h"
 #include "support/io/LineHelpers.h"
-#include "support/paths/LogicalPath.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 #include "support/ui/MessagePort.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "sheets/SheetLibrary.h"
 
 #include "support/io/FieldLine.h"
-#include "support/paths/LogicalPath.h"
-#include "support/paths/QuestPaths.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
+#include "support/paths/QuestPaths.h"
 #include "support/ui/MessagePort.h"
 
 CSheetLibrary::CSheetLibrary(CDisplay* display, CMessagePort& ui) : m_display(display), m_ui(ui)

@@ -2,9 +2,9 @@
 
 #include "display/Display.h"
 #include "sheets/SheetFileReader.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
 #include "support/ui/MessagePort.h"
 
 int CSpriteSheet::Load(const QString& sheetName, CDisplay* display, CMessagePort& ui)

@@ -11,9 +11,9 @@
 #include "build/FileTime.h"
 #include "build/NameList.h"
 #include "build/ScriptErrors.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
-#include "support/io/TextCodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,8 +8,8 @@
 #include "build/NameList.h"
 #include "build/NameListExport.h"
 #include "build/VirtualArchive.h"
-#include "support/paths/Globals.h"
 #include "support/io/TextFile.h"
+#include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
 
 #include <QDir>

@@ -13,8 +13,8 @@
 #include "helpers/TempBase.h"
 #include "quest/Group.h"
 #include "quest/QuestProperties.h"
-#include "support/paths/Globals.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/Globals.h"
 
 #include <QApplication>
 #include <QClipboard>

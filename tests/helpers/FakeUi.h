@@ -1,8 +1,8 @@
 #pragma once
 // A scripted stand-in for the person at the editor: records every message box
 // and dialog the core asks for, and answers from queues the test fills.
-#include "helpers/QtPrinters.h"
 #include "document/UiPort.h"
+#include "helpers/QtPrinters.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "helpers/TempBase.h"
 
-#include "support/paths/Globals.h"
 #include "support/io/NativeFile.h"
 #include "support/io/NativeFolders.h"
+#include "support/paths/Globals.h"
 #include "support/paths/LogicalPath.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 #include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "map/MapDesigner.h"
-#include "quest/Quest.h"
 #include "quest/PreviewReader.h"
-#include "support/paths/Globals.h"
+#include "quest/Quest.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 

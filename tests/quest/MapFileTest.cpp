@@ -1,9 +1,9 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
-#include "quest/Quest.h"
 #include "quest/MapFile.h"
-#include "support/paths/Globals.h"
+#include "quest/Quest.h"
 #include "support/io/TextFile.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "display/Surface.h"
 #include "helpers/TempBase.h"
 #include "quest/PreviewReader.h"
-#include "support/paths/Globals.h"
 #include "support/io/LineHelpers.h"
 #include "support/io/TextFile.h"
+#include "support/paths/Globals.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 #include "helpers/FileBytes.h"
 #include "helpers/TempBase.h"
 #include "quest/Quest.h"
+#include "support/io/TextFile.h"
 #include "support/paths/Globals.h"
 #include "support/platform/Settings.h"
-#include "support/io/TextFile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "helpers/TempBase.h"
 
 #include "resources/TreeList.h"
-#include "support/paths/Globals.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 #include <QStandardItemModel>

@@ -4,8 +4,8 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
 #include "resources/TreeList.h"
-#include "support/paths/Globals.h"
 #include "support/io/TextFile.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 #include <QStandardItemModel>

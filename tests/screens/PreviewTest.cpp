@@ -1,7 +1,7 @@
 #include "screens/ScreenFixture.h"
 
-#include "quest/Quest.h"
 #include "quest/PreviewReader.h"
+#include "quest/Quest.h"
 #include "screens/PreviewWriter.h"
 #include "screens/ScreenScript.h"
 

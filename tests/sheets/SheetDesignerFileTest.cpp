@@ -3,6 +3,11 @@
 #include "sheets/DesignerSheetFile.h"
 #include "sheets/SheetDesignerFixture.h"
 #include "sheets/SpriteSheet.h"
+#include "support/io/TextCodec.h"
+
+#include <QFile>
+
+#include <cstdio>
 
 namespace {
 const QByteArray kTitle = Lines({"Meadow"});
@@ -241,4 +246,22 @@ TEST_F(SheetDesignerTest, ATypedTitleIsCutBetweenCharactersToTheFilesSixtyThreeB
         designer.Save();
         EXPECT_EQ(character.repeated(63 / character.toUtf8().size()).toUtf8(), SheetFile().split('\r').at(0));
     }
+}
+
+TEST_F(SheetDesignerTest, ASheetWhoseNameIsNotUtf8OpensAndSavesByItsBytes)
+{
+    WriteSheetFile(kTitle + Block("[BACKGROUND]\r\n", "tree", {"0", "0", "8", "8", "", "FALSE", "255", "[EE]"}));
+    const QByteArray folder = QFile::encodeName(base.Path(QStringLiteral("sprite sheets"))) + '/';
+    for (const char* extension : {".bmp", ".spt"})
+        ASSERT_EQ(0, ::rename((folder + "meadow" + extension).constData(),
+                              (folder + "m\xe9" "adow" + extension).constData()));
+    designer.Open(DecodeText("m\xe9" "adow"));
+    ASSERT_NE(designer.surface, nullptr);
+    ASSERT_EQ(Codes(), QByteArrayList{"tree"});
+    designer.title = "Moor";
+    ASSERT_EQ(designer.Save(), CSheetDesigner::SaveResult::Saved);
+    QFile saved;
+    ASSERT_TRUE(saved.open(::fopen((folder + "m\xe9" "adow.spt").constData(), "rb"), QIODevice::ReadOnly,
+                           QFileDevice::AutoCloseHandle));
+    EXPECT_TRUE(saved.readAll().startsWith("Moor\r\n[BACKGROUND]\r\ntree\r\n"));
 }

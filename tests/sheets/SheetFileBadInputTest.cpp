@@ -6,8 +6,8 @@
 #include "sheets/SheetFixture.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
-#include "support/paths/Globals.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/Globals.h"
 
 #include <QDir>
 

@@ -1,12 +1,12 @@
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
-#include "support/platform/DiagnosticLog.h"
-#include "support/paths/Globals.h"
-#include "support/platform/LaunchEditor.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
-#include "support/platform/Processes.h"
+#include "support/paths/Globals.h"
+#include "support/paths/LogicalPath.h"
 #include "support/paths/QuestPaths.h"
+#include "support/platform/DiagnosticLog.h"
+#include "support/platform/LaunchEditor.h"
+#include "support/platform/Processes.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "helpers/TempBase.h"
 #include "support/io/LineHelpers.h"
-#include "support/io/TextCodec.h"
 #include "support/io/NativeFolders.h"
+#include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
 
 #include <QDir>

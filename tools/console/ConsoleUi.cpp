@@ -1,9 +1,9 @@
 #include "console/ConsoleUi.h"
 
 #include "build/ScriptErrors.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "support/io/NativeFile.h"
 
-#include "support/paths/LogicalPath.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QFileInfo>
 

@@ -1,10 +1,10 @@
 #include "support/io/TextFile.h"
 
 #include "support/io/FieldLine.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/NativeFile.h"
 #include "support/io/RawNameSaveFile.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QFile>
 

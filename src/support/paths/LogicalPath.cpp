@@ -1,9 +1,9 @@
 #include "support/paths/LogicalPath.h"
 
-#include "support/platform/DiagnosticLog.h"
 #include "support/io/FolderListing.h"
 #include "support/io/NativeFolders.h"
 #include "support/paths/Globals.h"
+#include "support/platform/DiagnosticLog.h"
 
 #include <QDir>
 #include <QFileInfo>

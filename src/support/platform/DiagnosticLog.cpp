@@ -1,8 +1,8 @@
 #include "support/platform/DiagnosticLog.h"
 
 #include "support/io/NativeFile.h"
-#include "support/paths/LogicalPath.h"
 #include "support/io/TextCodec.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QFile>
 
