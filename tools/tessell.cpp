@@ -11,8 +11,10 @@
 #include "console/ConsoleUi.h"
 
 #include "support/io/NativeFolders.h"
+#include "support/paths/BaseDirectory.h"
 #include "support/paths/Globals.h"
 #include "support/platform/Arguments.h"
+#include "support/platform/Settings.h"
 
 #include <QCoreApplication>
 
@@ -36,7 +38,9 @@ const Command kCommands[] = {
 
 QString Usage()
 {
-    QString text = QStringLiteral("usage: tessell COMMAND [OPTIONS] NAME...   (in the base directory)\n"
+    QString text = QStringLiteral("usage: tessell [--base DIR] COMMAND [OPTIONS] NAME...\n"
+                                  "       (in DIR, else in the folder it is started in when that holds questdata,\n"
+                                  "       else in the user's data folder, made from the installed base directory)\n"
                                   "       tessell --help | --version\n"
                                   "       tessell COMMAND --help   what the command does and its options\n"
                                   "Names never begin with \"-\", unless they come after \"--\".\n"
@@ -58,7 +62,15 @@ int BadUsage(const QString& why)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    NameTheApplication();
     QStringList args = ProgramArguments(argc, argv);
+    QString base;
+    if (!args.isEmpty() && args.first() == QLatin1String("--base")) {
+        if (args.size() < 2)
+            return BadUsage(QStringLiteral("--base needs a folder"));
+        base = args[1];
+        args = args.mid(2);
+    }
     if (args.isEmpty())
         return BadUsage(QStringLiteral("a command is missing"));
     const QString command = args.takeFirst();
@@ -72,7 +84,21 @@ int main(int argc, char* argv[])
     }
     if (command.startsWith(QLatin1Char('-')))
         return BadUsage(QStringLiteral("unknown option \"%1\"").arg(command));
-    g_baseDirectory = CurrentNativeFolder();
+    // An archive's files are named on the command line; every other command
+    // works in a base directory.
+    if (command == QLatin1String("qst") && base.isEmpty()) {
+        g_baseDirectory = CurrentNativeFolder();
+    } else {
+        const BaseDirectoryChoice chosen = ChooseBaseDirectory(base);
+        g_baseDirectory = chosen.path;
+        if (!chosen.madeFrom.isEmpty())
+            PrintError(QStringLiteral("tessell: made the base directory %1 from the installed one, %2")
+                           .arg(chosen.path, chosen.madeFrom));
+        if (!chosen.problem.isEmpty()) {
+            PrintError(QStringLiteral("tessell: ") + chosen.problem);
+            return 1;
+        }
+    }
     for (const Command& c : kCommands)
         if (command == QLatin1String(c.name))
             return c.run(args);

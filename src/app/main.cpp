@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "support/platform/Settings.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,8 +17,7 @@ int main(int argc, char* argv[])
     }
 #endif
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tessellmancery v2"));
-    QApplication::setApplicationName(QStringLiteral("Tessellmancery v2"));
+    NameTheApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessellmancery.Tessellmancery"));
     // tessellmancery [BASE_DIR]; Qt has taken its own options out of argv.
     if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {

@@ -6,6 +6,9 @@
 
 #include "helpers/TempBase.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 TEST(TessellUsage, EveryCommandFollowsTheConventions)
@@ -18,9 +21,10 @@ TEST(TessellUsage, EveryCommandFollowsTheConventions)
         QByteArray outStart; // what standard output begins with
         QByteArray errStart; // what standard error begins with
     } cases[] = {
-        {{"--help"}, 0, "usage: tessell COMMAND [OPTIONS] NAME...", ""},
+        {{"--help"}, 0, "usage: tessell [--base DIR] COMMAND [OPTIONS] NAME...", ""},
+        {{"--base"}, 2, "", "tessell: --base needs a folder\n"},
         {{"--version"}, 0, "tessell (Tessellmancery) 2.0\n", ""},
-        {{}, 2, "", "tessell: a command is missing\nusage: tessell COMMAND"},
+        {{}, 2, "", "tessell: a command is missing\nusage: tessell [--base DIR] COMMAND"},
         {{"bogus"}, 2, "", "tessell: unknown command \"bogus\"\n"},
         {{"--bogus"}, 2, "", "tessell: unknown option \"--bogus\"\n"},
         {{"new", "--help"}, 0, "usage: tessell new NAME\n", ""},
@@ -54,6 +58,13 @@ TEST(TessellUsage, EveryCommandFollowsTheConventions)
     EXPECT_TRUE(base.Read(QStringLiteral("x.jpg")).startsWith("\xff\xd8\xff"));
     EXPECT_FALSE(base.Exists(QStringLiteral("x.xyz")));
     EXPECT_TRUE(base.Exists(QStringLiteral("questdata\\-Dash\\sheets.txt")));
+
+    // Started elsewhere, it works in the base directory named.
+    CTempBase elsewhere(true);
+    const ToolRun made = RunTessell(elsewhere.root, {"--base", QFile::encodeName(base.root), "new", "Moor"});
+    EXPECT_EQ(0, made.exitCode) << made.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(base.root + QStringLiteral("/questdata/Moor/sheets.txt")));
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.root + QStringLiteral("/questdata")));
 }
 
 TEST(TessellUsage, TheCheckSpeaksJsonForTools)

@@ -1,11 +1,14 @@
 #include "support/platform/Settings.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace {
+const char kSettingsKey[] = "Tessellmancery v2";
+
 QSettings& Store()
 {
-    static QSettings settings(QStringLiteral("Tessellmancery v2"), QStringLiteral("Tessellmancery v2"));
+    static QSettings settings{QLatin1String(kSettingsKey), QLatin1String(kSettingsKey)};
     return settings;
 }
 } // namespace
@@ -25,4 +28,10 @@ void RemoveSetting(const QString& section, const QString& entry)
 {
     Store().remove(section + QLatin1Char('/') + entry);
     Store().sync();
+}
+
+void NameTheApplication()
+{
+    QCoreApplication::setOrganizationName(QLatin1String(kSettingsKey));
+    QCoreApplication::setApplicationName(QLatin1String(kSettingsKey));
 }

@@ -6,3 +6,8 @@
 QVariant ReadSetting(const QString& section, const QString& entry, const QVariant& defaultValue);
 void WriteSetting(const QString& section, const QString& entry, const QVariant& value);
 void RemoveSetting(const QString& section, const QString& entry);
+
+// Names the application "Tessellmancery v2" (organisation and application), as
+// the settings are kept, so the editor and the command line share one data
+// folder (QStandardPaths::AppDataLocation).
+void NameTheApplication();
