@@ -1,7 +1,6 @@
 #include "quest/QuestFiles.h"
 
 #include "quest/MapFile.h"
-#include "quest/PreviewReader.h"
 #include "quest/QuestDialogPort.h"
 #include "quest/QuestFolder.h"
 #include "quest/QuestMap.h"
@@ -162,23 +161,22 @@ void CQuestFiles::NewQuest()
 
 void CQuestFiles::LoadPreview(CMapCell& cell, int column, int row)
 {
-    cell.preview.reset();
+    // Only whether the file opens is looked at here; its pixels are read when
+    // the cell is drawn, so that opening a large map reads no preview.
     const QString path = PreviewPath(column, row);
-    auto surface = std::make_unique<CSurface>();
-    surface->Create(kPreviewWidth, kPreviewHeight);
-    surface->SetColourKey(kKeyGreen);
-    if (!ReadPreviewFile(path, *surface)) {
+    const bool opens = CanOpenLogicalFileForReading(path);
+    cell.holdsScreen = opens;
+    cell.previewUnwritten = false;
+    m_map.previews.Forget(column, row);
+    if (!opens)
         m_messages.MessageBox(QStringLiteral("Couldn't open screen preview"), path);
-        return;
-    }
-    cell.preview = std::move(surface);
 }
 
 void CQuestFiles::DeleteScreen(CMapCell& cell)
 {
-    cell.preview.reset();
     const int column = cell.Column();
     const int row = cell.Row();
+    m_map.SetScreen(column, row, false);
     for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
         QFile file;
         OpenNativeFile(file, NativePath(path), QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty

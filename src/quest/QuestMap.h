@@ -3,6 +3,7 @@
 // and the quest properties.
 #include "quest/Group.h"
 #include "quest/MapCell.h"
+#include "quest/PreviewCache.h"
 #include "quest/QuestProperties.h"
 
 #include <vector>
@@ -11,7 +12,7 @@ class CQuestMap {
 public:
     CQuestMap();
 
-    // Empties every cell (previews destroyed) and the group list.
+    // Empties every cell (previews dropped) and the group list.
     void ResetGrid();
     void ResetProperties() { properties = QuestProperties(); }
     void NewModel()
@@ -31,6 +32,16 @@ public:
         return column >= 0 && column <= 255 && row >= 0 && row <= 255;
     }
     int ScreenCount() const;
+
+    // The picture of the cell's screen, read when it is not held: null for a
+    // cell without a screen, one whose preview could not be written and one
+    // whose preview file no longer opens. Each is drawn as an empty cell.
+    const CSurface* Preview(int column, int row);
+    // The cell holds a screen whose preview is in the file now, read again when
+    // next drawn; or holds none.
+    void SetScreen(int column, int row, bool holdsScreen);
+
+    CPreviewCache previews;
 
     // 0 for no groups, else one more than the largest id (ids below 0 count as 0);
     // when the largest id is the largest int, the smallest id no group has.

@@ -96,3 +96,23 @@ bool IsLogicalFile(const QString& logicalPath, qint64* size)
 {
     return IsNativeFile(NativePathAsWritten(logicalPath), size) || IsNativeFile(NativePath(logicalPath), size);
 }
+
+namespace {
+bool CanOpenNativeFileForReading(const QString& nativePath)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray bytes = NativePathBytes(nativePath);
+    struct stat info;
+    return ::stat(bytes.constData(), &info) == 0 && !S_ISDIR(info.st_mode) && ::access(bytes.constData(), R_OK) == 0;
+#else
+    const QFileInfo info(nativePath);
+    return info.exists() && !info.isDir() && info.isReadable();
+#endif
+}
+} // namespace
+
+bool CanOpenLogicalFileForReading(const QString& logicalPath)
+{
+    return CanOpenNativeFileForReading(NativePathAsWritten(logicalPath))
+        || CanOpenNativeFileForReading(NativePath(logicalPath));
+}

@@ -27,3 +27,6 @@ bool IsSameNativeFile(const QString& first, const QString& second);
 bool OpenLogicalFileForReading(QFile& file, const QString& logicalPath,
                                QIODevice::OpenMode mode = QIODevice::ReadOnly);
 bool IsLogicalFile(const QString& logicalPath, qint64* size = nullptr);
+// Whether OpenLogicalFileForReading would open the file, found as it finds
+// it, without opening it: something that is not a folder and may be read.
+bool CanOpenLogicalFileForReading(const QString& logicalPath);
