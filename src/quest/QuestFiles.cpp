@@ -69,8 +69,14 @@ MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& ques
     }
     g_questName = questName;
     m_mapFileEnd = reading.EndsEarly() ? MapFileEndText(reading) : QString();
-    for (const MapFileReading::Cell& screen : reading.screens)
-        LoadPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row);
+    // A map may hold 65,536 screens: their previews are looked up in their
+    // folder, opened once, and only one not there as written by its path.
+    const QString firstPreview = NativePathAsWritten(PreviewPath(0, 0));
+    const CFolderReadCheck screens(firstPreview.left(firstPreview.lastIndexOf(QLatin1Char('/'))));
+    for (const MapFileReading::Cell& screen : reading.screens) {
+        const QByteArray name = PreviewFileName(screen.column, screen.row).toLatin1();
+        SetPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row, screens.CanRead(name));
+    }
     // What the file does not hold reads as 0 or empty; the person decides
     // whether the quest as shown is what they want to save.
     if (reading.EndsEarly())
@@ -161,10 +167,16 @@ void CQuestFiles::NewQuest()
 
 void CQuestFiles::LoadPreview(CMapCell& cell, int column, int row)
 {
+    SetPreview(cell, column, row, false);
+}
+
+void CQuestFiles::SetPreview(CMapCell& cell, int column, int row, bool opens)
+{
     // Only whether the file opens is looked at here; its pixels are read when
     // the cell is drawn, so that opening a large map reads no preview.
     const QString path = PreviewPath(column, row);
-    const bool opens = CanOpenLogicalFileForReading(path);
+    if (!opens)
+        opens = CanOpenLogicalFileForReading(path);
     cell.holdsScreen = opens;
     cell.previewUnwritten = false;
     m_map.previews.Forget(column, row);

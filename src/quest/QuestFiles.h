@@ -62,6 +62,8 @@ public:
 
 private:
     void NewQuest();
+    // LoadPreview, told whether the file was seen to open already.
+    void SetPreview(CMapCell& cell, int column, int row, bool opens);
 
     CQuestMap& m_map;
     CMessagePort& m_messages;
