@@ -24,11 +24,13 @@ struct ChildRun {
 
 // `program` with `args`, in `folder`; standard output and error go to
 // `output` (a file path, /dev/null by default).
+// `argv0`, when given, is the name the program is told it was started by.
 inline ChildRun RunChild(const QString& program, const QStringList& args, const QString& folder,
-                         const QString& output = QStringLiteral("/dev/null"))
+                         const QString& output = QStringLiteral("/dev/null"), const QString& argv0 = QString())
 {
     ChildRun run;
-    std::vector<QByteArray> bytes{program.toLocal8Bit()};
+    const QByteArray path = program.toLocal8Bit();
+    std::vector<QByteArray> bytes{argv0.isEmpty() ? path : argv0.toLocal8Bit()};
     for (const QString& a : args)
         bytes.push_back(a.toLocal8Bit());
     std::vector<char*> argv;
@@ -45,7 +47,7 @@ inline ChildRun RunChild(const QString& program, const QStringList& args, const 
     QElapsedTimer timer;
     timer.start();
     pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawnp(&pid, path.constData(), &actions, nullptr, argv.data(), environ) != 0) {
         posix_spawn_file_actions_destroy(&actions);
         return run;
     }
