@@ -112,6 +112,12 @@ void CMapDesigner::ListCellsAround()
 {
     const int column = m_scrollX / kCellWidth - 1;
     const int row = m_scrollY / kCellHeight - 1;
+    // Listed already for this place: a cell put on the map since is read
+    // when it is drawn.
+    const std::array<unsigned, 3> listedFor{unsigned(column), unsigned(row), m_quest.map.Generation()};
+    if (listedFor == m_listedFor)
+        return;
+    m_listedFor = listedFor;
     m_cellsAround.clear();
     m_nextAround = 0;
     // The view's 10 x 10 cells and one screen (8 x 8 cells) on every side,

@@ -82,7 +82,7 @@ private:
     void Scroll(int code, int position, int32_t& scroll, int32_t limit, ScrollBarKind bar);
     void DrawGroupInView(CLineBatch& lines, const CDisplay& target, const CGroup& group, uint32_t value);
     // The cells around the view at this scroll position that hold a screen,
-    // for ReadPreviewsAround; listed again with every frame.
+    // for ReadPreviewsAround; listed again when the view moves a cell.
     void ListCellsAround();
     // A cell's block in the view.
     int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
@@ -101,4 +101,5 @@ private:
     QTimer m_readAround;              // reads previews around the view while idle
     std::vector<int> m_cellsAround;   // cell indices, nearest first
     size_t m_nextAround = 0;
+    std::array<unsigned, 3> m_listedFor{~0u, ~0u, ~0u}; // the view's first cell and the grid they were listed for
 };

@@ -18,6 +18,7 @@ void CQuestMap::ResetGrid()
     }
     groups.Clear();
     previews.Clear();
+    ++m_generation;
 }
 
 const CSurface* CQuestMap::Preview(int column, int row)

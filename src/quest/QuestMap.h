@@ -42,6 +42,8 @@ public:
     void SetScreen(int column, int row, bool holdsScreen);
 
     CPreviewCache previews;
+    // Counts the grid's resets: what was found on the old grid is stale.
+    unsigned Generation() const { return m_generation; }
 
     // 0 for no groups, else one more than the largest id (ids below 0 count as 0);
     // when the largest id is the largest int, the smallest id no group has.
@@ -56,4 +58,5 @@ public:
 
 private:
     std::vector<CMapCell> m_cells;
+    unsigned m_generation = 0;
 };
