@@ -7,6 +7,13 @@
 #include "display/Display.h"
 #include "document/UiPort.h"
 #include "map/MapDesigner.h"
+#include "screens/PreviewWriter.h"
+#include "support/paths/Globals.h"
+#include "support/paths/QuestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -22,6 +29,7 @@ constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 
 struct MapScene {
+    QTemporaryDir base; // the previews' quest folder
     CUiPort ui;
     CQuest quest{ui, ui, ui};
     CMapDesigner designer{quest, ui, ui, ui};
@@ -38,15 +46,21 @@ struct MapScene {
                 std::memcpy(shown.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
         });
         designer.display = &display;
+        g_baseDirectory = base.path();
+        g_questName = QStringLiteral("Bench");
+        QDir(base.path()).mkpath(QStringLiteral("questdata/Bench/screens"));
+        CSurface preview;
+        preview.Create(128, 96);
         for (int r = 0; r < 9 && previews; ++r)
             for (int c = 0; c < 9; ++c) {
-                auto preview = std::make_unique<CSurface>();
-                preview->Create(128, 96);
-                preview->SetColourKey(kKeyGreen);
                 for (int y = 0; y < 96; ++y)
                     for (int x = 0; x < 128; ++x) // some sky left out in key green
-                        preview->SetPixel(x, y, y < 12 ? 0x07E0 : uint16_t((x * 31 + y * 7 + c * 1000 + r) & 0xF7DF));
-                quest.map.Cell(c, r).preview = std::move(preview);
+                        preview.SetPixel(x, y, y < 12 ? 0x07E0 : uint16_t((x * 31 + y * 7 + c * 1000 + r) & 0xF7DF));
+                QFile file(base.path() + QStringLiteral("/questdata/Bench/screens/%1-%2.bmp").arg(c).arg(r));
+                file.open(QIODevice::WriteOnly);
+                file.write(PreviewFileBytes(preview));
+                file.close();
+                quest.files.LoadPreview(quest.map.Cell(c, r), c, r);
             }
         for (int g = 0; g < 10; ++g) {
             auto group = std::make_unique<CGroup>();
@@ -58,6 +72,7 @@ struct MapScene {
             quest.map.groups.Append(std::move(group));
         }
         quest.map.groups.selected = quest.map.groups.groups.Head();
+        designer.draw(&display); // the previews read, as after the first frame
     }
 };
 

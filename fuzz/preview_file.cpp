@@ -19,17 +19,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzWrite(PreviewPath(0, 0), data, size);
     CMapCell& cell = quest.map.Cell(0, 0);
     quest.files.LoadPreview(cell, 0, 0);
-    FuzzCheck(cell.preview != nullptr, "a preview file that opens gives the cell a preview");
-    FuzzCheck(cell.preview->Width() == kPreviewWidth && cell.preview->Height() == kPreviewHeight,
-              "a preview is 128 x 96");
+    FuzzCheck(cell.HoldsScreen(), "a preview file that opens puts a screen on the cell");
+    const CSurface* preview = quest.map.Preview(0, 0);
+    FuzzCheck(preview != nullptr, "a preview file that opens gives the cell a preview");
+    FuzzCheck(preview->Width() == kPreviewWidth && preview->Height() == kPreviewHeight, "a preview is 128 x 96");
 
-    const QByteArray written = PreviewFileBytes(*cell.preview);
+    const QByteArray written = PreviewFileBytes(*preview);
     FuzzWrite(PreviewPath(1, 0), written);
     CSurface again;
     again.Create(kPreviewWidth, kPreviewHeight);
     FuzzCheck(ReadPreviewFile(PreviewPath(1, 0), again), "a written preview opens");
     for (int y = 0; y < kPreviewHeight; ++y)
         for (int x = 0; x < kPreviewWidth; ++x)
-            FuzzCheck(again.Pixel(x, y) == cell.preview->Pixel(x, y), "a written preview reads back the same");
+            FuzzCheck(again.Pixel(x, y) == preview->Pixel(x, y), "a written preview reads back the same");
     return 0;
 }

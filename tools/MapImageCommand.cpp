@@ -2,6 +2,7 @@
 
 #include "console/ConsoleUi.h"
 
+#include "display/PngRowWriter.h"
 #include "quest/MapImage.h"
 #include "quest/QuestFiles.h"
 #include "quest/QuestMap.h"
@@ -13,6 +14,8 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
+
+#include <memory>
 
 const CommandSpec kMapImageCommand{
     QStringLiteral("tessell map-image [--full] QUEST FILE"),
@@ -73,35 +76,75 @@ int MapImageCommand(const QStringList& args)
         return 1;
     QString problem;
     const bool full = parsed.Has(QStringLiteral("--full"));
-    const QImage image = DrawMapImage(map, full ? MapImageCells::Screens : MapImageCells::Previews, ui, problem);
-    if (image.isNull()) {
-        PrintError(QStringLiteral("%1: %2, no map image made").arg(MapFilePath(quest), problem));
-        return 1;
-    }
-    // Encoded in memory, then written whole under the name's own bytes.
-    QBuffer encoded;
-    encoded.open(QIODevice::WriteOnly);
-    QImageWriter writer(&encoded, format);
-    CTextWriter file;
+    const MapImageCells cells = full ? MapImageCells::Screens : MapImageCells::Previews;
     const QString native = QDir::isAbsolutePath(target) ? target : CurrentNativeFolder() + QLatin1Char('/') + target;
-    if (!writer.write(image)) {
-        PrintError(QStringLiteral("Couldn't write the map image %1: %2").arg(target, writer.errorString()));
-        return 1;
-    }
-    if (!file.Open(native)) {
-        PrintError(QStringLiteral("Couldn't write the map image %1: it cannot be created").arg(target));
-        return 1;
-    }
-    file.Raw(encoded.data());
-    if (!file.Commit()) {
-        PrintError(QStringLiteral("Couldn't write the map image %1: it could not be written whole").arg(target));
-        return 1;
+    CTextWriter file;
+    QSize size;
+    if (format == "png") {
+        // A band at a time, straight into the file: a map of 65,536 screens
+        // is a picture of gigabytes.
+        std::unique_ptr<CPngRowWriter> png;
+        bool created = true;
+        const bool drawn = DrawMapImageInBands(map, cells, ui, problem, [&](const QImage& band, int width, int height) {
+            // A file that cannot be made is named once the picture is drawn,
+            // as for every other format.
+            if (!created)
+                return true;
+            if (!png) {
+                if (!file.Open(native)) {
+                    created = false;
+                    return true;
+                }
+                size = QSize(width, height);
+                png = std::make_unique<CPngRowWriter>(width, height, [&file](const char* bytes, size_t length) {
+                    file.Raw(QByteArray::fromRawData(bytes, qsizetype(length)));
+                    return true;
+                });
+            }
+            return png->WriteRows(band);
+        });
+        if (!created) {
+            PrintError(QStringLiteral("Couldn't write the map image %1: it cannot be created").arg(target));
+            return 1;
+        }
+        if (!drawn && !png) {
+            PrintError(QStringLiteral("%1: %2, no map image made").arg(MapFilePath(quest), problem));
+            return 1;
+        }
+        if (!drawn || !png->Finish() || !file.Commit()) {
+            PrintError(QStringLiteral("Couldn't write the map image %1: it could not be written whole").arg(target));
+            return 1;
+        }
+    } else {
+        const QImage image = DrawMapImage(map, cells, ui, problem);
+        if (image.isNull()) {
+            PrintError(QStringLiteral("%1: %2, no map image made").arg(MapFilePath(quest), problem));
+            return 1;
+        }
+        // Encoded in memory, then written whole under the name's own bytes.
+        QBuffer encoded;
+        encoded.open(QIODevice::WriteOnly);
+        QImageWriter writer(&encoded, format);
+        if (!writer.write(image)) {
+            PrintError(QStringLiteral("Couldn't write the map image %1: %2").arg(target, writer.errorString()));
+            return 1;
+        }
+        if (!file.Open(native)) {
+            PrintError(QStringLiteral("Couldn't write the map image %1: it cannot be created").arg(target));
+            return 1;
+        }
+        file.Raw(encoded.data());
+        if (!file.Commit()) {
+            PrintError(QStringLiteral("Couldn't write the map image %1: it could not be written whole").arg(target));
+            return 1;
+        }
+        size = image.size();
     }
     const CellArea area = UsedCellArea(map);
     PrintError(QStringLiteral("Wrote %1: %2 x %3 pixels, columns %4 to %5 and rows %6 to %7 of the map")
                    .arg(target)
-                   .arg(image.width())
-                   .arg(image.height())
+                   .arg(size.width())
+                   .arg(size.height())
                    .arg(area.left)
                    .arg(area.right)
                    .arg(area.top)

@@ -1,7 +1,6 @@
 #include "document/QuestDoc.h"
 
 #include "document/UiPort.h"
-#include "quest/MissingPreview.h"
 #include "resources/ResourceManager.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
@@ -150,8 +149,10 @@ void CQuestDoc::ScreenSaved(int column, int row, bool previewWritten)
     // The screen file was written: the screen stays on the map (and in the
     // map file) even when its preview could not be, drawn as a cell without
     // one rather than as it was before the save.
-    if (!previewWritten || !cell.HoldsScreen())
-        cell.preview = MissingPreviewSurface();
+    if (!previewWritten || !cell.HoldsScreen()) {
+        quest.map.SetScreen(column, row, true);
+        cell.previewUnwritten = true;
+    }
 }
 
 void CQuestDoc::ViewFocusGained()

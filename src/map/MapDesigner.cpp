@@ -18,6 +18,12 @@ CMapDesigner::CMapDesigner(CQuest& quest, CMessagePort& messages, CWindowPort& w
                            CMapHost* host)
     : m_quest(quest), m_messages(messages), m_window(window), m_dialogs(dialogs), m_host(host)
 {
+    // A few previews at a time, so that input is never kept waiting.
+    m_readAround.setInterval(0);
+    QObject::connect(&m_readAround, &QTimer::timeout, [this] {
+        if (!IsActive() || !ReadPreviewsAround(8))
+            m_readAround.stop();
+    });
 }
 
 CMapDesigner::~CMapDesigner() = default;
@@ -81,7 +87,8 @@ void CMapDesigner::draw(CDisplay* target)
         // Blocks wholly outside the back buffer would leave no pixel.
         if (left < target->width && top < target->height && left + kCellWidth > 0 && top + kCellHeight > 0) {
             // The preview's green pixels are left out and show what lies beneath.
-            DrawCellBlock(*target, cell.preview.get(), left, top, kCellWidth, kCellHeight);
+            DrawCellBlock(*target, m_quest.map.Preview(cell.Column(), cell.Row()), left, top, kCellWidth,
+                          kCellHeight);
             // Every cell shows its coordinates, the ones a screen is moved to.
             target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
                          Rgb(255, 255, 255), Rgb(0, 0, 0));
@@ -96,6 +103,53 @@ void CMapDesigner::draw(CDisplay* target)
         lines.DrawRows(*target, outlinedTo, target->height);
     else
         lines.DrawInto(*target);
+    ListCellsAround();
+    if (m_nextAround < m_cellsAround.size() && !m_readAround.isActive())
+        m_readAround.start();
+}
+
+void CMapDesigner::ListCellsAround()
+{
+    const int column = m_scrollX / kCellWidth - 1;
+    const int row = m_scrollY / kCellHeight - 1;
+    // Listed already for this place: a cell put on the map since is read
+    // when it is drawn.
+    const std::array<unsigned, 3> listedFor{unsigned(column), unsigned(row), m_quest.map.Generation()};
+    if (listedFor == m_listedFor)
+        return;
+    m_listedFor = listedFor;
+    m_cellsAround.clear();
+    m_nextAround = 0;
+    // The view's 10 x 10 cells and one screen (8 x 8 cells) on every side,
+    // ring by ring outwards; only when they all fit in the cache beside the
+    // view, or reading ahead would drop what is drawn.
+    constexpr int kView = 10;
+    constexpr int kScreen = 8;
+    if ((kView + 2 * kScreen) * (kView + 2 * kScreen) * 2 > int(m_quest.map.previews.Capacity()))
+        return;
+    for (int ring = 1; ring <= kScreen; ++ring)
+        for (int j = row - ring; j < row + kView + ring; ++j)
+            for (int i = column - ring; i < column + kView + ring; ++i) {
+                const bool onRing = j == row - ring || j == row + kView + ring - 1 || i == column - ring
+                    || i == column + kView + ring - 1;
+                if (onRing && CQuestMap::ValidCellCoordinates(i, j) && m_quest.map.Cell(i, j).HoldsScreen())
+                    m_cellsAround.push_back(j * kMapColumns + i);
+            }
+}
+
+bool CMapDesigner::ReadPreviewsAround(int count)
+{
+    CPreviewCache& previews = m_quest.map.previews;
+    while (m_nextAround < m_cellsAround.size() && count > 0) {
+        const int index = m_cellsAround[m_nextAround++];
+        const int column = index % kMapColumns;
+        const int row = index / kMapColumns;
+        if (previews.Holds(column, row))
+            continue;
+        m_quest.map.Preview(column, row);
+        --count;
+    }
+    return m_nextAround < m_cellsAround.size();
 }
 
 void CMapDesigner::DrawGroupInView(CLineBatch& lines, const CDisplay& target, const CGroup& group, uint32_t value)

@@ -6,7 +6,10 @@
 #include "common/Designer.h"
 #include "quest/Quest.h"
 
+#include <QTimer>
+
 #include <array>
+#include <vector>
 
 class CLineBatch;
 class CMapDialogPort;
@@ -66,12 +69,21 @@ public:
 
     CQuest& Quest() { return m_quest; }
 
+    // Reads the previews of the cells one screen around the view that the
+    // map does not hold yet, up to `count` of them, nearest first; false when
+    // none is left to read. Frames ask for this on their own while the
+    // program is idle, so that a scroll finds its cells read.
+    bool ReadPreviewsAround(int count);
+
 private:
     bool IsActive() const;
     // Draws a frame into the display and presents it, when there is a display.
     void DrawAndPresent();
     void Scroll(int code, int position, int32_t& scroll, int32_t limit, ScrollBarKind bar);
     void DrawGroupInView(CLineBatch& lines, const CDisplay& target, const CGroup& group, uint32_t value);
+    // The cells around the view at this scroll position that hold a screen,
+    // for ReadPreviewsAround; listed again when the view moves a cell.
+    void ListCellsAround();
     // A cell's block in the view.
     int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
     int BlockTop(const CMapCell& cell) const { return cell.y - m_scrollY; }
@@ -86,4 +98,8 @@ private:
     int32_t m_scrollX = 0;
     int32_t m_scrollY = 0;
     DragRectangle m_drag;
+    QTimer m_readAround;              // reads previews around the view while idle
+    std::vector<int> m_cellsAround;   // cell indices, nearest first
+    size_t m_nextAround = 0;
+    std::array<unsigned, 3> m_listedFor{~0u, ~0u, ~0u}; // the view's first cell and the grid they were listed for
 };

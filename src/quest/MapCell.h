@@ -1,19 +1,23 @@
 #pragma once
-// One cell of the quest map. A cell holds a screen exactly when it has a
-// preview; there is no other mark of a used cell.
-#include "display/Surface.h"
-
+// One cell of the quest map: whether it holds a screen and the screen's
+// inside flag. Its picture is the screen's preview file, which the map reads
+// when the cell is drawn (CQuestMap::Preview).
 #include <cstdint>
-#include <memory>
 
 class CMapCell {
 public:
     int32_t x = -999;    // map position: column x 128
     int32_t y = -999;    // map position: row x 96
     int32_t inside = 0;  // the screen is in a room or dungeon
-    std::unique_ptr<CSurface> preview;
+    // Set when the screen's preview file opened as the map was loaded (or
+    // the screen was saved, moved or copied here); a screen whose preview
+    // does not open is not on the map.
+    bool holdsScreen = false;
+    // The screen is on the map but its preview file could not be written: it
+    // is drawn as a cell without one, whatever an older file holds.
+    bool previewUnwritten = false;
 
-    bool HoldsScreen() const { return preview != nullptr; }
+    bool HoldsScreen() const { return holdsScreen; }
     int Column() const { return x / 128; }
     int Row() const { return y / 96; }
 };

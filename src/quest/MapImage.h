@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class CMessagePort;
 class CQuestMap;
@@ -35,3 +36,13 @@ constexpr int64_t kMapImagePixelLimit = int64_t(1) << 28;
 // reported as progress. A null image, with `problem` saying why, when the map
 // holds no screen or the picture would be too large.
 QImage DrawMapImage(const CQuestMap& map, MapImageCells cells, CMessagePort& ui, QString& problem);
+
+// No band of a map image drawn a row of cells at a time is wider than this.
+constexpr int64_t kMapImageBandWidthLimit = int64_t(1) << 20;
+
+// The same picture a row of cells at a time, top down, for pictures larger
+// than memory: `take` gets each band and the whole picture's size, and
+// answers false to stop. False, with `problem` saying why, when the map holds
+// no screen or a band could not be made or taken.
+bool DrawMapImageInBands(const CQuestMap& map, MapImageCells cells, CMessagePort& ui, QString& problem,
+                         const std::function<bool(const QImage& band, int width, int height)>& take);

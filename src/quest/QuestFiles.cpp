@@ -1,7 +1,6 @@
 #include "quest/QuestFiles.h"
 
 #include "quest/MapFile.h"
-#include "quest/PreviewReader.h"
 #include "quest/QuestDialogPort.h"
 #include "quest/QuestFolder.h"
 #include "quest/QuestMap.h"
@@ -70,8 +69,14 @@ MapFileReading CQuestFiles::LoadMapFile(const QString& path, const QString& ques
     }
     g_questName = questName;
     m_mapFileEnd = reading.EndsEarly() ? MapFileEndText(reading) : QString();
-    for (const MapFileReading::Cell& screen : reading.screens)
-        LoadPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row);
+    // A map may hold 65,536 screens: their previews are looked up in their
+    // folder, opened once, and only one not there as written by its path.
+    const QString firstPreview = NativePathAsWritten(PreviewPath(0, 0));
+    const CFolderReadCheck screens(firstPreview.left(firstPreview.lastIndexOf(QLatin1Char('/'))));
+    for (const MapFileReading::Cell& screen : reading.screens) {
+        const QByteArray name = PreviewFileName(screen.column, screen.row).toLatin1();
+        SetPreview(m_map.Cell(screen.column, screen.row), screen.column, screen.row, screens.CanRead(name));
+    }
     // What the file does not hold reads as 0 or empty; the person decides
     // whether the quest as shown is what they want to save.
     if (reading.EndsEarly())
@@ -162,23 +167,28 @@ void CQuestFiles::NewQuest()
 
 void CQuestFiles::LoadPreview(CMapCell& cell, int column, int row)
 {
-    cell.preview.reset();
+    SetPreview(cell, column, row, false);
+}
+
+void CQuestFiles::SetPreview(CMapCell& cell, int column, int row, bool opens)
+{
+    // Only whether the file opens is looked at here; its pixels are read when
+    // the cell is drawn, so that opening a large map reads no preview.
     const QString path = PreviewPath(column, row);
-    auto surface = std::make_unique<CSurface>();
-    surface->Create(kPreviewWidth, kPreviewHeight);
-    surface->SetColourKey(kKeyGreen);
-    if (!ReadPreviewFile(path, *surface)) {
+    if (!opens)
+        opens = CanOpenLogicalFileForReading(path);
+    cell.holdsScreen = opens;
+    cell.previewUnwritten = false;
+    m_map.previews.Forget(column, row);
+    if (!opens)
         m_messages.MessageBox(QStringLiteral("Couldn't open screen preview"), path);
-        return;
-    }
-    cell.preview = std::move(surface);
 }
 
 void CQuestFiles::DeleteScreen(CMapCell& cell)
 {
-    cell.preview.reset();
     const int column = cell.Column();
     const int row = cell.Row();
+    m_map.SetScreen(column, row, false);
     for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
         QFile file;
         OpenNativeFile(file, NativePath(path), QIODevice::WriteOnly | QIODevice::Truncate); // emptied, or made empty

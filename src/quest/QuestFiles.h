@@ -45,7 +45,9 @@ public:
     // message, when the name cannot be used; nothing is touched then.
     bool NewQuestNamed(const QString& name);
 
-    // Reloads a cell's preview from questdata\{quest}\screens\{column}-{row}.bmp.
+    // Puts the screen of questdata\{quest}\screens\{column}-{row}.bmp on the
+    // cell when that preview file opens (it is read when the cell is drawn);
+    // otherwise says so and leaves the cell empty.
     void LoadPreview(CMapCell& cell, int column, int row);
 
     // Empties a cell and its three files (they stay on disk with no content).
@@ -60,6 +62,8 @@ public:
 
 private:
     void NewQuest();
+    // LoadPreview, told whether the file was seen to open already.
+    void SetPreview(CMapCell& cell, int column, int row, bool opens);
 
     CQuestMap& m_map;
     CMessagePort& m_messages;

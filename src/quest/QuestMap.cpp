@@ -17,6 +17,26 @@ void CQuestMap::ResetGrid()
         m_cells[size_t(i)].y = (i / kMapColumns) * kCellHeight;
     }
     groups.Clear();
+    previews.Clear();
+    ++m_generation;
+}
+
+const CSurface* CQuestMap::Preview(int column, int row)
+{
+    if (!ValidCellCoordinates(column, row))
+        return nullptr;
+    const CMapCell& cell = Cell(column, row);
+    if (!cell.holdsScreen || cell.previewUnwritten)
+        return nullptr;
+    return previews.Preview(column, row);
+}
+
+void CQuestMap::SetScreen(int column, int row, bool holdsScreen)
+{
+    CMapCell& cell = Cell(column, row);
+    cell.holdsScreen = holdsScreen;
+    cell.previewUnwritten = false;
+    previews.Forget(column, row);
 }
 
 CMapCell* CQuestMap::FindCellByMapPosition(int x, int y)

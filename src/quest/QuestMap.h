@@ -3,6 +3,7 @@
 // and the quest properties.
 #include "quest/Group.h"
 #include "quest/MapCell.h"
+#include "quest/PreviewCache.h"
 #include "quest/QuestProperties.h"
 
 #include <vector>
@@ -11,7 +12,7 @@ class CQuestMap {
 public:
     CQuestMap();
 
-    // Empties every cell (previews destroyed) and the group list.
+    // Empties every cell (previews dropped) and the group list.
     void ResetGrid();
     void ResetProperties() { properties = QuestProperties(); }
     void NewModel()
@@ -32,6 +33,18 @@ public:
     }
     int ScreenCount() const;
 
+    // The picture of the cell's screen, read when it is not held: null for a
+    // cell without a screen, one whose preview could not be written and one
+    // whose preview file no longer opens. Each is drawn as an empty cell.
+    const CSurface* Preview(int column, int row);
+    // The cell holds a screen whose preview is in the file now, read again when
+    // next drawn; or holds none.
+    void SetScreen(int column, int row, bool holdsScreen);
+
+    CPreviewCache previews;
+    // Counts the grid's resets: what was found on the old grid is stale.
+    unsigned Generation() const { return m_generation; }
+
     // 0 for no groups, else one more than the largest id (ids below 0 count as 0);
     // when the largest id is the largest int, the smallest id no group has.
     int NextGroupId() const;
@@ -45,4 +58,5 @@ public:
 
 private:
     std::vector<CMapCell> m_cells;
+    unsigned m_generation = 0;
 };

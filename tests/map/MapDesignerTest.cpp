@@ -422,7 +422,7 @@ TEST_F(DesignerFixture, CopyingAScreenKeepsTheSourceAndCarriesTheInsideFlag)
     const CMapCell& copy = quest.map.Cell(5, 6);
     ASSERT_TRUE(copy.HoldsScreen());
     EXPECT_EQ(1, copy.inside);
-    EXPECT_EQ(0x1234, copy.preview->Pixel(0, 0));
+    EXPECT_EQ(0x1234, quest.map.Preview(5, 6)->Pixel(0, 0));
     EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(5, 6, "lnd")));
     EXPECT_EQ(QByteArray("script 2-1"), base.Read(Script(5, 6)));
@@ -455,14 +455,14 @@ TEST_F(DesignerFixture, MovingOntoAnOccupiedCellAsksFirstAndNoChangesNothing)
     EXPECT_EQ(QStringLiteral("Destination map cell is currently used, do you want to overwrite it?"), ui.messages[0].text);
     EXPECT_EQ(QStringLiteral("Moving Screen"), ui.messages[0].caption);
     EXPECT_EQ(CUiPort::ButtonsYesNo, ui.messages[0].buttons);
-    EXPECT_EQ(0x4321, quest.map.Cell(3, 1).preview->Pixel(0, 0));
+    EXPECT_EQ(0x4321, quest.map.Preview(3, 1)->Pixel(0, 0));
     EXPECT_TRUE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 3-1"), base.Read(Screen(3, 1, "lnd")));
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(2, 1, "lnd")));
 
     ui.messageAnswers = {CUiPort::AnswerYes};
     quest.files.MoveOrCopyScreen(quest.map.Cell(2, 1), 3, 1, false);
-    EXPECT_EQ(0x1234, quest.map.Cell(3, 1).preview->Pixel(0, 0));
+    EXPECT_EQ(0x1234, quest.map.Preview(3, 1)->Pixel(0, 0));
     EXPECT_FALSE(quest.map.Cell(2, 1).HoldsScreen());
     EXPECT_EQ(QByteArray("screen 2-1"), base.Read(Screen(3, 1, "lnd")));
 }
@@ -528,10 +528,10 @@ TEST_F(DesignerFixture, LoadPreviewReadsRowsInOrderAndAMissingFileLeavesTheCellE
     CMapCell& cell = quest.map.Cell(9, 9);
     quest.files.LoadPreview(cell, 9, 9);
     ASSERT_TRUE(cell.HoldsScreen());
-    EXPECT_EQ(5, cell.preview->Pixel(5, 0));
-    EXPECT_EQ(128 * 3 + 7, cell.preview->Pixel(7, 3));
-    EXPECT_TRUE(cell.preview->colourKeyed);
-    EXPECT_EQ(0x07E0, cell.preview->KeyValue());
+    EXPECT_EQ(5, quest.map.Preview(9, 9)->Pixel(5, 0));
+    EXPECT_EQ(128 * 3 + 7, quest.map.Preview(9, 9)->Pixel(7, 3));
+    EXPECT_TRUE(quest.map.Preview(9, 9)->colourKeyed);
+    EXPECT_EQ(0x07E0, quest.map.Preview(9, 9)->KeyValue());
 
     quest.files.LoadPreview(quest.map.Cell(9, 10), 9, 10);
     EXPECT_FALSE(quest.map.Cell(9, 10).HoldsScreen());

@@ -221,8 +221,8 @@ TEST(PreviewFileBadInputTest, AHugeFileIsReadOnlyAsFarAsAPreviewGoes)
     CMapCell& cell = quest.map.Cell(0, 0);
     quest.files.LoadPreview(cell, 0, 0);
     ASSERT_TRUE(cell.HoldsScreen());
-    EXPECT_EQ(cell.preview->Pixel(0, 0), 65535);
-    EXPECT_EQ(cell.preview->Pixel(127, 95), 65535);
+    EXPECT_EQ(quest.map.Preview(0, 0)->Pixel(0, 0), 65535);
+    EXPECT_EQ(quest.map.Preview(0, 0)->Pixel(127, 95), 65535);
     EXPECT_TRUE(ui.messages.empty());
 }
 

@@ -16,8 +16,7 @@ const QByteArray kExample = "Vantraglen Tessellmancery Map File\r\n1\r\n2\r\n1\r
 
 void GiveScreen(CMapCell& cell)
 {
-    cell.preview = std::make_unique<CSurface>();
-    cell.preview->Create(128, 96);
+    cell.holdsScreen = true;
 }
 
 // A preview file of 12,288 lines, so that a cell of a loaded map holds a screen.

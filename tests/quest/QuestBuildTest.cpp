@@ -190,7 +190,7 @@ TEST_F(BuildFixture, TheStartPositionMustLieOnAScreen)
     quest.map.properties.startX = 320; // the border between (0,0) and (1,0)
     quest.map.properties.startY = 120;
     EXPECT_TRUE(quest.build.StartPositionOnScreen());
-    quest.map.Cell(1, 0).preview.reset();
+    quest.map.Cell(1, 0).holdsScreen = false;
     EXPECT_TRUE(quest.build.StartPositionOnScreen()); // through (0,0) alone
     quest.map.properties.startX = 641;
     EXPECT_FALSE(quest.build.StartPositionOnScreen());
@@ -205,8 +205,8 @@ TEST_F(BuildFixture, TheStartPositionMustLieOnAScreen)
 
 TEST_F(BuildFixture, AQuestWithoutScreensFailsTheStartCheck)
 {
-    quest.map.Cell(0, 0).preview.reset();
-    quest.map.Cell(1, 0).preview.reset();
+    quest.map.Cell(0, 0).holdsScreen = false;
+    quest.map.Cell(1, 0).holdsScreen = false;
     EXPECT_FALSE(quest.build.StartPositionOnScreen());
     EXPECT_EQ(0, quest.build.BuildQuest(true));
     ASSERT_EQ(1u, ui.messages.size());

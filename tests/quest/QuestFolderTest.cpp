@@ -87,7 +87,7 @@ TEST(NewQuest, AnotherOpenQuestIsLeftUntouched)
     CQuest quest(ui, ui, ui);
     ASSERT_TRUE(quest.files.NewQuestNamed(QStringLiteral("Forest")));
     quest.map.properties.fullName = QStringLiteral("Deep Forest");
-    quest.map.Cell(1, 1).preview = std::make_unique<CSurface>();
+    quest.map.Cell(1, 1).holdsScreen = true;
     quest.files.SaveMapFile();
     const QByteArray forestMap = base.Read(QStringLiteral("save\\Forest.qss"));
     const QStringList forestFiles = Below(base.Listing(), QStringLiteral("questdata/Forest/"));

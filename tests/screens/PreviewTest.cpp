@@ -115,8 +115,8 @@ TEST_F(ScreenTest, SavingAsksTheMapToReloadTheCellsPreview)
     ASSERT_EQ((std::vector<std::pair<int, int>>{{1, 2}}), asked);
     const CMapCell& cell = map.map.Cell(1, 2);
     ASSERT_TRUE(cell.HoldsScreen());
-    EXPECT_EQ(kRed565, cell.preview->Pixel(64, 48));
-    EXPECT_TRUE(cell.preview->colourKeyed);
+    EXPECT_EQ(kRed565, map.map.Preview(1, 2)->Pixel(64, 48));
+    EXPECT_TRUE(map.map.Preview(1, 2)->colourKeyed);
     EXPECT_TRUE(ui.messages.empty());
 }
 

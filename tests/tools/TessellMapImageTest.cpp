@@ -171,3 +171,42 @@ TEST(TessellMapImage, EmptyCellsAreTheDesignersBlocksAndLargeMapsTellTheirProgre
     }
     EXPECT_FALSE(base.Exists(QStringLiteral("bare.png")));
 }
+
+// A PNG is drawn and written a row of cells at a time; every other format is
+// drawn whole and handed to Qt's writer. Both must hold the same pixels, with
+// groups whose edges cross the rows, previews missing, cut short or not
+// numbers, screens without their screen file.
+TEST(TessellMapImage, APngWrittenRowByRowHoldsThePixelsOfThePictureDrawnWhole)
+{
+    CTempBase base(true);
+    ASSERT_TRUE(base.CopyShippedWorkspace());
+    QByteArray map = "Vantraglen Tessellmancery Map File\r\n35\r\n";
+    for (int r = 0; r < 5; ++r)
+        for (int c = 0; c < 7; ++c) {
+            map += QByteArray::number(c) + "\r\n" + QByteArray::number(r) + "\r\n0\r\n";
+            const QString cell = QStringLiteral("questdata\\Demo\\screens\\%1-%2.").arg(c).arg(r);
+            QByteArray preview;
+            for (int k = 0; k < ((c + r) % 4 == 1 ? 3000 : 12288); ++k)
+                preview += (k % 611 == c ? QByteArray("7x") : QByteArray()) + QByteArray::number((k * 31 + c * 977 + r) % 65536) + "\r\n";
+            if ((c * 3 + r) % 7 != 2)
+                base.Write(cell + QStringLiteral("bmp"), preview);
+            if (r > 0 && (c + r) % 3 == 0)
+                base.Write(cell + QStringLiteral("lnd"),
+                           base.Read(QStringLiteral("questdata\\Demo\\screens\\%1-%2.lnd").arg(1 + c % 3).arg(1 + r % 2)));
+        }
+    map += "3\r\n0\r\n64\r\n50\r\n300\r\n333\r\n0\r\n\r\n1\r\n300\r\n333\r\n899\r\n479\r\n0\r\n\r\n"
+           "2\r\n-20\r\n190\r\n5000\r\n191\r\n0\r\n\r\n160\r\n120\r\nDemo\r\n0\r\n1\r\n";
+    base.Write(QStringLiteral("save\\Demo.qss"), map);
+    for (const QStringList& full : {QStringList(), QStringList{QStringLiteral("--full")}}) {
+        const ToolText banded = Tessell(base, QStringList{QStringLiteral("map-image"), QStringLiteral("Demo"),
+                                                          QStringLiteral("banded.png")} + full);
+        const ToolText whole = Tessell(base, QStringList{QStringLiteral("map-image"), QStringLiteral("Demo"),
+                                                         QStringLiteral("whole.bmp")} + full);
+        ASSERT_EQ(std::make_pair(0, 0), std::make_pair(banded.exitCode, whole.exitCode)) << banded.err.toStdString();
+        // The same messages for the previews that did not open, and the same size.
+        EXPECT_EQ(QString(whole.err).replace(QStringLiteral("whole.bmp"), QStringLiteral("banded.png")), banded.err);
+        const QImage png = ReadPng(base, QStringLiteral("banded.png"));
+        ASSERT_EQ(full.isEmpty() ? QSize(7 * 128, 5 * 96) : QSize(7 * 320, 5 * 240), png.size());
+        EXPECT_TRUE(png == ReadPng(base, QStringLiteral("whole.bmp"))) << full.join(' ').toStdString();
+    }
+}

@@ -96,3 +96,52 @@ bool IsLogicalFile(const QString& logicalPath, qint64* size)
 {
     return IsNativeFile(NativePathAsWritten(logicalPath), size) || IsNativeFile(NativePath(logicalPath), size);
 }
+
+namespace {
+bool CanOpenNativeFileForReading(const QString& nativePath)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray bytes = NativePathBytes(nativePath);
+    struct stat info;
+    return ::stat(bytes.constData(), &info) == 0 && !S_ISDIR(info.st_mode) && ::access(bytes.constData(), R_OK) == 0;
+#else
+    const QFileInfo info(nativePath);
+    return info.exists() && !info.isDir() && info.isReadable();
+#endif
+}
+} // namespace
+
+bool CanOpenLogicalFileForReading(const QString& logicalPath)
+{
+    return CanOpenNativeFileForReading(NativePathAsWritten(logicalPath))
+        || CanOpenNativeFileForReading(NativePath(logicalPath));
+}
+
+CFolderReadCheck::CFolderReadCheck(const QString& nativeFolder)
+{
+#ifdef Q_OS_UNIX
+    m_folder = ::open(NativePathBytes(nativeFolder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#else
+    (void)nativeFolder;
+#endif
+}
+
+CFolderReadCheck::~CFolderReadCheck()
+{
+#ifdef Q_OS_UNIX
+    if (m_folder >= 0)
+        ::close(m_folder);
+#endif
+}
+
+bool CFolderReadCheck::CanRead(const QByteArray& name) const
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    return m_folder >= 0 && ::fstatat(m_folder, name.constData(), &info, 0) == 0 && !S_ISDIR(info.st_mode)
+        && ::faccessat(m_folder, name.constData(), R_OK, 0) == 0;
+#else
+    (void)name;
+    return false;
+#endif
+}

@@ -27,3 +27,22 @@ bool IsSameNativeFile(const QString& first, const QString& second);
 bool OpenLogicalFileForReading(QFile& file, const QString& logicalPath,
                                QIODevice::OpenMode mode = QIODevice::ReadOnly);
 bool IsLogicalFile(const QString& logicalPath, qint64* size = nullptr);
+// Whether OpenLogicalFileForReading would open the file, found as it finds
+// it, without opening it: something that is not a folder and may be read.
+bool CanOpenLogicalFileForReading(const QString& logicalPath);
+
+// Asks about many files of one folder, which is opened once: each name is
+// looked up in it alone, as CanOpenLogicalFileForReading finds a file as
+// written (a name not there as written may still be found in other case).
+class CFolderReadCheck {
+public:
+    explicit CFolderReadCheck(const QString& nativeFolder);
+    ~CFolderReadCheck();
+    CFolderReadCheck(const CFolderReadCheck&) = delete;
+    CFolderReadCheck& operator=(const CFolderReadCheck&) = delete;
+    // False too when the folder could not be opened.
+    bool CanRead(const QByteArray& name) const;
+
+private:
+    int m_folder = -1;
+};

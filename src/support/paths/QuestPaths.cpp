@@ -54,6 +54,11 @@ QString PreviewPath(int column, int row)
     return ScreenBasePath(column, row) + QStringLiteral(".bmp");
 }
 
+QString PreviewFileName(int column, int row)
+{
+    return ScreenName(column, row) + QStringLiteral(".bmp");
+}
+
 QString ScreenScriptPath(int column, int row)
 {
     return InQuest(QStringLiteral("scripts\\screen\\") + ScreenName(column, row) + QStringLiteral(".ves"));

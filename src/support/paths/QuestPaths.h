@@ -22,6 +22,8 @@ QString ScreenName(int column, int row);
 QString ScreenBasePath(int column, int row);
 QString ScreenFilePath(int column, int row);
 QString PreviewPath(int column, int row);
+// The preview's name in its folder, "{column}-{row}.bmp".
+QString PreviewFileName(int column, int row);
 QString ScreenScriptPath(int column, int row);
 QString CompiledScreenScriptPath(int column, int row);
 
