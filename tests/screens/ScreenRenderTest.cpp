@@ -47,8 +47,9 @@ TEST_F(ScreenTest, AHole001FillIsOnlyARedDashedOutline)
             const uint16_t p = Pixel(x, y);
             ASSERT_TRUE(p == kWhite || p == kRed565) << x << "," << y; // never the black tile
             const bool onOutline = x == 40 || x == 140 || y == 40 || y == 80;
-            if (p == kRed565)
+            if (p == kRed565) {
                 ASSERT_TRUE(onOutline) << x << "," << y;
+            }
         }
     // The right and bottom sides are drawn too.
     int right = 0;

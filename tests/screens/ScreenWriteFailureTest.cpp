@@ -44,12 +44,14 @@ TEST_F(ScreenTest, AScreenFileThatCannotBeWrittenKeepsTheOldFilesAndSaysSo)
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Open LND file for saving"));
         EXPECT_EQ(ui.messages[0].caption, kScreenFile);
-        if (QLatin1String(mode) == QLatin1String("half-way"))
+        if (QLatin1String(mode) == QLatin1String("half-way")) {
             EXPECT_EQ(base.Read(kScreenFile), kOldLnd);
-        else if (QLatin1String(mode) == QLatin1String("folder in place"))
+        } else if (QLatin1String(mode) == QLatin1String("folder in place")) {
             EXPECT_EQ(base.Read(kScreenFile + QStringLiteral("\\inside")), kOldLnd);
-        if (QLatin1String(mode) != QLatin1String("missing folder"))
+        }
+        if (QLatin1String(mode) != QLatin1String("missing folder")) {
             EXPECT_EQ(base.Read(kBmp), kOldBmp); // the preview is not touched
+        }
         EXPECT_FALSE(base.Exists(kScreenScript));
     }
 }

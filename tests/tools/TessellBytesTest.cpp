@@ -87,8 +87,9 @@ TEST(TessellBytes, NamesThatAreNotUtf8KeepTheirBytesEverywhere)
     for (const BytesStep& step : steps) {
         const ToolRun run = step.run();
         EXPECT_EQ(step.exitCode, run.exitCode) << step.what << "\n" << run.err.toStdString();
-        if (!step.out.isEmpty())
+        if (!step.out.isEmpty()) {
             EXPECT_EQ(step.out, run.out) << step.what;
+        }
         for (const QByteArray& path : step.present)
             EXPECT_TRUE(ExistsByBytes(base, path)) << step.what << ": " << path.toStdString();
         for (const QByteArray& path : step.absent)

@@ -50,8 +50,9 @@ TEST(TessellUsage, EveryCommandFollowsTheConventions)
         EXPECT_EQ(c.exitCode, run.exitCode) << args << "\n" << run.err.toStdString();
         EXPECT_TRUE(run.out.startsWith(c.outStart)) << args << "\n" << run.out.toStdString();
         EXPECT_TRUE(run.err.startsWith(c.errStart)) << args << "\n" << run.err.toStdString();
-        if (c.outStart.isEmpty())
+        if (c.outStart.isEmpty()) {
             EXPECT_TRUE(run.out.isEmpty()) << args << "\n" << run.out.toStdString();
+        }
     }
     // --help made no quest of that name; the picture is what its suffix says.
     EXPECT_FALSE(base.Exists(QStringLiteral("questdata\\--help")));
