@@ -105,7 +105,7 @@ TEST_F(FrameFixture, TheWindowAndTheAboutBoxShowTheProgramIcon)
 TEST_F(FrameFixture, CtrlOReachesTheSoundManagerCommandNotOpen)
 {
     const auto shortcuts = frame.findChildren<QShortcut*>();
-    EXPECT_EQ(14, shortcuts.size());
+    EXPECT_EQ(24, shortcuts.size());
     QShortcut* ctrlO = nullptr;
     for (QShortcut* s : shortcuts)
         if (s->key() == QKeySequence(QStringLiteral("Ctrl+O")))
