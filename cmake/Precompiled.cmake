@@ -10,7 +10,8 @@ set(TESSELL_CORE_HEADERS <QString> <QStringList> <QByteArray> <QFile> <QFileInfo
 set(TESSELL_WIDGET_HEADERS ${TESSELL_CORE_HEADERS} <QCheckBox> <QComboBox> <QDialog> <QDialogButtonBox>
   <QFormLayout> <QHBoxLayout> <QLabel> <QLineEdit> <QListWidget> <QPushButton> <QVBoxLayout> <QWidget>)
 
-file(WRITE ${CMAKE_BINARY_DIR}/pch/empty.cpp "// The precompiled headers' own compile.\n")
+# Written only when it differs, so a new configure rebuilds nothing.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/pch/empty.cpp CONTENT "// The precompiled headers' own compile.\n")
 
 # tessell_precompiled(kind target): the target reuses the headers of its kind
 # (core, widgets, tests, widget_tests), made the first time a kind is asked for.

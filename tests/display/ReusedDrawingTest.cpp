@@ -10,7 +10,7 @@
 #include <random>
 
 namespace {
-bool SamePixels(const CSurface& a, const CSurface& b)
+bool SameSurfaces(const CSurface& a, const CSurface& b)
 {
     if (a.Width() != b.Width() || a.Height() != b.Height())
         return false;
@@ -59,7 +59,7 @@ TEST(ReusedTexts, GiveThePixelsOfTextsDrawnAfreshWhereverTheyStand)
                 Paint(fresh, ground);
                 fresh.Text(nullptr, text, 90, 60, 0, colour);
                 ASSERT_EQ(0, fresh.TextsReused());
-                EXPECT_TRUE(SamePixels(*fresh.BackBuffer(), *reusing.BackBuffer()))
+                EXPECT_TRUE(SameSurfaces(*fresh.BackBuffer(), *reusing.BackBuffer()))
                     << text.toStdString() << " on " << groundName << " in " << colour;
                 EXPECT_EQ(++reused, reusing.TextsReused()) << text.toStdString() << " on " << groundName;
             }
@@ -86,7 +86,7 @@ TEST(ReusedTexts, AreDrawnAfreshOverOtherGroundOrWhereTheEdgeCutsThem)
         reusing.Text(nullptr, QStringLiteral("12,34"), c.x, c.y, 0, 0);
         Paint(fresh, ground);
         fresh.Text(nullptr, QStringLiteral("12,34"), c.x, c.y, 0, 0);
-        EXPECT_TRUE(SamePixels(*fresh.BackBuffer(), *reusing.BackBuffer())) << c.what;
+        EXPECT_TRUE(SameSurfaces(*fresh.BackBuffer(), *reusing.BackBuffer())) << c.what;
         EXPECT_EQ(c.reusable ? 1 : 0, reusing.TextsReused()) << c.what;
     }
 }
@@ -128,9 +128,9 @@ TEST(LineBatches, SetThePixelsOfTheirLinesDrawnOneByOneInOrder)
         for (int top = -5; top < 55 && straight; top += 1 + n % 13)
             straight = lines.DrawRows(banded, top, top + 1 + n % 13);
         if (straight)
-            EXPECT_TRUE(SamePixels(*oneByOne.BackBuffer(), *banded.BackBuffer())) << "bands of batch " << n;
+            EXPECT_TRUE(SameSurfaces(*oneByOne.BackBuffer(), *banded.BackBuffer())) << "bands of batch " << n;
         else
-            EXPECT_TRUE(SamePixels(CSurface(*banded.BackBuffer()), [] {
+            EXPECT_TRUE(SameSurfaces(CSurface(*banded.BackBuffer()), [] {
                 CSurface untouched;
                 untouched.Create(64, 48);
                 untouched.Image().fill(0x1111);
@@ -138,7 +138,7 @@ TEST(LineBatches, SetThePixelsOfTheirLinesDrawnOneByOneInOrder)
             }())) << "a slanting line drew in bands in batch " << n;
         lines.DrawInto(batched);
         ASSERT_TRUE(lines.Empty());
-        ASSERT_TRUE(SamePixels(*oneByOne.BackBuffer(), *batched.BackBuffer())) << "batch " << n;
+        ASSERT_TRUE(SameSurfaces(*oneByOne.BackBuffer(), *batched.BackBuffer())) << "batch " << n;
     }
 }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kFile = QStringLiteral("questdata\\Forest\\entitylist.txt");
+const QString kEntityList = QStringLiteral("questdata\\Forest\\entitylist.txt");
 
 // The tree as text: "text[image]" per item, children in braces.
 QString Dump(const QStandardItem* item)
@@ -39,7 +39,7 @@ QString Dump(const QStandardItemModel& model)
 }
 
 // The entries as their path lines, root included as "<root>".
-QStringList Paths(const CTreeList& list)
+QStringList EntryPaths(const CTreeList& list)
 {
     QStringList paths;
     for (CTreeEntry* e : list.Entries())
@@ -53,10 +53,10 @@ class TreeListTest : public ::testing::Test {
 protected:
     CTreeList& Loaded(const QByteArray& bytes, int offset = 0)
     {
-        base.Write(kFile, bytes);
+        base.Write(kEntityList, bytes);
         list.SetTreeControl(&model);
         list.SetImageOffset(offset);
-        EXPECT_EQ(list.Load(kFile), 1);
+        EXPECT_EQ(list.Load(kEntityList), 1);
         list.FillTree(QStringLiteral("Entities"));
         return list;
     }
@@ -72,7 +72,7 @@ protected:
 TEST_F(TreeListTest, ReadsEntriesInFileOrderAndAppendsTheRoot)
 {
     Loaded("Enemies\\Cave\\bat\r\nbat\r\nBosses\\\r\nBosses\\\r\n");
-    EXPECT_EQ(Paths(list), (QStringList{"Enemies\\Cave\\bat", "Bosses\\", "<root>"}));
+    EXPECT_EQ(EntryPaths(list), (QStringList{"Enemies\\Cave\\bat", "Bosses\\", "<root>"}));
     const CTreeEntry* bat = EntryAt(0);
     ASSERT_EQ(bat->components.Count(), 3);
     EXPECT_EQ(bat->components.At(0)->folder, 1);
@@ -96,7 +96,7 @@ TEST_F(TreeListTest, SplitsLinesAsTheFormatSays)
     // LF alone is accepted; an empty line is no entry and takes no name line;
     // "\\" makes an empty-named folder; a line of "\" one empty folder.
     Loaded("\nA\\\\x\nx\n\\\n\\\n");
-    EXPECT_EQ(Paths(list), (QStringList{"A\\\\x", "\\", "<root>"}));
+    EXPECT_EQ(EntryPaths(list), (QStringList{"A\\\\x", "\\", "<root>"}));
     EXPECT_EQ(EntryAt(0)->components.At(1)->name, QString());
     EXPECT_EQ(EntryAt(0)->components.At(1)->folder, 1);
     EXPECT_EQ(EntryAt(1)->components.Count(), 1);
@@ -106,27 +106,27 @@ TEST_F(TreeListTest, SplitsLinesAsTheFormatSays)
 TEST_F(TreeListTest, EmptyFileShowsTheTitleAloneAndSavesEmpty)
 {
     Loaded("");
-    EXPECT_EQ(Paths(list), QStringList{"<root>"});
+    EXPECT_EQ(EntryPaths(list), QStringList{"<root>"});
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0]"));
     EXPECT_EQ(CTreeList::ComponentOf(model.item(0)), nullptr);
     EXPECT_EQ(list.Save(), 1);
-    EXPECT_EQ(base.Read(kFile), QByteArray());
+    EXPECT_EQ(base.Read(kEntityList), QByteArray());
 }
 
 TEST_F(TreeListTest, MissingFileShowsTheMessageAndAnEmptyTree)
 {
     list.SetTreeControl(&model);
-    EXPECT_EQ(list.Load(kFile), 0);
+    EXPECT_EQ(list.Load(kEntityList), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't open Tree List"));
-    EXPECT_EQ(ui.messages[0].caption, kFile);
+    EXPECT_EQ(ui.messages[0].caption, kEntityList);
     EXPECT_EQ(ui.messages[0].buttons, CUiPort::ButtonsOk);
     EXPECT_EQ(list.RootEntry(), nullptr);
     list.FillTree(QStringLiteral("Entities"));
     EXPECT_EQ(model.rowCount(), 0);
     // Nothing to save: the file is not created.
     EXPECT_EQ(list.Save(), 1);
-    EXPECT_FALSE(base.Exists(kFile));
+    EXPECT_FALSE(base.Exists(kEntityList));
     EXPECT_EQ(list.AddFile(nullptr, nullptr, QStringLiteral("bat")), 0);
 }
 
@@ -188,7 +188,7 @@ TEST_F(TreeListTest, AddFileToTheTitleLineMakesATopLevelEntry)
     Loaded("A\\x\r\nx\r\n");
     CTreeEntry* root = list.RootEntry();
     ASSERT_EQ(list.AddFile(root, root->components.Head(), QStringLiteral("bat")), 1);
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\x\r\nx\r\nbat\r\nbat\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\x\r\nx\r\nbat\r\nbat\r\n"));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{x[3]} bat[3]"));
     EXPECT_EQ(CTreeList::ComponentOf(model.item(2)), list.Entries().Tail()->components.Head());
     EXPECT_EQ(list.Entries().Tail()->components.Head()->folder, 0);
@@ -199,11 +199,11 @@ TEST_F(TreeListTest, AddFileToANestedFolder)
     Loaded("A\\B\\\r\nB\\\r\nC\\\r\nC\\\r\n");
     CTreeEntry* ab = EntryAt(0);
     ASSERT_EQ(list.AddFile(ab, ab->components.At(1), QStringLiteral("x")), 1);
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\B\\\r\nB\\\r\nC\\\r\nC\\\r\nA\\B\\x\r\nx\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\B\\\r\nB\\\r\nC\\\r\nC\\\r\nA\\B\\x\r\nx\r\n"));
     // Merged, not rebuilt: the new item is the last child of B.
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{B[2]{x[3]}} C[2]"));
     ASSERT_EQ(list.AddFolder(ab, ab->components.At(0), QStringLiteral("D")), 1);
-    EXPECT_EQ(base.Read(kFile).right(10), QByteArray("A\\D\\\r\nD\\\r\n"));
+    EXPECT_EQ(base.Read(kEntityList).right(10), QByteArray("A\\D\\\r\nD\\\r\n"));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{B[2]{x[3]},D[2]} C[2]"));
 }
 
@@ -220,16 +220,16 @@ TEST_F(TreeListTest, AddGoesIntoTheClickedFolderEvenWhenAParentHasItsName)
 TEST_F(TreeListTest, AddRefusesNamesTheFileCannotHold)
 {
     Loaded("A\\\r\nA\\\r\n");
-    const QByteArray before = base.Read(kFile);
+    const QByteArray before = base.Read(kEntityList);
     CTreeEntry* a = EntryAt(0);
     for (const QString& name : {QString(), QStringLiteral("x\\y"), QStringLiteral("x\ny"), QStringLiteral("x\ry"),
                                 QString(128, QLatin1Char('n'))})
         EXPECT_EQ(list.AddFile(a, a->components.Head(), name), 0) << name.toStdString();
-    EXPECT_EQ(base.Read(kFile), before);
+    EXPECT_EQ(base.Read(kEntityList), before);
     EXPECT_EQ(list.Entries().Count(), 2);
     const QByteArray n127(127, 'n');
     EXPECT_EQ(list.AddFolder(a, a->components.Head(), QString::fromLatin1(n127)), 1);
-    EXPECT_EQ(base.Read(kFile), before + "A\\" + n127 + "\\\r\n" + n127 + "\\\r\n");
+    EXPECT_EQ(base.Read(kEntityList), before + "A\\" + n127 + "\\\r\n" + n127 + "\\\r\n");
     // A path line may not pass 254 characters: A\ + 127 + \ + 127 is too long.
     CTreeEntry* longFolder = list.Entries().Tail();
     EXPECT_EQ(list.AddFile(longFolder, longFolder->components.At(1), QString(127, QLatin1Char('m'))), 0);
@@ -246,12 +246,12 @@ TEST_F(TreeListTest, AnEmptyNameMakesAnEmptyNamedFolder)
     CTreeEntry* inner = list.Entries().Tail();
     ASSERT_EQ(list.AddFile(inner, inner->components.At(1), QStringLiteral("x")), 1);
     const QByteArray file = "A\\\r\nA\\\r\n\\\r\n\\\r\nA\\\\\r\n\\\r\nA\\\\x\r\nx\r\n";
-    EXPECT_EQ(base.Read(kFile), file);
+    EXPECT_EQ(base.Read(kEntityList), file);
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{[2]{x[3]}} [2]"));
     // Read back as the same folders.
     CTreeList again(ui);
-    ASSERT_EQ(again.Load(kFile), 1);
-    EXPECT_EQ(Paths(again), (QStringList{"A\\", "\\", "A\\\\", "A\\\\x", "<root>"}));
+    ASSERT_EQ(again.Load(kEntityList), 1);
+    EXPECT_EQ(EntryPaths(again), (QStringList{"A\\", "\\", "A\\\\", "A\\\\x", "<root>"}));
     EXPECT_EQ(again.Entries().At(1)->components.Head()->folder, 1);
 }
 
@@ -260,7 +260,7 @@ TEST_F(TreeListTest, RemoveFolderCutsEveryEntryThroughThatNameAtThatDepth)
     Loaded("A\\B\\x\r\nx\r\nC\\B\\z\r\nz\r\nA\\y\r\ny\r\nB\\q\r\nq\r\nA\\B\\\r\nB\\\r\n");
     CTreeEntry* abx = EntryAt(0);
     list.RemoveFolder(abx, abx->components.At(1));
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\\r\nA\\\r\nC\\\r\nC\\\r\nA\\y\r\ny\r\nB\\q\r\nq\r\nA\\\r\nA\\\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\\r\nA\\\r\nC\\\r\nC\\\r\nA\\y\r\ny\r\nB\\q\r\nq\r\nA\\\r\nA\\\r\n"));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{y[3]} C[2] B[2]{q[3]}"));
 }
 
@@ -269,24 +269,24 @@ TEST_F(TreeListTest, RemoveFolderAtTheTopDropsEntriesCutToNothing)
     Loaded("A\\x\r\nx\r\nB\\y\r\ny\r\nA\\\r\nA\\\r\n");
     CTreeEntry* ax = EntryAt(0);
     list.RemoveFolder(ax, ax->components.Head());
-    EXPECT_EQ(base.Read(kFile), QByteArray("B\\y\r\ny\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("B\\y\r\ny\r\n"));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] B[2]{y[3]}"));
     // The root folder removes nothing.
     list.RemoveFolder(list.RootEntry(), list.RootEntry()->components.Head());
-    EXPECT_EQ(base.Read(kFile), QByteArray("B\\y\r\ny\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("B\\y\r\ny\r\n"));
 }
 
 TEST_F(TreeListTest, RemoveEntryRemovesOneEntryButNeverTheRoot)
 {
     Loaded("A\\x\r\nx\r\nA\\y\r\ny\r\n");
     list.RemoveEntry(EntryAt(0));
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\y\r\ny\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\y\r\ny\r\n"));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{y[3]}"));
     list.RemoveEntry(list.RootEntry());
     ASSERT_NE(list.RootEntry(), nullptr);
     EXPECT_EQ(list.Entries().Tail(), list.RootEntry());
     EXPECT_EQ(list.AddFile(list.RootEntry(), list.RootEntry()->components.Head(), QStringLiteral("z")), 1);
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\y\r\ny\r\nz\r\nz\r\n"));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\y\r\ny\r\nz\r\nz\r\n"));
 }
 
 TEST_F(TreeListTest, WriteThenReadGivesTheSameEntries)
@@ -294,13 +294,13 @@ TEST_F(TreeListTest, WriteThenReadGivesTheSameEntries)
     const QByteArray bytes = "Enemies\\Cave\\bat\r\nbat\r\nBosses\\\r\nBosses\\\r\nslime\r\nslime\r\n"
                              "Enemies\\\\odd\r\nodd\r\nEnemies\\Cave\\\r\nCave\\\r\n";
     Loaded(bytes);
-    const QStringList before = Paths(list);
-    base.Write(kFile, "garbage");
+    const QStringList before = EntryPaths(list);
+    base.Write(kEntityList, "garbage");
     ASSERT_EQ(list.Save(), 1);
-    EXPECT_EQ(base.Read(kFile), bytes);
+    EXPECT_EQ(base.Read(kEntityList), bytes);
     CTreeList again(ui);
-    ASSERT_EQ(again.Load(kFile), 1);
-    EXPECT_EQ(Paths(again), before);
+    ASSERT_EQ(again.Load(kEntityList), 1);
+    EXPECT_EQ(EntryPaths(again), before);
 }
 
 TEST_F(TreeListTest, OverlongLinesKeepPathAndNameLinesPaired)
@@ -308,18 +308,18 @@ TEST_F(TreeListTest, OverlongLinesKeepPathAndNameLinesPaired)
     const QByteArray longPath = QByteArray(300, 'p');
     const QByteArray longComponent = QByteArray(128, 'c') + "\\x";
     Loaded(longPath + "\r\n" + longPath + "\r\nA\\x\r\nx\r\n" + longComponent + "\r\nx\r\nB\\y\r\ny\r\n");
-    EXPECT_EQ(Paths(list), (QStringList{"<kept>", "A\\x", "<kept>", "B\\y", "<root>"}));
+    EXPECT_EQ(EntryPaths(list), (QStringList{"<kept>", "A\\x", "<kept>", "B\\y", "<root>"}));
     // The longest lines the format allows are read whole.
     const QByteArray longest = QByteArray(127, 'a') + "\\" + QByteArray(126, 'b');
     ASSERT_EQ(longest.size(), 254);
     Loaded(longest + "\r\n" + QByteArray(126, 'b') + "\r\nC\\z\r\nz\r\n");
-    EXPECT_EQ(Paths(list), (QStringList{QString::fromLatin1(longest), "C\\z", "<root>"}));
+    EXPECT_EQ(EntryPaths(list), (QStringList{QString::fromLatin1(longest), "C\\z", "<root>"}));
 }
 
 TEST_F(TreeListTest, AMissingLastNameLineEndsTheReading)
 {
     Loaded("A\\x\r\nx\r\nB\\y\r\n");
-    EXPECT_EQ(Paths(list), (QStringList{"A\\x", "B\\y", "<root>"}));
+    EXPECT_EQ(EntryPaths(list), (QStringList{"A\\x", "B\\y", "<root>"}));
 }
 
 TEST_F(TreeListTest, SaveFailureShowsTheMessageAndKeepsTheFile)
@@ -330,12 +330,12 @@ TEST_F(TreeListTest, SaveFailureShowsTheMessageAndKeepsTheFile)
     // The tree shows what the file holds: the entry the file did not take goes.
     EXPECT_EQ(list.AddFile(root, root->components.Head(), QStringLiteral("bat")), 0);
     CTextWriter::FailWritesAfter(-1);
-    EXPECT_EQ(base.Read(kFile), QByteArray("A\\x\r\nx\r\n"));
-    EXPECT_EQ(Paths(list), (QStringList{"A\\x", "<root>"}));
+    EXPECT_EQ(base.Read(kEntityList), QByteArray("A\\x\r\nx\r\n"));
+    EXPECT_EQ(EntryPaths(list), (QStringList{"A\\x", "<root>"}));
     EXPECT_EQ(Dump(model), QStringLiteral("Entities[0] A[2]{x[3]}"));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't open Tree List"));
-    EXPECT_EQ(ui.messages[0].caption, kFile);
+    EXPECT_EQ(ui.messages[0].caption, kEntityList);
 }
 
 } // namespace

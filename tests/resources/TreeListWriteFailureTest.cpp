@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kFile = QStringLiteral("questdata\\Forest\\soundlist.txt");
+const QString kSoundList = QStringLiteral("questdata\\Forest\\soundlist.txt");
 const QByteArray kOld = "Music\\theme.mid\r\ntheme.mid\r\nSfx\\hit.wav\r\nhit.wav\r\n";
 
 // Every item of the tree, depth first, indented by its depth.
@@ -36,19 +36,19 @@ TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
             SCOPED_TRACE(std::string(mode) + ", " + change);
             CTempBase base;
             g_questName = QStringLiteral("Forest");
-            base.Write(kFile, kOld);
+            base.Write(kSoundList, kOld);
             CFakeUi ui;
             QStandardItemModel model;
             CTreeList list(ui);
             list.SetTreeControl(&model);
-            ASSERT_EQ(list.Load(kFile), 1);
+            ASSERT_EQ(list.Load(kSoundList), 1);
             list.FillTree(QStringLiteral("Sounds"));
             const QStringList shown = Items(model);
             if (QLatin1String(mode) == QLatin1String("missing folder")) {
                 QDir(base.Path(QStringLiteral("questdata\\Forest"))).removeRecursively();
             } else if (QLatin1String(mode) == QLatin1String("folder in place")) {
-                QFile::remove(base.Path(kFile));
-                base.Write(kFile + QStringLiteral("\\inside"), kOld);
+                QFile::remove(base.Path(kSoundList));
+                base.Write(kSoundList + QStringLiteral("\\inside"), kOld);
             }
             CTextWriter::FailWritesAfter(QLatin1String(mode) == QLatin1String("half-way") ? 6 : -1);
             CTreeEntry* root = list.RootEntry();
@@ -64,9 +64,9 @@ TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
                 list.RemoveEntry(first);
             CTextWriter::FailWritesAfter(-1);
             if (QLatin1String(mode) == QLatin1String("half-way"))
-                EXPECT_EQ(base.Read(kFile), kOld);
+                EXPECT_EQ(base.Read(kSoundList), kOld);
             else if (QLatin1String(mode) == QLatin1String("folder in place"))
-                EXPECT_EQ(base.Read(kFile + QStringLiteral("\\inside")), kOld);
+                EXPECT_EQ(base.Read(kSoundList + QStringLiteral("\\inside")), kOld);
             else
                 EXPECT_FALSE(base.Exists(QStringLiteral("questdata\\Forest")));
             // The tree shows what the file holds.
@@ -74,7 +74,7 @@ TEST(TreeListWriteFailureTest, EveryChangeKeepsTheOldFileWhenItCannotBeWritten)
             EXPECT_EQ(list.Entries().Count(), 3);
             ASSERT_EQ(ui.messages.size(), 1u);
             EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't open Tree List"));
-            EXPECT_EQ(ui.messages[0].caption, kFile);
+            EXPECT_EQ(ui.messages[0].caption, kSoundList);
         }
     }
 }

@@ -13,9 +13,9 @@ struct FullDisk {
     ~FullDisk() { CTextWriter::FailWritesAfter(-1); }
 };
 
-const QString kLnd = QStringLiteral("questdata\\Q\\screens\\1-2.lnd");
+const QString kScreenFile = QStringLiteral("questdata\\Q\\screens\\1-2.lnd");
 const QString kBmp = QStringLiteral("questdata\\Q\\screens\\1-2.bmp");
-const QString kScript = QStringLiteral("questdata\\Q\\scripts\\screen\\1-2.ves");
+const QString kScreenScript = QStringLiteral("questdata\\Q\\scripts\\screen\\1-2.ves");
 const QByteArray kOldLnd = "1\r\n0\r\n0\r\nred\r\n\r\n0\r\n";
 const QByteArray kOldBmp = "old preview\r\n";
 
@@ -28,9 +28,9 @@ TEST_F(ScreenTest, AScreenFileThatCannotBeWrittenKeepsTheOldFilesAndSaysSo)
         if (QLatin1String(mode) != QLatin1String("missing folder")) {
             base.Write(kBmp, kOldBmp);
             if (QLatin1String(mode) == QLatin1String("half-way"))
-                base.Write(kLnd, kOldLnd);
+                base.Write(kScreenFile, kOldLnd);
             else
-                base.Write(kLnd + QStringLiteral("\\inside"), kOldLnd);
+                base.Write(kScreenFile + QStringLiteral("\\inside"), kOldLnd);
         }
         Place("blue", 40, 40);
         ASSERT_EQ(screen->modified, 1);
@@ -43,20 +43,20 @@ TEST_F(ScreenTest, AScreenFileThatCannotBeWrittenKeepsTheOldFilesAndSaysSo)
         EXPECT_EQ(screen->modified, 1);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Open LND file for saving"));
-        EXPECT_EQ(ui.messages[0].caption, kLnd);
+        EXPECT_EQ(ui.messages[0].caption, kScreenFile);
         if (QLatin1String(mode) == QLatin1String("half-way"))
-            EXPECT_EQ(base.Read(kLnd), kOldLnd);
+            EXPECT_EQ(base.Read(kScreenFile), kOldLnd);
         else if (QLatin1String(mode) == QLatin1String("folder in place"))
-            EXPECT_EQ(base.Read(kLnd + QStringLiteral("\\inside")), kOldLnd);
+            EXPECT_EQ(base.Read(kScreenFile + QStringLiteral("\\inside")), kOldLnd);
         if (QLatin1String(mode) != QLatin1String("missing folder"))
             EXPECT_EQ(base.Read(kBmp), kOldBmp); // the preview is not touched
-        EXPECT_FALSE(base.Exists(kScript));
+        EXPECT_FALSE(base.Exists(kScreenScript));
     }
 }
 
 TEST_F(ScreenTest, APreviewThatCannotBeWrittenKeepsTheOldPreviewAndMakesNoScript)
 {
-    base.Write(kLnd, kOldLnd);
+    base.Write(kScreenFile, kOldLnd);
     base.Write(kBmp, kOldBmp);
     Place("blue", 40, 40);
     int result = 0;
@@ -66,9 +66,9 @@ TEST_F(ScreenTest, APreviewThatCannotBeWrittenKeepsTheOldPreviewAndMakesNoScript
         result = screen->Save();
     }
     EXPECT_EQ(result, 0); // the screen file itself was saved, the save as a whole failed
-    EXPECT_NE(base.Read(kLnd), kOldLnd);
+    EXPECT_NE(base.Read(kScreenFile), kOldLnd);
     EXPECT_EQ(base.Read(kBmp), kOldBmp);
-    EXPECT_FALSE(base.Exists(kScript));
+    EXPECT_FALSE(base.Exists(kScreenScript));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Couldn't Open Image Preview file for saving"));
     EXPECT_EQ(ui.messages[0].caption, kBmp);

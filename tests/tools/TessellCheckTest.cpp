@@ -2,33 +2,12 @@
 // its file, building and writing nothing.
 #include "helpers/DecimalCommaLocale.h"
 #include "helpers/TempBase.h"
+#include "tools/ToolRun.h"
 
 #include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun Tessell(const CTempBase& base, const QStringList& args,
-                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(base.root);
-    process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 // The quest "Flawed" of the fixtures, laid over Trail's shared entities,
 // sounds and sheets, has at least one problem of every kind; its imp1 sprite
@@ -42,7 +21,7 @@ TEST(TessellCheck, NamesEveryProblemOfTheFlawedQuestWithItsFileGroupedByKind)
     ASSERT_TRUE(QDir(base.root).mkpath(QStringLiteral("compiler/compilelist.txt")));
     const QStringList before = base.Listing();
 
-    const ToolRun run = Tessell(base, {QStringLiteral("check"), QStringLiteral("Flawed")});
+    const ToolText run = Tessell(base, {QStringLiteral("check"), QStringLiteral("Flawed")});
     EXPECT_EQ(1, run.exitCode) << run.err.toStdString();
     const QString q = QStringLiteral("questdata\\Flawed\\");
     const QString early = QStringLiteral(":1: The preview ends early at line 1, a preview holds 12288 lines: the rest "
@@ -99,7 +78,7 @@ TEST(TessellCheck, TheShippedDemoChecksClean)
     CTempBase base(true);
     ASSERT_TRUE(base.CopyShippedWorkspace());
     const QStringList before = base.Listing();
-    const ToolRun run = Tessell(base, {QStringLiteral("check"), QStringLiteral("Demo")});
+    const ToolText run = Tessell(base, {QStringLiteral("check"), QStringLiteral("Demo")});
     EXPECT_EQ(0, run.exitCode);
     EXPECT_EQ(QStringLiteral("No problems in the quest \"Demo\"\n"), run.out);
     EXPECT_EQ(before, base.Listing());
@@ -123,7 +102,7 @@ TEST(TessellCheck, AQuestItCannotReadIsOneProblemAndBadUsageIsExitCodeTwo)
         {{"check", "Odd", "Even"}, 2, ""},
     };
     for (const auto& c : cases) {
-        const ToolRun run = Tessell(base, c.args);
+        const ToolText run = Tessell(base, c.args);
         EXPECT_EQ(c.exitCode, run.exitCode) << c.args.join(' ').toStdString();
         EXPECT_EQ(c.out, run.out) << c.args.join(' ').toStdString();
         if (c.exitCode == 2) {

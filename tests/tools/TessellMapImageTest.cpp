@@ -3,6 +3,7 @@
 #include "helpers/DecimalCommaLocale.h"
 #include "helpers/FakeUi.h"
 #include "helpers/TempBase.h"
+#include "tools/ToolRun.h"
 
 #include "display/Display.h"
 #include "screens/Screen.h"
@@ -19,22 +20,6 @@
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QString err;
-};
-
-ToolRun Tessell(const CTempBase& base, const QStringList& args,
-                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(base.root);
-    process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // Demo's screens fill columns 1 to 3 and rows 1 to 2; its two groups, in map
 // units (128 x 96 a cell), are (128, 96)-(384, 288) and (384, 96)-(512, 288).
@@ -90,7 +75,7 @@ TEST(TessellMapImage, DemosImageIsItsPreviewsPixelByPixelWithTheGroupsOutlined)
 {
     CTempBase base(true);
     ASSERT_TRUE(base.CopyShippedWorkspace());
-    const ToolRun run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Demo"), QStringLiteral("demo.png")});
+    const ToolText run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Demo"), QStringLiteral("demo.png")});
     ASSERT_EQ(0, run.exitCode) << run.err.toStdString();
     const QImage image = ReadPng(base, QStringLiteral("demo.png"));
     ASSERT_EQ(QSize(3 * 128, 2 * 96), image.size());
@@ -116,7 +101,7 @@ TEST(TessellMapImage, FullSizeCellsAreTheScreensAsTheEditorRendersThem)
 {
     CTempBase base(true);
     ASSERT_TRUE(base.CopyShippedWorkspace());
-    const ToolRun run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Demo"), QStringLiteral("full.png"),
+    const ToolText run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Demo"), QStringLiteral("full.png"),
                                    QStringLiteral("--full")});
     ASSERT_EQ(0, run.exitCode) << run.err.toStdString();
     const QImage image = ReadPng(base, QStringLiteral("full.png"));
@@ -156,7 +141,7 @@ TEST(TessellMapImage, EmptyCellsAreTheDesignersBlocksAndLargeMapsTellTheirProgre
     for (const char* cell : {"0-0", "10-10"})
         base.Write(QStringLiteral("questdata\\Wide\\screens\\%1.bmp").arg(QLatin1String(cell)), "1234\r\n");
 
-    ToolRun run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Wide"), QStringLiteral("wide.png")});
+    ToolText run = Tessell(base, {QStringLiteral("map-image"), QStringLiteral("Wide"), QStringLiteral("wide.png")});
     ASSERT_EQ(0, run.exitCode) << run.err.toStdString();
     EXPECT_EQ(1, run.err.count(QStringLiteral("cells drawn")));
     EXPECT_TRUE(run.err.contains(QStringLiteral("[100/121] cells drawn\n"))) << run.err.toStdString();

@@ -1,32 +1,16 @@
 #include "helpers/TempBase.h"
+#include "tools/ToolRun.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
 
-namespace {
-struct ToolRun {
-    int exitCode;
-    QString error;
-};
-
-ToolRun Tessell(const CTempBase& base, const QStringList& arguments)
-{
-    QProcess process;
-    process.setWorkingDirectory(base.root);
-    process.start(QStringLiteral(TESSELL_BINARY_DIR "/tools/tessell"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-} // namespace
-
 TEST(TessellNew, MakesExactlyTheQuestFolderAndTheMapFile)
 {
     CTempBase base;
     const QStringList before = base.Listing();
-    const ToolRun run = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
-    EXPECT_EQ(0, run.exitCode) << run.error.toStdString();
+    const ToolText run = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
+    EXPECT_EQ(0, run.exitCode) << run.err.toStdString();
     QStringList added = base.Listing();
     for (const QString& entry : before)
         added.removeOne(entry);
@@ -50,12 +34,12 @@ TEST(TessellNew, RefusesWithAMessageAndANonZeroExit)
     CTempBase base;
     ASSERT_EQ(0, Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")}).exitCode);
     const QStringList before = base.Listing();
-    ToolRun again = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
+    ToolText again = Tessell(base, {QStringLiteral("new"), QStringLiteral("Forest")});
     EXPECT_NE(0, again.exitCode);
-    EXPECT_EQ(QStringLiteral("Error: A quest called \"Forest\" already exists, please choose another name\n"), again.error);
-    ToolRun escape = Tessell(base, {QStringLiteral("new"), QStringLiteral("../Elsewhere")});
+    EXPECT_EQ(QStringLiteral("Error: A quest called \"Forest\" already exists, please choose another name\n"), again.err);
+    ToolText escape = Tessell(base, {QStringLiteral("new"), QStringLiteral("../Elsewhere")});
     EXPECT_NE(0, escape.exitCode);
-    EXPECT_TRUE(escape.error.startsWith(QStringLiteral("Error: A quest name may not hold")));
+    EXPECT_TRUE(escape.err.startsWith(QStringLiteral("Error: A quest name may not hold")));
     EXPECT_NE(0, Tessell(base, {QStringLiteral("new")}).exitCode);
     EXPECT_NE(0, Tessell(base, {QStringLiteral("bogus")}).exitCode);
     EXPECT_EQ(before, base.Listing());

@@ -47,6 +47,24 @@ inline ToolRun RunTessell(const QString& folder, QList<QByteArray> args,
             process.readAllStandardError()};
 }
 
+// What the tool printed, as text.
+struct ToolText {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The tool run in a base directory with arguments that are text.
+inline ToolText Tessell(const CTempBase& base, const QStringList& args,
+                        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    QList<QByteArray> bytes;
+    for (const QString& a : args)
+        bytes << a.toUtf8();
+    const ToolRun run = RunTessell(base.root, bytes, environment);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
+}
+
 // Makes a file (and the folders above it) whose path is given as bytes.
 inline bool WriteByBytes(const CTempBase& base, const QByteArray& relative, const QByteArray& content)
 {
