@@ -22,8 +22,11 @@ bool CScreenDesigner::Record(const QString& text, const ScreenContent& before)
     if (!current)
         return false;
     ScreenContent after = ContentOf(*current);
-    if (after == before)
+    if (after == before) {
+        // Clearing an empty screen changes nothing to save.
+        current->modified = undoStack.isClean() ? 0 : 1;
         return false;
+    }
     undoStack.push(new CScreenEdit(text, before, std::move(after), [this](const ScreenContent& c) { RestoreEdit(c); }));
     HistoryChanged();
     return true;
