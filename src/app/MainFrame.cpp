@@ -18,14 +18,13 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
     setWindowIcon(icon);
     resize(1040, 800);
     setWindowTitle(QStringLiteral("Tessellmancery"));
-    // Exactly the keys of the accelerator table; the keys some labels show after
-    // a tab have no effect.
+    // Exactly the keys of the accelerator table, each once.
     for (const Accelerator& a : AcceleratorTable()) {
         auto* shortcut = new QShortcut(QKeySequence(a.key), this);
         shortcut->setObjectName(QStringLiteral("accelerator ") + a.key);
-        const int command = a.command;
-        connect(shortcut, &QShortcut::activated, this, [this, command] {
-            m_document.OnCommand(command);
+        const QString key = a.key;
+        connect(shortcut, &QShortcut::activated, this, [this, key] {
+            m_document.OnAccelerator(key);
             m_view->Redraw();
         });
     }
@@ -91,12 +90,16 @@ QAction* CMainFrame::MenuAction(int commandId) const
 void CMainFrame::RefreshItems()
 {
     for (const CommandInfo& c : CommandTable()) {
-        QAction* a = c.currentLabel ? MenuAction(c.id) : nullptr;
+        QAction* a = MenuAction(c.id);
         if (!a)
             continue;
-        const QString label = c.currentLabel(m_document);
-        a->setText(label);
-        a->setVisible(!label.isEmpty());
+        if (c.currentLabel) {
+            const QString label = c.currentLabel(m_document);
+            a->setText(label);
+            a->setVisible(!label.isEmpty());
+        }
+        if (c.enabled)
+            a->setEnabled(c.enabled(m_document));
     }
     // The item is checked when the screen designer is active and its flag set,
     // and left alone otherwise.

@@ -31,8 +31,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Refreshes the check marks and the texts that change (the recently
-    // used files) before a menu shows.
+    // Refreshes the check marks, the texts that change (the recently used
+    // files, Undo and Redo) and the greying before a menu shows.
     void RefreshItems();
     CQuestDoc& m_document;
     CQuestView* m_view;

@@ -275,7 +275,7 @@ void CWidgetUi::CreateEntityWindow(int clientX, int clientY)
 }
 
 void CWidgetUi::SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
-                          std::function<void()> nameChanged)
+                          std::function<void(int visit)> nameChanged)
 {
     if (m_entityWindow)
         m_entityWindow->SetEntity(entity, worldX, worldY, type, std::move(nameChanged));

@@ -48,7 +48,7 @@ public:
     void FocusMainWindow() override;
     void CreateEntityWindow(int clientX, int clientY) override;
     void SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
-                   std::function<void()> nameChanged) override;
+                   std::function<void(int visit)> nameChanged) override;
     void ShowEntityWindow(bool shown) override;
     void CloseEntityWindow() override;
     CEntityInfoDlg* EntityWindow() const { return m_entityWindow.data(); }

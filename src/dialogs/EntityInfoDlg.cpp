@@ -38,12 +38,14 @@ CEntityInfoDlg::CEntityInfoDlg(QWidget* parent) : QDialog(parent)
     layout->addRow(QStringLiteral("Screen:"), m_screenCoordinates);
     layout->addRow(QStringLiteral("World:"), m_worldCoordinates);
     connect(m_name, &QLineEdit::textEdited, this, &CEntityInfoDlg::NameEdited);
+    connect(m_name, &QLineEdit::editingFinished, this, [this] { ++m_visit; });
     KeepFieldsToOneLine(this);
 }
 
 void CEntityInfoDlg::SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
-                               std::function<void()> nameChanged)
+                               std::function<void(int visit)> nameChanged)
 {
+    ++m_visit;
     m_entity = entity;
     m_worldX = worldX;
     m_worldY = worldY;
@@ -78,5 +80,5 @@ void CEntityInfoDlg::NameEdited(const QString& text)
     }
     m_entity->entityName = NameBytes(TypedText(text));
     if (m_nameChanged)
-        m_nameChanged();
+        m_nameChanged(m_visit);
 }

@@ -16,9 +16,11 @@ public:
     explicit CEntityInfoDlg(QWidget* parent = nullptr);
 
     // The placed entity and its screen's world offset, set before Show(true).
-    // `nameChanged` is called whenever a typed name is taken.
+    // `nameChanged` is called whenever a typed name is taken, with the number
+    // of the visit of the name field: it changes with each entity and each
+    // time the field is left (or Return pressed in it).
     void SetEntity(CPlacedSprite* entity, int worldX, int worldY, const QString& type,
-                   std::function<void()> nameChanged);
+                   std::function<void(int visit)> nameChanged);
     // True fills in the coordinates and shows the window; false hides it.
     void Show(bool shown);
 
@@ -30,7 +32,8 @@ private:
     CPlacedSprite* m_entity = nullptr;
     int m_worldX = 0;
     int m_worldY = 0;
-    std::function<void()> m_nameChanged;
+    std::function<void(int visit)> m_nameChanged;
+    int m_visit = 0;
     QLineEdit* m_name;
     QLabel* m_type;
     QLabel* m_screenCoordinates;

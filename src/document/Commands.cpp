@@ -8,6 +8,9 @@
 #include "support/platform/RecentFiles.h"
 
 #include <QDir>
+#include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 // The check marks show the screen designer's flags while it is active.
@@ -27,6 +30,48 @@ bool DoubleSizeChecked(const CQuestDoc& d)
 void About(CQuestDoc& d)
 {
     d.ui.ShowAbout();
+}
+
+// "&Undo Stamp tree\tCtrl+Z": what the active designer would take back (or
+// make again), "&Undo\tCtrl+Z" when nothing.
+QString HistoryLabel(const CQuestDoc& d, bool undo)
+{
+    const QUndoStack* stack = d.ActiveUndoStack();
+    QString label = undo ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
+    if (stack && (undo ? stack->canUndo() : stack->canRedo())) {
+        QString text = undo ? stack->undoText() : stack->redoText();
+        // A sprite's code may hold anything; in the label it is plain text.
+        text.replace(QLatin1Char('\t'), QLatin1Char(' ')).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        label += QLatin1Char(' ') + text;
+    }
+    return label + (undo ? QStringLiteral("\tCtrl+Z") : QStringLiteral("\tCtrl+Shift+Z"));
+}
+QString UndoLabel(const CQuestDoc& d)
+{
+    return HistoryLabel(d, true);
+}
+QString RedoLabel(const CQuestDoc& d)
+{
+    return HistoryLabel(d, false);
+}
+bool CanUndo(const CQuestDoc& d)
+{
+    return d.ActiveUndoStack() && d.ActiveUndoStack()->canUndo();
+}
+bool CanRedo(const CQuestDoc& d)
+{
+    return d.ActiveUndoStack() && d.ActiveUndoStack()->canRedo();
+}
+
+// Undo and Redo stand in the screen and the sheet menu alike and act on the
+// designer that is active.
+CommandInfo HistoryRow(bool undo, MenuId menu)
+{
+    if (undo)
+        return {ID_UNDO, menu, "&Edit", "&Undo\tCtrl+Z", menu == kScreenMenu ? "Ctrl+Z" : "", Guard::ScreenOrSheet,
+                [](CQuestDoc& d) { d.UndoEdit(); }, nullptr, QString(), UndoLabel, CanUndo};
+    return {ID_REDO, menu, "&Edit", "&Redo\tCtrl+Shift+Z", menu == kScreenMenu ? "Ctrl+Shift+Z; Ctrl+Y" : "",
+            Guard::ScreenOrSheet, [](CQuestDoc& d) { d.RedoEdit(); }, nullptr, QString(), RedoLabel, CanRedo};
 }
 
 // "&1 save\Forest.qss": the recently used file's number and its path, below
@@ -89,7 +134,8 @@ const std::vector<CommandInfo>& CommandTable()
              if (d.AskAboutUnsavedWork())
                  d.quest.files.OpenQuest(true);
          }},
-        {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", "", Guard::Map, [](D d) { d.quest.files.SaveMapFile(); }},
+        {ID_SAVE_MAP, kMapMenu, "&File", "&Save\tCtrl+S", "Ctrl+S", Guard::Map,
+         [](D d) { d.quest.files.SaveMapFile(); }},
         {ID_COPY_QUEST, kMapMenu, "&File", "&Create Copy of Quest...", "", Guard::Map,
          [](D d) { d.quest.build.CopyQuest(); }},
         {ID_WRITE_QUEST, kMapMenu, "&File", "&Write Quest file\tCtrl+Q", "Ctrl+Q", Guard::Map,
@@ -99,7 +145,7 @@ const std::vector<CommandInfo>& CommandTable()
          [](D d) { d.quest.build.RecompileAllScripts(d.MapDesignerActive()); }},
         {ID_TEST_QUEST, kMapMenu, "&File", "&Test Quest in Vantraglen...\tCtrl+T", "Ctrl+T", Guard::None,
          [](D d) { d.quest.build.TestQuest(d.MapDesignerActive()); }},
-        {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "", Guard::None,
+        {ID_FIND_ENGINE, kMapMenu, "&File", "&Find Vantraglen.exe...\tCtrl+F", "Ctrl+F", Guard::None,
          [](D d) { d.quest.build.FindEngine(); }},
         // The recently used quests open as Open opens a chosen file.
         RecentFileRow<0>(), RecentFileRow<1>(), RecentFileRow<2>(), RecentFileRow<3>(),
@@ -125,7 +171,8 @@ const std::vector<CommandInfo>& CommandTable()
          nullptr, kQuestResources},
         AboutIn(kMapMenu),
         // Screen menu (133)
-        {ID_SAVE_SCREEN, kScreenMenu, "&Screen", "&Save Screen", "", Guard::None,
+        // Ctrl+S saves what the active designer edits.
+        {ID_SAVE_SCREEN, kScreenMenu, "&Screen", "&Save Screen", "Ctrl+S", Guard::None,
          [](D d) { d.screenDesigner->SaveScreen(); }},
         {ID_CLEAR_SCREEN, kScreenMenu, "&Screen", "Clear Screen", "", Guard::Screen,
          [](D d) { d.screenDesigner->ClearScreen(); }},
@@ -135,6 +182,8 @@ const std::vector<CommandInfo>& CommandTable()
         // unsaved work before it leaves.
         {ID_BACK_TO_MAP, kScreenMenu, "&Screen", "&Back to Map layout\tCtrl+B", "Ctrl+B", Guard::ScreenOrSheet,
          [](D d) { d.LeaveToMap(); }},
+        HistoryRow(true, kScreenMenu),
+        HistoryRow(false, kScreenMenu),
         {ID_DELETE_LAST_SPRITE, kScreenMenu, "&Edit", "Delete last &Sprite\tt", "T", Guard::Screen,
          [](D d) { d.screenDesigner->DeleteLastSprite(); }},
         {ID_DELETE_LAST_FILL, kScreenMenu, "&Edit", "Delete last &Fill\tf", "F", Guard::Screen,
@@ -145,28 +194,31 @@ const std::vector<CommandInfo>& CommandTable()
          [](D d) { d.screenDesigner->ToggleStack(); }, StackChecked},
         {ID_DOUBLE_SIZE, kScreenMenu, "&View", "Show &double size", "", Guard::Screen,
          [](D d) { d.screenDesigner->ToggleDoubleSize(); }, DoubleSizeChecked},
-        {ID_MOVE_SCREEN_UP, kScreenMenu, "Move Screen", "&Up\tCtrl+up", "", Guard::Screen,
+        {ID_MOVE_SCREEN_UP, kScreenMenu, "Move Screen", "&Up\tCtrl+up", "Ctrl+Up", Guard::Screen,
          [](D d) { d.screenDesigner->GoToNeighbour(0, -1); }},
-        {ID_MOVE_SCREEN_LEFT, kScreenMenu, "Move Screen", "&Left\tCtrl+Left", "", Guard::Screen,
+        {ID_MOVE_SCREEN_LEFT, kScreenMenu, "Move Screen", "&Left\tCtrl+Left", "Ctrl+Left", Guard::Screen,
          [](D d) { d.screenDesigner->GoToNeighbour(-1, 0); }},
-        {ID_MOVE_SCREEN_RIGHT, kScreenMenu, "Move Screen", "&Right\tCtrl+Right", "", Guard::Screen,
+        {ID_MOVE_SCREEN_RIGHT, kScreenMenu, "Move Screen", "&Right\tCtrl+Right", "Ctrl+Right", Guard::Screen,
          [](D d) { d.screenDesigner->GoToNeighbour(1, 0); }},
-        {ID_MOVE_SCREEN_DOWN, kScreenMenu, "Move Screen", "&Down\tCtrl+Down", "", Guard::Screen,
+        {ID_MOVE_SCREEN_DOWN, kScreenMenu, "Move Screen", "&Down\tCtrl+Down", "Ctrl+Down", Guard::Screen,
          [](D d) { d.screenDesigner->GoToNeighbour(0, 1); }},
         AboutIn(kScreenMenu),
         // Sheet menu (161)
-        {ID_SAVE_SHEET, kSheetMenu, "&Sheet", "&Save Sheet", "", Guard::Sheet, [](D d) { d.sheetDesigner->Save(); }},
+        {ID_SAVE_SHEET, kSheetMenu, "&Sheet", "&Save Sheet", "Ctrl+S", Guard::Sheet,
+         [](D d) { d.sheetDesigner->Save(); }},
         {ID_SHEET_PROPERTIES, kSheetMenu, "&Sheet", "Sprite sheet properties...", "", Guard::Sheet,
          [](D d) { d.sheetDesigner->SheetProperties(); }},
         {ID_BACK_TO_MAP_SHEET, kSheetMenu, "&Sheet", "&Back to map Layout\tCtrl+B", "", Guard::ScreenOrSheet,
          [](D d) { d.LeaveToMap(); }},
+        HistoryRow(true, kSheetMenu),
+        HistoryRow(false, kSheetMenu),
         {ID_CREATE_SPRITE, kSheetMenu, "S&prites", "&Create Sprite...\tCtrl+C", "Ctrl+C", Guard::Sheet,
          [](D d) { d.sheetDesigner->CreateSprite(); }},
         {ID_CREATE_ANIMATED, kSheetMenu, "S&prites", "Create &Animated Sprite\tCtrl+A", "Ctrl+A", Guard::Sheet,
          [](D d) { d.sheetDesigner->CreateAnimatedSprite(); }},
         {ID_LIST_SPRITES, kSheetMenu, "S&prites", "&List Sprites...", "", Guard::Sheet,
          [](D d) { d.sheetDesigner->ListSprites(); }},
-        {ID_CYCLE_COLOURS, kSheetMenu, "S&prites", "&Cycle selection colours\tSpace", "", Guard::Sheet,
+        {ID_CYCLE_COLOURS, kSheetMenu, "S&prites", "&Cycle selection colours\tSpace", "Space", Guard::Sheet,
          [](D d) { d.sheetDesigner->CycleSelectionColour(); }},
         AboutIn(kSheetMenu),
         // The frame's initial menu (128)
@@ -187,10 +239,24 @@ const std::vector<Accelerator>& AcceleratorTable()
 {
     static const std::vector<Accelerator> table = [] {
         std::vector<Accelerator> keys;
-        for (const CommandInfo& c : CommandTable())
-            if (!c.key.isEmpty())
-                keys.push_back({c.key, c.id});
+        for (const CommandInfo& c : CommandTable()) {
+            for (const QString& key : c.key.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+                auto it = std::find_if(keys.begin(), keys.end(), [&key](const Accelerator& a) { return a.key == key; });
+                if (it == keys.end())
+                    keys.push_back({key, {c.id}});
+                else
+                    it->commands.push_back(c.id);
+            }
+        }
         return keys;
     }();
     return table;
+}
+
+const Accelerator* FindAccelerator(const QString& key)
+{
+    for (const Accelerator& a : AcceleratorTable())
+        if (a.key == key)
+            return &a;
+    return nullptr;
 }

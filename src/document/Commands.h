@@ -45,6 +45,9 @@ enum CommandId {
     ID_EDIT_SCREEN_SCRIPT = 32804,
     ID_DOUBLE_SIZE = 32805,
     ID_COPY_QUEST = 32806,
+    // The screen and sheet designers' edit history, in both their menus.
+    ID_UNDO = 32807,
+    ID_REDO = 32808,
     // The recently used files, as the framework numbers them.
     ID_FILE_MRU_FILE1 = 57616,
     ID_FILE_MRU_FILE2 = 57617,
@@ -61,7 +64,9 @@ struct CommandInfo {
     MenuId menu;   // the menu resource that holds it
     QString popup; // the drop-down it sits in
     QString label; // with its "&" mnemonic and the key shown after a tab
-    QString key;   // its accelerator (in the form QKeySequence reads), or none
+    // Its accelerators (in the form QKeySequence reads, several separated by
+    // "; "), or none.
+    QString key;
     Guard guard;
     void (*run)(CQuestDoc&);
     // Whether its item shows a check mark now; null for items that have none.
@@ -69,9 +74,12 @@ struct CommandInfo {
     // The submenu of the drop-down that holds it; empty when it sits in the
     // drop-down itself.
     QString submenu = QString();
-    // For an item whose text changes (a recently used file): its text now,
-    // empty to hide it. Null for an item whose label is all it shows.
+    // For an item whose text changes (a recently used file, Undo): its text
+    // now, empty to hide it. Null for an item whose label is all it shows.
     QString (*currentLabel)(const CQuestDoc&) = nullptr;
+    // For an item that is greyed at times: whether it can be chosen now.
+    // Null for an item that always can.
+    bool (*enabled)(const CQuestDoc&) = nullptr;
 };
 
 // Every menu item, in menu order within each menu. A command that stands in
@@ -80,10 +88,13 @@ const std::vector<CommandInfo>& CommandTable();
 // The first row of a command, or null.
 const CommandInfo* FindCommand(int id);
 
-// The application's accelerator table: the keys of the command table, each
-// with the command it sends.
+// The application's accelerator table: each key of the command table once,
+// with the commands whose items show it, in table order. A key shown in
+// several menus (Ctrl+S: the map file, the screen, the sheet) sends the
+// command of the menu of the designer that is active.
 struct Accelerator {
     QString key;
-    int command;
+    std::vector<int> commands;
 };
 const std::vector<Accelerator>& AcceleratorTable();
+const Accelerator* FindAccelerator(const QString& key);

@@ -6,6 +6,8 @@
 #include "support/paths/QuestPaths.h"
 #include "support/platform/LaunchEditor.h"
 
+#include <algorithm>
+
 CQuestDoc::CQuestDoc(CUiPort& port) : ui(port), quest(port, port, port)
 {
     mapDesigner = std::make_unique<CMapDesigner>(quest, ui, ui, ui, this);
@@ -50,6 +52,64 @@ void CQuestDoc::OnCommand(int id)
     const CommandInfo* command = FindCommand(id);
     if (command && GuardAllows(command->guard))
         command->run(*this);
+}
+
+void CQuestDoc::OnAccelerator(const QString& key)
+{
+    const Accelerator* accelerator = FindAccelerator(key);
+    if (!accelerator || accelerator->commands.empty())
+        return;
+    if (accelerator->commands.size() == 1) {
+        OnCommand(accelerator->commands.front());
+        return;
+    }
+    const MenuId shown = ScreenDesignerActive() ? kScreenMenu : SheetDesignerActive() ? kSheetMenu : kMapMenu;
+    for (const CommandInfo& c : CommandTable()) {
+        const auto& ids = accelerator->commands;
+        if (c.menu == shown && std::find(ids.begin(), ids.end(), c.id) != ids.end()) {
+            OnCommand(c.id);
+            return;
+        }
+    }
+}
+
+QString CQuestDoc::CurrentLabel(int id) const
+{
+    const CommandInfo* command = FindCommand(id);
+    if (!command)
+        return QString();
+    return command->currentLabel ? command->currentLabel(*this) : command->label;
+}
+
+bool CQuestDoc::IsEnabled(int id) const
+{
+    const CommandInfo* command = FindCommand(id);
+    return command && (!command->enabled || command->enabled(*this));
+}
+
+QUndoStack* CQuestDoc::ActiveUndoStack() const
+{
+    if (ScreenDesignerActive())
+        return &screenDesigner->undoStack;
+    if (SheetDesignerActive())
+        return &sheetDesigner->undoStack;
+    return nullptr;
+}
+
+void CQuestDoc::UndoEdit()
+{
+    if (ScreenDesignerActive())
+        screenDesigner->Undo();
+    else if (SheetDesignerActive())
+        sheetDesigner->Undo();
+}
+
+void CQuestDoc::RedoEdit()
+{
+    if (ScreenDesignerActive())
+        screenDesigner->Redo();
+    else if (SheetDesignerActive())
+        sheetDesigner->Redo();
 }
 
 bool CQuestDoc::StartCreateQuest()

@@ -15,6 +15,7 @@
 #include <memory>
 
 class CUiPort;
+class QUndoStack;
 struct ResourceManagerKind;
 
 class CQuestDoc : public CMapHost, public CScreenHost, public CSheetHost, public CResourceHost {
@@ -22,10 +23,17 @@ public:
     explicit CQuestDoc(CUiPort& ui);
     ~CQuestDoc() override;
 
-    // Runs a menu command (or an accelerator key's command).
+    // Runs a menu command.
     void OnCommand(int id);
+    // Runs the command an accelerator key sends now: of several, the one in
+    // the menu of the active designer.
+    void OnAccelerator(const QString& key);
     // Whether a menu item shows its check mark.
     bool IsChecked(int id) const;
+    // A menu item's text now (its label, unless it changes) and whether it
+    // can be chosen (greyed when not).
+    QString CurrentLabel(int id) const;
+    bool IsEnabled(int id) const;
     bool GuardAllows(Guard guard) const;
     bool ScreenDesignerActive() const { return activeDesigner == screenDesigner.get(); }
     bool SheetDesignerActive() const { return activeDesigner == sheetDesigner.get(); }
@@ -68,6 +76,12 @@ public:
     // program may end: the file was written, no quest is open, or the user
     // chose to leave without it.
     bool SaveOnExit();
+
+    // The edit history of the active designer (the screen or the sheet
+    // designer's), or null; Undo and Redo act on it.
+    QUndoStack* ActiveUndoStack() const;
+    void UndoEdit();
+    void RedoEdit();
 
     void EditMainScript();
     // Runs one resource manager dialog on the quest's tree file.

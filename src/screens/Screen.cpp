@@ -95,6 +95,10 @@ int CScreen::Save()
             m_ui->MessageBox(QStringLiteral("Couldn't Open LND file for saving"), path);
         return 0;
     }
+    // The name the file gives an unnamed entity is its name from now on.
+    for (CPlacedSprite* placed : placedSprites)
+        if (placed->IsEntity() && placed->entityName.isEmpty())
+            placed->entityName = "*";
     file.Raw(ScreenFileBytes(*this));
     if (!file.Commit()) {
         if (m_ui)
@@ -201,6 +205,12 @@ void CScreen::RemoveAll()
     placedSprites.Clear();
     Render();
     modified = 1;
+}
+
+void CScreen::Resolve(CPlacedSprite& placed) const
+{
+    placed.sprite = library ? library->FindSprite(placed.code) : nullptr;
+    placed.sheet = library ? library->FindSheetOf(placed.sprite) : nullptr;
 }
 
 CPlacedSprite* CScreen::HitTest(int x, int y, int offsetX, int offsetY) const

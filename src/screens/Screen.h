@@ -55,6 +55,8 @@ public:
     void RemoveFill(CFill* fill);
     // Empties the screen of sprites, fills and holes.
     void RemoveAll();
+    // The sheet sprite and sheet of the placed sprite's code, through the library.
+    void Resolve(CPlacedSprite& placed) const;
     // The placed sprite added last whose box strictly contains the point (moved
     // by the offsets); the point is halved in double size.
     CPlacedSprite* HitTest(int x, int y, int offsetX, int offsetY) const;

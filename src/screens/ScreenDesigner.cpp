@@ -4,6 +4,7 @@
 #include "screens/ScreenDesignerPort.h"
 #include "screens/ScreenHost.h"
 #include "sheets/SheetLibrary.h"
+#include "support/io/TextCodec.h"
 #include "support/paths/Globals.h"
 #include "support/paths/QuestPaths.h"
 #include "support/platform/LaunchEditor.h"
@@ -25,7 +26,8 @@ constexpr int kDoubleSizeScreenWidth = 900;
 
 CScreenDesigner::CScreenDesigner(CMessagePort& messages, CWindowPort& window, CScreenDesignerPort& port,
                                  CScreenHost* host)
-    : m_messages(messages), m_window(window), m_port(port), m_host(host)
+    : recovery([this] { return current ? ScreenFileBytes(*current) : QByteArray(); }), m_messages(messages),
+      m_window(window), m_port(port), m_host(host)
 {
     ReadSettings();
 }
@@ -114,10 +116,15 @@ void CScreenDesigner::OpenAtCell(int column, int row)
     else
         m_port.CreateEntityWindow(470, 100);
     m_port.FocusMainWindow();
+    OfferRecovery();
 }
 
 void CScreenDesigner::LoadScreens()
 {
+    // A screen's edits are its own: the history starts anew with each.
+    undoStack.clear();
+    recovery.Start(ScreenRecoveryPath(cellX, cellY));
+    m_namedEntity = nullptr;
     current = nullptr;
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 3; ++column) {
@@ -201,7 +208,8 @@ bool CScreenDesigner::AskToSave()
     // A screen that could not be saved keeps the designer where it is, so
     // that the edits are not lost on the way out.
     if (answer == CMessagePort::AnswerYes)
-        return current->Save() != 0;
+        return SaveCurrent();
+    recovery.Discard();
     return true;
 }
 
@@ -209,7 +217,7 @@ void CScreenDesigner::SaveScreen()
 {
     if (!current)
         return;
-    current->Save();
+    SaveCurrent();
     DrawAndPresent();
 }
 
@@ -228,8 +236,11 @@ void CScreenDesigner::DeleteLastSprite()
 {
     if (!current || current->placedSprites.IsEmpty())
         return;
+    const ScreenContent before = ContentOf(*current);
+    const QString text = QStringLiteral("Delete ") + DisplayBytes(current->placedSprites.Tail()->code);
     ForgetPlaced(current->placedSprites.Tail());
     current->RemovePlacedSprite(current->placedSprites.Tail());
+    Record(text, before);
     Refresh();
 }
 
@@ -237,7 +248,10 @@ void CScreenDesigner::DeleteLastFill()
 {
     if (!current || current->fills.IsEmpty())
         return;
+    const ScreenContent before = ContentOf(*current);
+    const QString text = QStringLiteral("Delete fill ") + DisplayBytes(current->fills.Tail()->tile.code);
     current->RemoveFill(current->fills.Tail());
+    Record(text, before);
     Refresh();
 }
 
@@ -249,8 +263,10 @@ void CScreenDesigner::ClearScreen()
                               CMessagePort::ButtonsYesNo)
         != CMessagePort::AnswerYes)
         return;
+    const ScreenContent before = ContentOf(*current);
     ForgetPlaced(nullptr);
     current->RemoveAll();
+    Record(QStringLiteral("Clear Screen"), before);
     Refresh();
 }
 
@@ -281,7 +297,7 @@ void CScreenDesigner::ToggleDoubleSize()
         return;
     // A screen that could not be saved keeps the designer as it is: opening
     // the cell again would read the edits away.
-    if (current && !current->Save())
+    if (current && !SaveCurrent())
         return;
     doubleSize = doubleSize ? 0 : 1;
     WriteSetting(kOptions, QStringLiteral("Zoom"), int(doubleSize));
@@ -305,6 +321,7 @@ void CScreenDesigner::GoToNeighbour(int dx, int dy)
     UpdateWorldPosition(); // the pointer now lies over the new cell
     LoadScreens();
     DrawAndPresent();
+    OfferRecovery();
 }
 
 void CScreenDesigner::ForgetPlaced(const CPlacedSprite* placed)
@@ -315,6 +332,7 @@ void CScreenDesigner::ForgetPlaced(const CPlacedSprite* placed)
     if (selection.placed && selection.placed->sprite && selection.placed->sprite->entity) {
         m_port.SetEntity(nullptr, 0, 0, QString(), nullptr);
         m_port.ShowEntityWindow(false);
+        m_namedEntity = nullptr;
     }
     selection = Selection();
 }

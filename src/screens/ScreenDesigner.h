@@ -10,8 +10,11 @@
 #include "display/Surface.h"
 #include "screens/Palettes.h"
 #include "screens/Screen.h"
+#include "screens/ScreenContent.h"
+#include "support/io/RecoveryFile.h"
 
 #include <QString>
+#include <QUndoStack>
 
 #include <array>
 #include <memory>
@@ -47,8 +50,14 @@ public:
     void Compose();
 
     // Asks "Save the current screen?" when it is modified. False on Cancel
-    // or when the screen could not be saved.
+    // or when the screen could not be saved. No drops the recovery file.
     bool AskToSave();
+    // Saves the current screen; the saved state is the clean state of the
+    // edit history from now on. False when the save failed.
+    bool SaveCurrent();
+    // Takes the last edit back, or makes the last one taken back again.
+    void Undo();
+    void Redo();
 
     // The screen menu's commands.
     void SaveScreen();
@@ -112,8 +121,26 @@ public:
     int32_t worldY = 0;
     int32_t pointerX = 0;
     int32_t pointerY = 0;
+    // The current screen's edits, emptied when another screen is opened; its
+    // clean state is the screen as saved. Beside it, the recovery file of
+    // the edits not yet saved.
+    QUndoStack undoStack;
+    CRecoveryKeeper recovery;
 
 private:
+    // The edit history (ScreenDesignerHistory.cpp). Record pushes an edit
+    // just made, from the content before it; nothing when it changed nothing.
+    bool Record(const QString& text, const ScreenContent& before);
+    void RestoreEdit(const ScreenContent& content);
+    // After a push, undo or redo: the modified flag follows the clean state
+    // and the recovery file hears of the edit.
+    void HistoryChanged();
+    // The entity window took a typed name: one edit per visit of its field.
+    void EntityNameChanged(CPlacedSprite* entity, int visit);
+    // On opening the current screen: a recovery file newer than its screen
+    // file is offered back.
+    void OfferRecovery();
+
     void LoadScreens();
     void RebuildSpritePalette();
     void SelectSheet(int step);
@@ -139,4 +166,10 @@ private:
     CWindowPort& m_window;
     CScreenDesignerPort& m_port;
     CScreenHost* m_host;
+    // The entity the window shows, its name before the edit being typed, and
+    // which visit of the name field that edit belongs to.
+    const CPlacedSprite* m_namedEntity = nullptr;
+    QByteArray m_nameBefore;
+    int m_windowVisit = -1;
+    int m_nameEdit = 0;
 };

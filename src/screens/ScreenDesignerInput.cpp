@@ -83,7 +83,9 @@ void CScreenDesigner::onLButtonDown(uint32_t flags, int x, int y)
         const int64_t left = int64_t(Snap(x)) - int64_t(carried->Width()) * s;
         const int64_t top = int64_t(Snap(y)) - int64_t(carried->Height()) * s;
         if (OverlapsScreen(left, top, carried->Width(), carried->Height())) {
+            const ScreenContent before = ContentOf(*current);
             current->AddPlacedSprite(*carried, Snap(x), Snap(y));
+            Record(QStringLiteral("Stamp ") + DisplayBytes(carried->code), before);
             repeat.spritePlaced = 1;
             Compose();
             DrawAndPresent();
@@ -121,13 +123,20 @@ void CScreenDesigner::PickAt(int x, int y)
     }
     DrawAndPresent();
     if (placed && placed->sprite && placed->sprite->entity) {
-        CScreen* screen = current;
-        m_port.SetEntity(placed, cellX * 320, cellY * 240, DisplayBytes(placed->code), [screen] { screen->modified = 1; });
+        // A name typed there is an edit of its own, made of every letter
+        // typed in one visit of the field.
+        m_namedEntity = placed;
+        m_nameBefore = placed->entityName;
+        m_windowVisit = -1;
+        ++m_nameEdit;
+        m_port.SetEntity(placed, cellX * 320, cellY * 240, DisplayBytes(placed->code),
+                         [this, placed](int visit) { EntityNameChanged(placed, visit); });
         m_port.ShowEntityWindow(true);
         m_port.FocusMainWindow();
         return;
     }
     // The window never keeps an entity that is not selected.
+    m_namedEntity = nullptr;
     m_port.SetEntity(nullptr, 0, 0, QString(), nullptr);
     m_port.ShowEntityWindow(false);
 }
@@ -157,8 +166,10 @@ void CScreenDesigner::onRButtonUp(uint32_t flags, int x, int y)
         const int h = doubleSize ? 480 : 240;
         if (b <= x && x <= b + w + 32 && b <= y && y <= b + h + 32) {
             const int m = 15 * s;
+            const ScreenContent before = ContentOf(*current);
             current->AddFill(*chosenFill, fillDrag.startX - m, fillDrag.startY - m,
                              Snap(x, TileStep(chosenFill, s)) - m, Snap(y, TileStepY(chosenFill, s)) - m);
+            Record(QStringLiteral("Fill ") + DisplayBytes(chosenFill->code), before);
             Compose();
             fillDrag = FillDrag();
         }
@@ -202,8 +213,11 @@ void CScreenDesigner::onKeyDown(uint32_t character, uint32_t repeatCount, uint32
     case VK_DELETE:
         if (selection.active && selection.placed && current) {
             CPlacedSprite* placed = selection.placed;
+            const ScreenContent before = ContentOf(*current);
+            const QString text = QStringLiteral("Delete ") + DisplayBytes(placed->code);
             ForgetPlaced(placed);
             current->RemovePlacedSprite(placed);
+            Record(text, before);
             Compose();
         }
         break;
@@ -251,6 +265,7 @@ void CScreenDesigner::RunRepeat()
         return; // a sprite without a size has nowhere to step to
     int64_t cornerX = (model.x + w + 15) * s;
     int64_t cornerY = (model.y + h + 15) * s;
+    const ScreenContent before = ContentOf(*current);
     for (int k = 0; k < repeat.count; ++k) {
         switch (repeat.direction) {
         case 0: cornerY -= h * s; break;
@@ -261,5 +276,7 @@ void CScreenDesigner::RunRepeat()
         if (OverlapsScreen(cornerX - w * s, cornerY - h * s, int(w), int(h)))
             current->AddPlacedSprite(model, int(cornerX), int(cornerY));
     }
+    // The whole run is one edit.
+    Record(QStringLiteral("Repeat ") + DisplayBytes(model.code), before);
     Compose();
 }

@@ -25,10 +25,12 @@ public:
     virtual void CreateEntityWindow([[maybe_unused]] int clientX, [[maybe_unused]] int clientY) {}
     // Hands the window the placed entity, the world offset of its screen and
     // its type. A name typed there is stored in the entity at once, and
-    // `nameChanged` is called (the screen is then modified).
+    // `nameChanged` is called (the screen is then modified) with the number
+    // of the visit of the name field it was typed in: the number changes
+    // when the field is left, so the names typed in one visit are one edit.
     virtual void SetEntity([[maybe_unused]] CPlacedSprite* entity, [[maybe_unused]] int worldX,
                            [[maybe_unused]] int worldY, [[maybe_unused]] const QString& type,
-                           [[maybe_unused]] std::function<void()> nameChanged)
+                           [[maybe_unused]] std::function<void(int visit)> nameChanged)
     {
     }
     // Shows the window with the entity's coordinates, or hides it.

@@ -1,7 +1,6 @@
 #include "screens/ScreenFile.h"
 
 #include "screens/Screen.h"
-#include "sheets/SheetLibrary.h"
 #include "support/io/FieldLine.h"
 #include "support/io/LineHelpers.h"
 #include "support/io/TextFile.h"
@@ -38,27 +37,21 @@ bool ReadCount(CTextReader& file, int32_t& count)
     return true;
 }
 
-void Resolve(const CScreen& screen, CPlacedSprite& placed)
-{
-    placed.sprite = screen.library ? screen.library->FindSprite(placed.code) : nullptr;
-    placed.sheet = screen.library ? screen.library->FindSheetOf(placed.sprite) : nullptr;
-}
-
 } // namespace
 
-QByteArray ScreenFileBytes(CScreen& screen)
+QByteArray ScreenFileBytes(const CScreen& screen)
 {
     QByteArray out;
     Line(out, QByteArray::number(screen.placedSprites.Count()));
-    for (CPlacedSprite* placed : screen.placedSprites) {
-        if (placed->IsEntity() && placed->entityName.isEmpty())
-            placed->entityName = "*";
+    for (const CPlacedSprite* placed : screen.placedSprites) {
         Doubled(out, placed->x);
         Doubled(out, placed->y);
         Line(out, FieldBytes(placed->code, kCodeLength));
         // An element whose code no sheet holds is written back as it was read.
         const bool unresolved = !placed->sprite && placed->entityName.isEmpty();
-        Line(out, FieldBytes(unresolved ? placed->starredName : placed->entityName, kCodeLength));
+        const bool unnamedEntity = placed->IsEntity() && placed->entityName.isEmpty();
+        Line(out, unnamedEntity ? QByteArray("*")
+                                : FieldBytes(unresolved ? placed->starredName : placed->entityName, kCodeLength));
     }
     Line(out, QByteArray::number(screen.fills.Count()));
     for (const CFill* fill : screen.fills) {
@@ -94,7 +87,7 @@ ScreenFileEnd ReadScreenFile(CTextReader& file, CScreen& screen)
         placed->entityName = line.startsWith('*') ? QByteArray() : FieldBytes(line, kCodeLength);
         if (line.startsWith('*'))
             placed->starredName = FieldBytes(line, kCodeLength);
-        Resolve(screen, *placed);
+        screen.Resolve(*placed);
         screen.placedSprites.Append(std::move(placed), "sprite");
     }
     if (!ReadCount(file, count))
@@ -111,7 +104,7 @@ ScreenFileEnd ReadScreenFile(CTextReader& file, CScreen& screen)
         fill->right = r;
         fill->bottom = b;
         fill->tile.code = FieldBytes(line, kCodeLength);
-        Resolve(screen, fill->tile);
+        screen.Resolve(fill->tile);
         CFill* raw = screen.fills.Append(std::move(fill), "Fill");
         screen.AddHoleRecord(raw->tile.code, CRect{l, t, r, b}, raw);
     }

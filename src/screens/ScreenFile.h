@@ -20,9 +20,9 @@ struct ScreenFileEnd {
 // "The screen file ends early at line 57, before sprite 12 of 14".
 QString ScreenFileEndText(const ScreenFileEnd& end);
 
-// The file's bytes. An unnamed entity sprite gets the name "*" (in the screen
-// too), which tells the engine the entity has no name.
-QByteArray ScreenFileBytes(CScreen& screen);
+// The file's bytes. An unnamed entity sprite is written with the name "*",
+// which tells the engine the entity has no name.
+QByteArray ScreenFileBytes(const CScreen& screen);
 
 // Reads the elements into the (emptied) screen, halving every coordinate
 // toward zero and resolving codes through the screen's library. The elements

@@ -62,8 +62,10 @@ void ReadAnimation(CTextReader& file, CDesignerSprite& sprite, CTaggedList<CDesi
     animations.Append(std::move(animation), "Anim");
 }
 
-// Reads one block. False when the end of the file came before its code line.
-bool ReadBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites, CTaggedList<CSpriteAnimation>& animations)
+} // namespace
+
+bool ReadDesignerSheetBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites,
+                            CTaggedList<CSpriteAnimation>& animations)
 {
     auto sprite = std::make_unique<CDesignerSprite>();
     sprite->background = 0;
@@ -111,8 +113,6 @@ bool ReadBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites, CTagged
     return true;
 }
 
-} // namespace
-
 bool ReadDesignerSheet(const QByteArray& bytes, QByteArray& title, CTaggedList<CDesignerSprite>& sprites,
                        CTaggedList<CSpriteAnimation>& animations)
 {
@@ -121,7 +121,7 @@ bool ReadDesignerSheet(const QByteArray& bytes, QByteArray& title, CTaggedList<C
     if (!ReadFieldLine(file, title))
         return false;
     while (!file.AtEnd())
-        if (!ReadBlock(file, sprites, animations))
+        if (!ReadDesignerSheetBlock(file, sprites, animations))
             break;
     return true;
 }

@@ -13,6 +13,8 @@
 #include <deque>
 #include <vector>
 
+class CTextReader;
+
 // Reads a sheet file's bytes into empty lists. Each block is a sprite with
 // background cleared unless "[BACKGROUND]" says so; a block that the end of
 // the file cuts short before its code line is dropped, one cut later keeps
@@ -24,6 +26,10 @@
 // no first line (no title, no sprites).
 bool ReadDesignerSheet(const QByteArray& bytes, QByteArray& title, CTaggedList<CDesignerSprite>& sprites,
                        CTaggedList<CSpriteAnimation>& animations);
+// Reads the next block of a sheet file as the above does. False when the end
+// of the file came before its code line (nothing is appended then).
+bool ReadDesignerSheetBlock(CTextReader& file, CTaggedList<CDesignerSprite>& sprites,
+                            CTaggedList<CSpriteAnimation>& animations);
 
 // What the writer is handed for the designer's sprites: one record per sprite
 // in list order, in sheet pixels, each animated sprite pointing at its

@@ -33,6 +33,7 @@ public:
     struct FrameRead {
         SheetFileFrame frame;
         CRect rectangle;
+        bool operator==(const FrameRead&) const = default;
     };
     std::optional<FrameRead> frameRead;
     void SetRead(int32_t x, int32_t y, int32_t w, int32_t h);

@@ -7,6 +7,7 @@
 #include "sheets/SheetDesignerPort.h"
 #include "sheets/SheetFileWriter.h"
 #include "sheets/SheetHost.h"
+#include "sheets/SheetRecoveryFile.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
 #include "support/paths/LogicalPath.h"
@@ -18,7 +19,8 @@
 
 CSheetDesigner::CSheetDesigner(CMessagePort& messages, CWindowPort& window, CSheetDesignerPort& port,
                                CSheetHost* host)
-    : m_messages(messages), m_window(window), m_port(port), m_host(host)
+    : recovery([this] { return SheetRecoveryBytes(title, sprites, animations); }), m_messages(messages),
+      m_window(window), m_port(port), m_host(host)
 {
     const Colour colours[] = {Rgb(255, 255, 0), Rgb(0, 0, 0),   Rgb(255, 255, 255),
                               Rgb(0, 255, 0),   Rgb(0, 0, 255), Rgb(255, 0, 255)};
@@ -66,6 +68,10 @@ void CSheetDesigner::Open(const QString& name)
     QFile file;
     if (OpenLogicalFileForReading(file, SheetFilePath(name)))
         ReadDesignerSheet(file.readAll(), title, sprites, animations);
+    // A sheet's edits are its own: the history starts anew with each.
+    undoStack.clear();
+    recovery.Start(SheetRecoveryPath(name));
+    OfferRecovery();
 }
 
 CSheetDesigner::SaveResult CSheetDesigner::Save()
@@ -75,6 +81,8 @@ CSheetDesigner::SaveResult CSheetDesigner::Save()
     const SheetFileRecords records = SheetFileRecordsOf(sprites);
     if (!WriteSheetFile(sheetName, title, records.sprites, m_messages))
         return SaveResult::Failed;
+    undoStack.setClean();
+    recovery.Discard();
     modified = 0;
     return SaveResult::Saved;
 }
@@ -89,7 +97,10 @@ bool CSheetDesigner::AskToSave()
         return false;
     // A sheet that could not be written keeps the designer open, so that the
     // edits are not lost on the way out.
-    return !(answer == CMessagePort::AnswerYes && Save() == SaveResult::Failed);
+    if (answer == CMessagePort::AnswerYes)
+        return Save() != SaveResult::Failed;
+    recovery.Discard();
+    return true;
 }
 
 bool CSheetDesigner::BackToMap()
@@ -119,21 +130,29 @@ void CSheetDesigner::CreateSprite()
     const int32_t dx = originX + 3;
     const int32_t dy = originY + 3;
     sprite->rectangle = CRect{drag.left - dx, drag.top - dy, drag.right - dx, drag.bottom - dy};
-    EditSpriteProperties(sprites.Append(std::move(sprite), "sprite"));
+    BeginEdit();
+    CDesignerSprite* made = sprites.Append(std::move(sprite), "sprite");
+    // Deleted from its own dialog, the sprite leaves nothing to take back.
+    const bool kept = EditSpriteProperties(made) > 0;
+    EndEdit(kept ? QStringLiteral("Create sprite ") + DisplayBytes(made->code) : QString());
 }
 
 void CSheetDesigner::CreateAnimatedSprite()
 {
-    modified = 1;
+    BeginEdit();
     // The animation stays whatever the dialog does; without frames it leaves
     // no trace in the file and is gone at the next Open.
     EditAnimation(animations.Append(std::make_unique<CSpriteAnimation>(), "Anim"));
+    EndEdit(QStringLiteral("Create animated sprite"), true);
 }
 
 void CSheetDesigner::EditAnimation(CSpriteAnimation* animation)
 {
-    if (animation)
-        m_port.AnimatedSpriteDialog(*animation, *this);
+    if (!animation)
+        return;
+    BeginEdit();
+    m_port.AnimatedSpriteDialog(*animation, *this);
+    EndEdit(QStringLiteral("Edit animation"));
 }
 
 void CSheetDesigner::ListSprites()
@@ -147,21 +166,26 @@ void CSheetDesigner::SheetProperties()
     QString edited = shown;
     if (!m_port.SheetPropertiesDialog(edited))
         return;
+    BeginEdit();
     // An untouched title keeps its bytes, whatever their encoding.
     if (edited != shown)
         title = EncodeText(edited);
-    modified = 1;
+    EndEdit(QStringLiteral("Sheet properties"), true);
 }
 
 int CSheetDesigner::EditSpriteProperties(CDesignerSprite* sprite)
 {
     if (!sprite)
         return -1;
-    modified = 1;
-    if (m_port.SpritePropertiesDialog(*sprite, *this) == kDeleteSprite) {
+    BeginEdit();
+    const int result = m_port.SpritePropertiesDialog(*sprite, *this);
+    if (result == kDeleteSprite) {
+        const QString text = QStringLiteral("Delete sprite ") + DisplayBytes(sprite->code);
         DeleteSprite(sprite);
+        EndEdit(text);
         return -2;
     }
+    EndEdit(QStringLiteral("Edit sprite ") + DisplayBytes(sprite->code), result == kDialogOk);
     return 1;
 }
 
@@ -169,12 +193,14 @@ void CSheetDesigner::DeleteSprite(CDesignerSprite* sprite)
 {
     if (!sprite)
         return;
-    modified = 1;
+    BeginEdit();
+    const QString text = QStringLiteral("Delete sprite ") + DisplayBytes(sprite->code);
     if (hovered == sprite)
         hovered = nullptr;
     for (CSpriteAnimation* animation : animations)
         animation->RemoveEveryFrameOf(sprite);
     sprites.Remove(sprite);
+    EndEdit(text);
 }
 
 std::vector<SpriteLine> CSheetDesigner::SpriteLines() const

@@ -10,11 +10,14 @@
 #include "display/Pen.h"
 #include "display/Surface.h"
 #include "sheets/DesignerSprite.h"
+#include "sheets/SheetContent.h"
 #include "sheets/SpriteAnimation.h"
+#include "support/io/RecoveryFile.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 
 #include <array>
 #include <memory>
@@ -46,8 +49,12 @@ public:
     enum class SaveResult { Saved, NothingToWrite, Failed };
     SaveResult Save();
     // Asks "Do you want to save your changes?" when the sheet is modified.
-    // False on Cancel or when the sheet could not be saved.
+    // False on Cancel or when the sheet could not be saved. No drops the
+    // recovery file.
     bool AskToSave();
+    // Takes the last edit back, or makes the last one taken back again.
+    void Undo();
+    void Redo();
     // False when the user chose to stay (or the sheet could not be saved).
     bool BackToMap();
     void CreateSprite();
@@ -57,7 +64,8 @@ public:
     void CycleSelectionColour();
 
     // 1 when the properties dialog ended normally, -2 when the sprite was
-    // deleted from it, -1 without a sprite. Marks the sheet modified.
+    // deleted from it, -1 without a sprite. Its OK is an edit, and so is a
+    // rectangle redefined before Escape.
     int EditSpriteProperties(CDesignerSprite* sprite);
     // Unlinks and destroys the sprite, first taking it out of every
     // animation, so that no frame outlives its sprite.
@@ -98,12 +106,30 @@ public:
     int32_t pointerY = 0;
     CDesignerSprite* hovered = nullptr;
     int32_t selectionColour = 0;
+    // Follows the edit history: set while the sheet is not as it was saved.
     int32_t modified = 0;
     // Yellow, black, white, green, blue, magenta.
     std::array<CPen, 6> selectionPens;
     CPen outlinePen;
+    // The open sheet's edits, emptied when another sheet is opened; its clean
+    // state is the sheet as saved. Beside it, the recovery file of the edits
+    // not yet saved.
+    QUndoStack undoStack;
+    CRecoveryKeeper recovery;
 
 private:
+    // The edit history (SheetDesignerHistory.cpp). An edit runs from
+    // BeginEdit to EndEdit; edits inside another (the sprite deleted from its
+    // properties dialog) are part of it. It is pushed when it changed the
+    // sheet, or when `made` says a dialog's OK made it whatever it changed.
+    void BeginEdit();
+    void EndEdit(const QString& text, bool made = false);
+    void RestoreEdit(const SheetContent& content);
+    // After a push, undo or redo: the modified flag follows the clean state
+    // and the recovery file hears of the edit.
+    void HistoryChanged();
+    // On opening: a recovery file newer than the sheet file is offered back.
+    void OfferRecovery();
     void DrawAndPresent();
     void DrawStatus(CDisplay& target);
 
@@ -111,6 +137,9 @@ private:
     CWindowPort& m_window;
     CSheetDesignerPort& m_port;
     CSheetHost* m_host;
+    int m_editDepth = 0;
+    bool m_editMade = false;
+    SheetContent m_editBefore;
 };
 
 // The back buffer's colour behind the sheet.

@@ -78,6 +78,13 @@ QByteArray SheetFileBytes(const QByteArray& title, const std::vector<SheetFileSp
     return out;
 }
 
+QByteArray SheetFileStillBlock(const SheetFileSprite& sprite)
+{
+    QByteArray out;
+    Block(out, sprite, nullptr);
+    return out;
+}
+
 int WriteSheetFile(const QString& sheetName, const QString& title, const std::vector<SheetFileSprite>& sprites,
                    CMessagePort& ui)
 {

@@ -16,6 +16,7 @@ struct SheetFileFrame {
     int32_t y = 0;
     int32_t w = 0;
     int32_t h = 0;
+    bool operator==(const SheetFileFrame&) const = default;
 };
 
 struct SheetFileAnimation {
@@ -44,6 +45,10 @@ QByteArray SheetFileBytes(const QString& title, const std::vector<SheetFileSprit
 // The same with the title's bytes as they stand (the designer keeps a title
 // read from a file as its bytes).
 QByteArray SheetFileBytes(const QByteArray& title, const std::vector<SheetFileSprite>& sprites);
+
+// One sprite's block as a still sprite, whatever animation it is in (the
+// sheet designer's recovery file keeps every sprite so).
+QByteArray SheetFileStillBlock(const SheetFileSprite& sprite);
 
 // Writes "sprite sheets\" + sheetName + ".spt". A sheet without sprites is not
 // written (the old file stays) and gives 0. When the file cannot be created:

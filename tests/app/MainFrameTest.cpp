@@ -105,7 +105,7 @@ TEST_F(FrameFixture, TheWindowAndTheAboutBoxShowTheProgramIcon)
 TEST_F(FrameFixture, CtrlOReachesTheSoundManagerCommandNotOpen)
 {
     const auto shortcuts = frame.findChildren<QShortcut*>();
-    EXPECT_EQ(14, shortcuts.size());
+    EXPECT_EQ(24, shortcuts.size());
     QShortcut* ctrlO = nullptr;
     for (QShortcut* s : shortcuts)
         if (s->key() == QKeySequence(QStringLiteral("Ctrl+O")))
@@ -235,4 +235,34 @@ TEST(WidgetMessages, ReturnChoosesNoWhenYesWouldLoseWork)
         });
         EXPECT_EQ(answer, ui.MessageBox(QStringLiteral("Leave anyway?"), QStringLiteral("Tessellmancery"), buttons));
     }
+}
+
+TEST_F(FrameFixture, TheScreenAndSheetMenusBeginTheirEditMenuWithUndoAndRedoGreyedWithNothingToUndo)
+{
+    for (MenuId menu : {kScreenMenu, kSheetMenu}) {
+        frame.SetMenu(menu);
+        QMenu* edit = nullptr;
+        for (QAction* a : frame.menuBar()->actions())
+            if (a->text() == QStringLiteral("&Edit"))
+                edit = a->menu();
+        ASSERT_NE(nullptr, edit);
+        QStringList items;
+        for (QAction* a : edit->actions())
+            items << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->isEnabled() ? "" : " (greyed)"));
+        EXPECT_EQ((QStringList{"&Undo\tCtrl+Z (greyed)", "&Redo\tCtrl+Shift+Z (greyed)"}), items.mid(0, 2));
+    }
+    EXPECT_EQ((QStringList{"&Sheet", "&Edit", "S&prites", "&Help"}), MenuTitles(frame.menuBar()));
+}
+
+TEST_F(FrameFixture, CtrlSPressedInTheScreenDesignerSavesTheScreen)
+{
+    frame.show();
+    frame.View()->InitialUpdate();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    doc.OpenScreenDesigner(1, 1);
+    const QString screen = QStringLiteral("questdata\\Forest\\screens\\1-1.lnd");
+    ASSERT_FALSE(base.Exists(screen));
+    QTest::keyClick(frame.View(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ("0\r\n0\r\n", base.Read(screen));
 }

@@ -20,7 +20,7 @@ struct EntityWindow : ::testing::Test {
         entity.entityName = "old";
         entity.x = 10;
         entity.y = 20;
-        window.SetEntity(&entity, 320, 480, QStringLiteral("bat"), [this] { ++changes; });
+        window.SetEntity(&entity, 320, 480, QStringLiteral("bat"), [this](int) { ++changes; });
         window.Show(true);
         name = window.findChild<QLineEdit*>(QStringLiteral("1017"));
     }

@@ -50,7 +50,7 @@ public:
         ++entityWindowsMade;
     }
     void SetEntity(CPlacedSprite* placed, int worldX, int worldY, const QString& type,
-                   std::function<void()> nameChanged) override
+                   std::function<void(int visit)> nameChanged) override
     {
         entity = placed;
         entityWorld = {worldX, worldY};
@@ -92,7 +92,7 @@ public:
     CPlacedSprite* entity = nullptr;
     std::pair<int, int> entityWorld{0, 0};
     QString entityType;
-    std::function<void()> entityNameChanged;
+    std::function<void(int visit)> entityNameChanged;
 
     // Answers, taken from the front; an empty queue gives the cancel answer.
     std::deque<int> messageAnswers;    // for message boxes with more than OK

@@ -186,7 +186,8 @@ TEST_F(ScreenDesignerTest, PickingAnEntityShowsItsWindowAndAnythingElseHidesIt)
               std::tuple(designer->selection.rect.left, designer->selection.rect.top, designer->selection.rect.right,
                          designer->selection.rect.bottom));
     Current().modified = 0;
-    ui.entityNameChanged();
+    ent->entityName = "bat"; // the window stores the name, then tells
+    ui.entityNameChanged(1);
     EXPECT_EQ(1, Current().modified);
 
     designer->onLButtonDown(0, 200, 200); // nothing there

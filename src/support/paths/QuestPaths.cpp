@@ -178,3 +178,18 @@ QString ScriptEditorPath()
 {
     return QStringLiteral("editor\\cgenie");
 }
+
+QString RecoveryPath(const QString& logicalPath)
+{
+    return QStringLiteral("recovery\\") + logicalPath;
+}
+
+QString ScreenRecoveryPath(int column, int row)
+{
+    return RecoveryPath(ScreenFilePath(column, row));
+}
+
+QString SheetRecoveryPath(const QString& sheet)
+{
+    return RecoveryPath(SheetFilePath(sheet));
+}

@@ -59,3 +59,11 @@ QString EngineListFolderPath();
 QString EngineListPath(const QString& fileName);
 // The external script editor.
 QString ScriptEditorPath();
+
+// The recovery files of unsaved work, in a folder of their own that mirrors
+// the base directory: recovery\ + the work's own path.
+QString RecoveryPath(const QString& logicalPath);
+// recovery\questdata\{quest}\screens\{column}-{row}.lnd
+QString ScreenRecoveryPath(int column, int row);
+// recovery\sprite sheets\{sheet}.spt
+QString SheetRecoveryPath(const QString& sheet);
