@@ -106,17 +106,8 @@ void CScreenDesigner::EntityNameChanged(CPlacedSprite* entity, int visit)
 void CScreenDesigner::OfferRecovery()
 {
     QByteArray bytes;
-    QDateTime written;
-    if (!current || !FindRecovery(recovery.Path(), current->FilePath(), bytes, written))
+    if (!current || !recovery.OfferRestore(m_messages, current->FilePath(), QStringLiteral("screen"), bytes))
         return;
-    const int answer = m_messages.MessageBox(QStringLiteral("Unsaved changes to this screen from %1 were found. "
-                                                            "Restore them?")
-                                                 .arg(RecoveryTimeText(written)),
-                                             QStringLiteral("Tessellmancery"), CMessagePort::ButtonsYesNo);
-    if (answer != CMessagePort::AnswerYes) {
-        recovery.Discard();
-        return;
-    }
     // Read as the screen file is read, into a screen of the same library.
     CScreen recovered(nullptr, nullptr, library.get());
     CTextReader reader;

@@ -69,17 +69,8 @@ void CSheetDesigner::Redo()
 void CSheetDesigner::OfferRecovery()
 {
     QByteArray bytes;
-    QDateTime written;
-    if (!FindRecovery(recovery.Path(), SheetFilePath(sheetName), bytes, written))
+    if (!recovery.OfferRestore(m_messages, SheetFilePath(sheetName), QStringLiteral("sheet"), bytes))
         return;
-    const int answer = m_messages.MessageBox(QStringLiteral("Unsaved changes to this sheet from %1 were found. "
-                                                            "Restore them?")
-                                                 .arg(RecoveryTimeText(written)),
-                                             QStringLiteral("Tessellmancery"), CMessagePort::ButtonsYesNo);
-    if (answer != CMessagePort::AnswerYes) {
-        recovery.Discard();
-        return;
-    }
     QByteArray recoveredTitle;
     CTaggedList<CDesignerSprite> recoveredSprites;
     CTaggedList<CSpriteAnimation> recoveredAnimations;

@@ -5,6 +5,7 @@
 #include "support/io/TextFile.h"
 #include "support/paths/LogicalPath.h"
 #include "support/platform/DiagnosticLog.h"
+#include "support/ui/MessagePort.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -97,4 +98,20 @@ bool RemoveRecovery(const QString& recoveryPath)
 QString RecoveryTimeText(const QDateTime& written)
 {
     return written.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+bool CRecoveryKeeper::OfferRestore(CMessagePort& messages, const QString& ownPath, const QString& what,
+                                   QByteArray& bytes)
+{
+    QDateTime written;
+    if (!FindRecovery(m_path, ownPath, bytes, written))
+        return false;
+    const int answer = messages.MessageBox(QStringLiteral("Unsaved changes to this %1 from %2 were found. "
+                                                          "Restore them?")
+                                               .arg(what, RecoveryTimeText(written)),
+                                           QStringLiteral("Tessellmancery"), CMessagePort::ButtonsYesNo);
+    if (answer == CMessagePort::AnswerYes)
+        return true;
+    Discard();
+    return false;
 }

@@ -12,6 +12,8 @@
 
 #include <functional>
 
+class CMessagePort;
+
 class CRecoveryKeeper {
 public:
     // `bytes` gives the recovery file's content as the work stands now.
@@ -27,6 +29,11 @@ public:
     void Discard();
     // Writes the file now when edits wait for it.
     void WriteNow();
+    // When this work's recovery file is there and not older than the work's
+    // own file at `ownPath`, asks "Unsaved changes to this WHAT from DATE TIME
+    // were found. Restore them?"; true with its bytes on Yes, and on No the
+    // file goes.
+    bool OfferRestore(CMessagePort& messages, const QString& ownPath, const QString& what, QByteArray& bytes);
 
     // How long an edit may wait for the file, in milliseconds.
     void SetInterval(int milliseconds) { m_timer.setInterval(milliseconds); }
