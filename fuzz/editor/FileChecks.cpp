@@ -79,12 +79,14 @@ QString CFileChecks::AfterAction(int saveCommand)
         return outside;
     Listing now = List(m_base, QString());
     QString fault;
+    QStringList written;
     for (const auto& [relative, stamp] : now) {
         if (stamp.size < 0)
             continue;
         auto before = m_inside.find(relative);
         if (before != m_inside.end() && before->second == stamp)
             continue;
+        written << Logical(relative);
         fault = ReadBack(relative);
         if (!fault.isEmpty() && !IsCopy(now, relative))
             break;
@@ -92,7 +94,7 @@ QString CFileChecks::AfterAction(int saveCommand)
     }
     m_inside = std::move(now);
     if (fault.isEmpty())
-        fault = DesignerHolds(saveCommand);
+        fault = DesignerHolds(saveCommand, written);
     return fault;
 }
 
@@ -199,13 +201,18 @@ QString CFileChecks::ReadBack(const QString& relative)
 }
 
 // After a save, the file read back is what the designer holds.
-QString CFileChecks::DesignerHolds(int saveCommand)
+// A save that wrote nothing (a sheet without sprites) has no file to compare.
+QString CFileChecks::DesignerHolds(int saveCommand, const QStringList& written)
 {
     CQuestDoc& doc = m_document;
-    const auto differs = [](const QString& logical, const QByteArray& held) {
-        return Bytes(NativePath(logical)) == held
-                   ? QString()
-                   : QStringLiteral("%1: the file saved differs from what the designer holds").arg(logical);
+    const auto differs = [&](const QString& logical, const QByteArray& held) {
+        if (!written.contains(logical, Qt::CaseInsensitive) || Bytes(NativePath(logical)) == held)
+            return QString();
+        QFile kept(NativePath(logical) + QStringLiteral(".held-by-designer"));
+        if (kept.open(QIODevice::WriteOnly))
+            kept.write(held);
+        return QStringLiteral("%1: the file saved differs from what the designer holds (kept beside it as "
+                              ".held-by-designer)").arg(logical);
     };
     if (saveCommand == ID_SAVE_MAP && doc.MapDesignerActive() && !g_questName.isEmpty())
         return differs(MapFilePath(), MapFileBytes(doc.quest.map));

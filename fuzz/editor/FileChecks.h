@@ -5,6 +5,7 @@
 // what its designer holds.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <map>
 
@@ -33,7 +34,7 @@ private:
     QString Outside();
     bool IsCopy(const Listing& listing, const QString& relative) const;
     QString ReadBack(const QString& relative);
-    QString DesignerHolds(int saveCommand);
+    QString DesignerHolds(int saveCommand, const QStringList& written);
 
     CQuestDoc& m_document;
     QString m_watched;

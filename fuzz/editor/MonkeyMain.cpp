@@ -47,13 +47,13 @@ int Usage()
 
 // The offscreen platform says on every window that it cannot do what real
 // window systems do; everything else Qt says is kept.
+QtMessageHandler g_qtHandler = nullptr; // Qt's own, which QuietPlatform replaced
+
 void QuietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (message.startsWith(QLatin1String("This plugin does not support")))
         return;
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler(QuietPlatform);
-    standard(type, context, message);
+    g_qtHandler(type, context, message);
 }
 
 void SetEnvironment(const char* name, const QString& value)
@@ -146,7 +146,7 @@ int main(int argc, char* argv[])
     if (::chdir(QFile::encodeName(places.watched + QStringLiteral("/cwd")).constData()) != 0)
         return 2;
 
-    qInstallMessageHandler(QuietPlatform);
+    g_qtHandler = qInstallMessageHandler(QuietPlatform);
     QApplication app(argc, argv);
     NameTheApplication();
     int code = 0;
