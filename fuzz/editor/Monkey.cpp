@@ -110,11 +110,13 @@ int CMonkey::Run()
     const int code = QApplication::exec();
     PauseWatch();
     const double seconds = double(m_clock.elapsed()) / 1000.0;
-    std::printf("monkey: mode %s, seed %llu: %lld actions in %.1f s (%.0f actions a second), %lld ways out taken, "
+    const QString run = m_options.replay.isEmpty()
+                            ? QStringLiteral("mode %1, seed %2").arg(m_options.mode).arg(m_options.seed)
+                            : QStringLiteral("replay of %1").arg(m_options.replay);
+    std::printf("monkey: %s: %lld actions in %.1f s (%.0f actions a second), %lld ways out taken, "
                 "%d files read back; the longest action took %.2f s (%s); actions in the map, screen and sheet "
                 "designers and in dialogs: %lld, %lld, %lld, %lld\n",
-                qPrintable(m_options.mode), static_cast<unsigned long long>(m_options.seed),
-                static_cast<long long>(m_done), seconds, seconds > 0 ? double(m_done) / seconds : 0.0,
+                qPrintable(run), static_cast<long long>(m_done), seconds, seconds > 0 ? double(m_done) / seconds : 0.0,
                 static_cast<long long>(m_exits), m_checks->FilesRead(), LongestWaitSeconds(),
                 LongestWaitAction().constData(), static_cast<long long>(m_inDesigner[0]),
                 static_cast<long long>(m_inDesigner[1]), static_cast<long long>(m_inDesigner[2]),
