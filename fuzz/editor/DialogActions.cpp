@@ -96,9 +96,23 @@ QString AnswerTowardTheMode(MonkeyContext& context, QWidget* popup, QWidget* mod
         && random.Chance(40)) {
         const QList<QAbstractItemView*> views = Usable<QAbstractItemView>(modal);
         if (!views.isEmpty()) {
+            // A sheet's own row (a folder's popup has no "Edit this Sheet..."),
+            // once the folders above it are open.
             const QModelIndexList rows = Rows(views[0]);
-            if (!rows.isEmpty())
-                return QStringLiteral("dialog item 0 %1 right").arg(random.Below(int(rows.size())));
+            const auto* tree = qobject_cast<QTreeView*>(views[0]);
+            QList<int> sheets, closed;
+            for (int row = 1; row < rows.size(); ++row) {
+                if (!views[0]->model()->hasChildren(rows[row]))
+                    sheets << row;
+                else if (tree && !tree->isExpanded(rows[row]))
+                    closed << row;
+            }
+            if (!sheets.isEmpty())
+                return QStringLiteral("dialog item 0 %1 right").arg(random.Pick(sheets));
+            if (!closed.isEmpty())
+                return QStringLiteral("dialog item 0 %1 double").arg(random.Pick(closed));
+            if (tree && !rows.isEmpty() && !tree->isExpanded(rows[0]))
+                return QStringLiteral("dialog item 0 0 double");
         }
     }
     if (context.mode != QLatin1String("managers") && random.Chance(10))

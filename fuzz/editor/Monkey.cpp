@@ -114,8 +114,8 @@ int CMonkey::Run()
                             ? QStringLiteral("mode %1, seed %2").arg(m_options.mode).arg(m_options.seed)
                             : QStringLiteral("replay of %1").arg(m_options.replay);
     std::printf("monkey: %s: %lld actions in %.1f s (%.0f actions a second), %lld ways out taken, "
-                "%d files read back; the longest action took %.2f s (%s); actions in the map, screen and sheet "
-                "designers and in dialogs: %lld, %lld, %lld, %lld\n",
+                "%d files read back; the longest action took %.2f s (%s); actions with the map, screen and sheet "
+                "designer active: %lld, %lld, %lld (%lld of them in a dialog)\n",
                 qPrintable(run), static_cast<long long>(m_done), seconds, seconds > 0 ? double(m_done) / seconds : 0.0,
                 static_cast<long long>(m_exits), m_checks->FilesRead(), LongestWaitSeconds(),
                 LongestWaitAction().constData(), static_cast<long long>(m_inDesigner[0]),
@@ -179,7 +179,8 @@ void CMonkey::Perform(const QString& action, QWidget* popup, QWidget* modal)
     Log(line);
     WatchAction(line.toUtf8());
     CQuestDoc& doc = *m_app.document;
-    ++m_inDesigner[forDialog ? 3 : doc.ScreenDesignerActive() ? 1 : doc.SheetDesignerActive() ? 2 : 0];
+    ++m_inDesigner[doc.ScreenDesignerActive() ? 1 : doc.SheetDesignerActive() ? 2 : 0];
+    m_inDesigner[3] += forDialog;
     int command = 0;
     if (words[0] == QLatin1String("plant"))
         Plant(words.value(1));

@@ -100,6 +100,6 @@ private:
     int m_replayAt = 0;
     qint64 m_done = 0;
     qint64 m_exits = 0;
-    qint64 m_inDesigner[4] = {}; // actions in the map, screen and sheet designers, and in dialogs
+    qint64 m_inDesigner[4] = {}; // actions with the map, screen and sheet designer active; of all, in dialogs
     QElapsedTimer m_clock;
 };
