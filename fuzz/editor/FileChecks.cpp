@@ -154,7 +154,7 @@ QString CFileChecks::ReadBack(const QString& relative)
             return fault(MapFileEndText(reading));
         // A cell holds a screen by its preview, which the quest's files load.
         for (const MapFileReading::Cell& cell : reading.screens)
-            map.Cell(cell.column, cell.row).preview = std::make_unique<CSurface>();
+            map.Cell(cell.column, cell.row).holdsScreen = true;
         if (MapFileBytes(map) != bytes)
             return fault(QStringLiteral("the map file written does not read back as written"));
     } else if (inScreens && suffix == QLatin1String("lnd")) {
