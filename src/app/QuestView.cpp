@@ -131,8 +131,10 @@ void CQuestView::paintEvent(QPaintEvent*)
     m_framePending = false;
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::black);
-    if (!m_frame.isNull())
+    if (!m_frame.isNull()) {
         painter.drawImage(0, 0, m_frame);
+        emit FrameShown();
+    }
 }
 
 uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)

@@ -33,6 +33,10 @@ public:
     CDisplay* Display() const { return m_display.get(); }
     const QImage& Frame() const { return m_frame; }
 
+signals:
+    // A designer's frame reached the window.
+    void FrameShown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
