@@ -40,11 +40,24 @@ void TakeCurrentTime(CEntry& entry)
     entry.current = entry.currentKnown ? time : 0;
 }
 
+// The compiler runs in the base directory and gets the paths relative to it
+// (a path outside it whole), one argument per path so blanks need no
+// quoting: the source, "-o" joined to the output, "-e" joined to the error
+// file.
+QStringList CompilerArguments(const QString& sourcePath, const QString& outputNative, const QString& errorFileNative)
+{
+    return {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(outputNative),
+            QStringLiteral("-e") + RelativeNativePath(errorFileNative)};
+}
+
 } // namespace
 
 CCompileList::CCompileList(CMessagePort& ui) : m_ui(ui) {}
 
-CCompileList::~CCompileList() = default;
+CCompileList::~CCompileList()
+{
+    FinishCompilesAhead();
+}
 
 CEntry* CCompileList::Append(std::unique_ptr<CEntry> entry)
 {
@@ -118,24 +131,87 @@ QString CCompileList::OutputPath(const QString& sourcePath)
 
 int CCompileList::RunCompiler(const QString& sourcePath, const QString& outputNative, const QString& errorFileNative)
 {
-    // The compiler runs in the base directory and gets the paths relative to
-    // it (a path outside it whole), one argument per path so blanks need no
-    // quoting: the source, "-o" joined to the output, "-e" joined to the
-    // error file.
-    return RunAndWait(CompilerProgram(), QStringLiteral("2"),
-                      {RelativeNativePath(sourcePath), QStringLiteral("-o") + RelativeNativePath(outputNative),
-                       QStringLiteral("-e") + RelativeNativePath(errorFileNative)},
+    return RunAndWait(CompilerProgram(), QStringLiteral("2"), CompilerArguments(sourcePath, outputNative, errorFileNative),
                       NativePath(QString()));
 }
 
 int CCompileList::Compile(const QString& sourcePath)
 {
+    if (m_ahead && m_aheadSource == sourcePath) {
+        // Compiled ahead: the next one starts, then this one's end is taken,
+        // and its error file is the compiler's error file from now on, as if
+        // it had been compiled now.
+        const std::unique_ptr<CStartedRun> run = std::move(m_ahead);
+        const int slot = m_aheadSlot;
+        m_aheadSource.clear();
+        m_aheadSlot = 1 - slot;
+        StartNextAhead(sourcePath);
+        const int exitCode = run->Wait();
+        const QString ahead = NativePath(CompilerErrorFileAheadPath(slot));
+        if (QFile::exists(ahead)) {
+            const QString errors = NativePath(CompilerErrorFilePath());
+            QFile::remove(errors);
+            QFile::rename(ahead, errors);
+        }
+        return ActOnExitCode(sourcePath, exitCode);
+    }
     const QString output = OutputPath(sourcePath);
     ++m_compilerRuns;
     // The "amx" folder beside the script is made when it is missing.
     const QString outputNative = NativePath(output);
     MakeNativeFolder(outputNative.left(outputNative.lastIndexOf(QLatin1Char('/'))));
-    const int exitCode = RunCompiler(sourcePath, outputNative, NativePath(CompilerErrorFilePath()));
+    CStartedRun run(CompilerProgram(), QStringLiteral("2"), CompilerArguments(sourcePath, outputNative,
+                                                                             NativePath(CompilerErrorFilePath())),
+                    NativePath(QString()));
+    StartNextAhead(sourcePath);
+    return ActOnExitCode(sourcePath, run.Wait());
+}
+
+void CCompileList::ExpectToCompile(const QStringList& sources)
+{
+    m_expected = compilesAhead ? sources : QStringList();
+}
+
+void CCompileList::StartNextAhead(const QString& current)
+{
+    if (m_ahead)
+        return;
+    const qsizetype at = m_expected.indexOf(current);
+    if (at < 0)
+        return;
+    for (qsizetype i = at + 1; i < m_expected.size(); ++i) {
+        const QString& next = m_expected[i];
+        // Never two compilers on one output: a name in other letter case may
+        // be the same file.
+        const QString outputNative = NativePath(OutputPath(next));
+        if (next.compare(current, Qt::CaseInsensitive) == 0 || outputNative == NativePath(OutputPath(current))
+            || IsUpToDate(next))
+            continue;
+        MakeNativeFolder(outputNative.left(outputNative.lastIndexOf(QLatin1Char('/'))));
+        const QString errors = NativePath(CompilerErrorFileAheadPath(m_aheadSlot));
+        QFile::remove(errors); // what an earlier build left
+        ++m_compilerRuns;
+        m_ahead = std::make_unique<CStartedRun>(CompilerProgram(), QStringLiteral("2"),
+                                                CompilerArguments(next, outputNative, errors), NativePath(QString()));
+        m_aheadSource = next;
+        return;
+    }
+}
+
+void CCompileList::FinishCompilesAhead()
+{
+    if (m_ahead) {
+        m_ahead->Wait();
+        m_ahead.reset();
+        QFile::remove(NativePath(CompilerErrorFileAheadPath(m_aheadSlot)));
+    }
+    m_aheadSlot = 0;
+    m_aheadSource.clear();
+    m_expected.clear();
+}
+
+int CCompileList::ActOnExitCode(const QString& sourcePath, int exitCode)
+{
     switch (exitCode) {
     case kRunFailedToStart:
         m_ui.MessageBox(QLatin1String(kCannotRun), QLatin1String(kCompilerCaption));

@@ -10,10 +10,13 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
+#include <memory>
 
 class CMessagePort;
+class CStartedRun;
 
 // What a compile shows when the compiler cannot be started, and when it ends
 // with an exit code that is neither success nor "errors listed".
@@ -49,6 +52,15 @@ public:
     int CompileIfChanged(const QString& sourcePath);
     // Runs compiler\sc on the source and acts on its exit code.
     int Compile(const QString& sourcePath);
+    // The scripts a build compiles, in its order. While one of them compiles,
+    // the next one that is not up to date compiles beside it (two at a time),
+    // into an error file of its own; its exit code, error file and record
+    // are taken when the build comes to it, so what the build shows and the
+    // list records are as when each is compiled in turn.
+    void ExpectToCompile(const QStringList& sources);
+    // The build is over: a script still compiling ahead is waited for, and
+    // neither recorded nor shown. The expected scripts are forgotten.
+    void FinishCompilesAhead();
     // Records the source's time now as its compiled-at time.
     void RecordCompiled(const QString& sourcePath);
     // Rewrites the file; 0 (with the message) when it cannot be written.
@@ -64,6 +76,9 @@ public:
     // code, or kRunFailedToStart or kRunCrashed.
     static int RunCompiler(const QString& sourcePath, const QString& outputNative, const QString& errorFileNative);
 
+    // Off, ExpectToCompile is ignored and each script compiles in turn.
+    bool compilesAhead = true;
+
     const CTaggedList<CEntry>& Entries() const { return m_entries; }
     CEntry* Find(const QString& sourcePath) const;
     // How many times the compiler was started (for tests and diagnosis).
@@ -71,10 +86,20 @@ public:
 
 private:
     CEntry* Append(std::unique_ptr<CEntry> entry);
+    // Starts the compile of the first expected script after `current` that
+    // is not up to date, unless one runs ahead already.
+    void StartNextAhead(const QString& current);
+    int ActOnExitCode(const QString& sourcePath, int exitCode);
 
     CMessagePort& m_ui;
     CTaggedList<CEntry> m_entries;
     QHash<QString, CEntry*> m_firstByPath; // the first entry of every path
     int m_compilerRuns = 0;
+    QStringList m_expected;
+    std::unique_ptr<CStartedRun> m_ahead; // the compile of m_aheadSource
+    QString m_aheadSource;
+    // The error file slot of m_ahead: the next compile ahead starts while this
+    // one's file is still to be taken, so the two take turns.
+    int m_aheadSlot = 0;
 };
 

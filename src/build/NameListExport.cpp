@@ -123,12 +123,17 @@ int EntityFlag(const QString& name)
 }
 
 int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui,
-                   QStringList* leftOut)
+                   QStringList* leftOut, const QStringList& compiledAfter)
 {
     CTextWriter file;
     if (!OpenList(file, EngineListPath(QStringLiteral("entities.txt")), ui))
         return 0;
     entities.ReadTreeFile(EntityListPath(), QLatin1String(kEntityListMissing), ui);
+    QStringList scripts;
+    for (const QString& name : entities.Names())
+        if (ResourceNameProblem(name, QStringLiteral("ES") + name + QStringLiteral(".amx")).isEmpty())
+            scripts.append(EntityScriptPath(name));
+    compileList.ExpectToCompile(scripts + compiledAfter);
     for (const QString& name : entities.Names()) {
         const QString compiledName = QStringLiteral("ES") + name + QStringLiteral(".amx");
         if (!Accept(QStringLiteral("entity"), name, compiledName, leftOut))

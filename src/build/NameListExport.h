@@ -17,8 +17,10 @@ class CVirtualArchive;
 // Each export leaves out a name that cannot stand as a file in its folder or
 // in the archive (ResourceNameProblem), and appends to `leftOut` one line per
 // name it left out, or per file it names that could not be read, saying why.
+// `compiledAfter` names the scripts the build compiles after the entities, in
+// its order, so that the compiles go on two at a time across the two.
 int ExportEntities(CNameList& entities, CVirtualArchive& archive, CCompileList& compileList, CMessagePort& ui,
-                   QStringList* leftOut = nullptr);
+                   QStringList* leftOut = nullptr, const QStringList& compiledAfter = {});
 // "sheets.txt": every sheet's name; each sheet's .spt and .bmp are added.
 int ExportSheets(CNameList& sheets, CVirtualArchive& archive, CMessagePort& ui, QStringList* leftOut = nullptr);
 // "soundlist.txt": every sound's name and file when sound is included, else

@@ -129,7 +129,15 @@ bool CQuestBuild::CollectQuest()
     if (!AddMapFile())
         return false;
     Step(QStringLiteral("entities"));
-    if (!ExportEntities(m_quest.entityList, *m_archive, *m_compileList, m_messages, &m_leftOut))
+    // The scripts of the map, in the order they are added below.
+    QStringList mapScripts;
+    for (int index = 0; index < kMapCellCount; ++index)
+        if (m_quest.map.CellAt(index).HoldsScreen())
+            mapScripts.append(ScreenScriptPath(index % kMapColumns, index / kMapColumns));
+    for (const CGroup* group : m_quest.map.groups.groups)
+        mapScripts.append(GroupScriptPath(group->id));
+    mapScripts.append(MainScriptPath());
+    if (!ExportEntities(m_quest.entityList, *m_archive, *m_compileList, m_messages, &m_leftOut, mapScripts))
         return false;
     if (!AddScreens() || !AddGroups() || !AddMainScript())
         return false;
@@ -172,6 +180,7 @@ int CQuestBuild::BuildQuest(bool showSuccess)
     m_stepsTotal = m_quest.map.ScreenCount() + m_quest.map.groups.Count() + 1
                    + int(m_quest.entityList.Names().size()) + 4;
     const bool collected = CollectQuest();
+    m_compileList->FinishCompilesAhead(); // a compile the build stopped before
     if (collected)
         Step(QStringLiteral("writing ") + questFile);
     m_messages.Progress(QString(), m_stepsTotal, m_stepsTotal); // the build is over either way

@@ -134,6 +134,11 @@ QString CompilerErrorFilePath()
     return QStringLiteral("compiler\\errors.txt");
 }
 
+QString CompilerErrorFileAheadPath(int slot)
+{
+    return slot == 0 ? QStringLiteral("compiler\\errors-next-1.txt") : QStringLiteral("compiler\\errors-next-2.txt");
+}
+
 QString EntityScriptPath(const QString& entity)
 {
     return QStringLiteral("entities\\") + entity + QStringLiteral(".ves");

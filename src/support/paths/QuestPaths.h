@@ -46,6 +46,10 @@ QString ScreenScriptTemplatePath();
 QString CompilerPath();
 QString CompileListPath();
 QString CompilerErrorFilePath();
+// The error files of the scripts compiled beside the one before them, taken
+// in turn (`slot` 0 or 1); each becomes compiler\errors.txt when its script's
+// turn comes.
+QString CompilerErrorFileAheadPath(int slot);
 
 // The shared resources.
 QString EntityScriptPath(const QString& entity);

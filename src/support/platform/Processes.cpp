@@ -14,6 +14,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,67 +49,91 @@ bool IsRunnable(const QString& program)
 
 } // namespace
 
-int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
-               const QString& workingFolder)
+struct CStartedRun::Child {
+    pid_t pid = -1;
+};
+
+CStartedRun::CStartedRun(const QString& program, const QString& programName, const QStringList& arguments,
+                         const QString& workingFolder)
+    : m_child(new Child)
 {
     if (!IsRunnable(program))
-        return kRunFailedToStart;
+        return;
     ArgumentVector argv(programName, arguments);
     const QByteArray path = NativePathBytes(program);
     const QByteArray folder = NativePathBytes(workingFolder);
-    // The child tells a failed start through a pipe that a successful exec
-    // closes, so that a program exiting 127 is never taken for one that could
-    // not be run (a script without "#!", a missing interpreter).
-    int report[2];
-    if (pipe2(report, O_CLOEXEC) != 0)
-        return kRunFailedToStart;
-    pid_t pid = fork();
-    if (pid < 0) {
-        close(report[0]);
-        close(report[1]);
-        return kRunFailedToStart;
-    }
-    if (pid == 0) {
-        close(report[0]);
-        if (folder.isEmpty() || chdir(folder.constData()) == 0) {
-            // What the program prints is not shown twice: its diagnostics are
-            // read from the file it writes them to.
-            int devnull = open("/dev/null", O_RDWR);
-            if (devnull >= 0) {
-                dup2(devnull, STDIN_FILENO);
-                dup2(devnull, STDOUT_FILENO);
-                dup2(devnull, STDERR_FILENO);
-            }
-            execv(path.constData(), argv.pointers.data());
-        }
-        const int why = errno;
-        [[maybe_unused]] const ssize_t written = write(report[1], &why, sizeof why);
-        _exit(127);
-    }
-    close(report[1]);
-    int childErrno = 0;
-    ssize_t got;
-    while ((got = read(report[0], &childErrno, sizeof childErrno)) < 0 && errno == EINTR) {
-    }
-    close(report[0]);
+    // posix_spawn shares the caller's memory until the exec instead of
+    // copying its page tables as fork does, and says when the exec failed (a
+    // script without "#!", a missing interpreter) or the folder could not be
+    // entered, so that a program exiting 127 is never taken for one that
+    // could not be run. What the program prints is not shown twice: its
+    // diagnostics are read from the file it writes them to.
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0)
+        return;
+    bool ready = true;
+    for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        ready = ready && posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", O_RDWR, 0) == 0;
+    if (!folder.isEmpty())
+        ready = ready && posix_spawn_file_actions_addchdir_np(&actions, folder.constData()) == 0;
+    pid_t pid = -1;
+    if (ready && posix_spawn(&pid, path.constData(), &actions, nullptr, argv.pointers.data(), environ) == 0)
+        m_child->pid = pid;
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+CStartedRun::~CStartedRun()
+{
+    Wait();
+    delete m_child;
+}
+
+int CStartedRun::Wait()
+{
+    if (m_waited)
+        return m_result;
+    m_waited = true;
+    const pid_t pid = m_child->pid;
+    if (pid < 0)
+        return m_result;
     // While the program runs, windows keep painting; input waits until it ends.
+    // Its end is noticed at once (a pidfd turns readable), not at the next
+    // look after a pause.
+#ifdef SYS_pidfd_open
+    const int ended = int(syscall(SYS_pidfd_open, pid, 0));
+#else
+    const int ended = -1;
+#endif
     int status = 0;
     for (;;) {
         const pid_t done = waitpid(pid, &status, QCoreApplication::instance() ? WNOHANG : 0);
         if (done == pid)
             break;
-        if (done < 0 && errno != EINTR)
-            return kRunFailedToStart;
+        if (done < 0 && errno != EINTR) {
+            if (ended >= 0)
+                close(ended);
+            return m_result;
+        }
         if (done == 0) {
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            usleep(5000);
+            if (ended >= 0) {
+                pollfd watch{ended, POLLIN, 0};
+                poll(&watch, 1, 5);
+            } else {
+                usleep(5000);
+            }
         }
     }
-    if (got > 0)
-        return kRunFailedToStart;
-    if (!WIFEXITED(status))
-        return kRunCrashed;
-    return WEXITSTATUS(status);
+    if (ended >= 0)
+        close(ended);
+    m_result = WIFEXITED(status) ? WEXITSTATUS(status) : kRunCrashed;
+    return m_result;
+}
+
+int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
+               const QString& workingFolder)
+{
+    return CStartedRun(program, programName, arguments, workingFolder).Wait();
 }
 
 namespace {
@@ -238,17 +265,42 @@ bool StartDetached(const QString& program, const QString& programName, const QSt
 
 #else
 
-int RunAndWait(const QString& program, const QString&, const QStringList& arguments, const QString& workingFolder)
-{
+struct CStartedRun::Child {
     QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
-    process.setWorkingDirectory(workingFolder);
-    process.start();
-    if (!process.waitForStarted(-1))
-        return kRunFailedToStart;
-    process.waitForFinished(-1);
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : kRunCrashed;
+    bool started = false;
+};
+
+CStartedRun::CStartedRun(const QString& program, const QString&, const QStringList& arguments,
+                         const QString& workingFolder)
+    : m_child(new Child)
+{
+    m_child->process.setProgram(program);
+    m_child->process.setArguments(arguments);
+    m_child->process.setWorkingDirectory(workingFolder);
+    m_child->process.start();
+    m_child->started = m_child->process.waitForStarted(-1);
+}
+
+CStartedRun::~CStartedRun()
+{
+    Wait();
+    delete m_child;
+}
+
+int CStartedRun::Wait()
+{
+    if (m_waited || !m_child->started)
+        return m_result;
+    m_waited = true;
+    m_child->process.waitForFinished(-1);
+    m_result = m_child->process.exitStatus() == QProcess::NormalExit ? m_child->process.exitCode() : kRunCrashed;
+    return m_result;
+}
+
+int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
+               const QString& workingFolder)
+{
+    return CStartedRun(program, programName, arguments, workingFolder).Wait();
 }
 
 DetachedStart StartDetachedWatched(const QString& program, const QString&, const QStringList& arguments,

@@ -17,6 +17,27 @@ constexpr int kRunCrashed = -2;       // ended by a signal
 int RunAndWait(const QString& program, const QString& programName, const QStringList& arguments,
                const QString& workingFolder);
 
+// A program started as RunAndWait starts it and waited for later, so that the
+// caller goes on meanwhile (the compiler compiles the build's next script
+// while the build packs the one before). Its end is always waited for: by
+// Wait, or else when the object goes.
+class CStartedRun {
+public:
+    CStartedRun(const QString& program, const QString& programName, const QStringList& arguments,
+                const QString& workingFolder);
+    ~CStartedRun();
+    CStartedRun(const CStartedRun&) = delete;
+    CStartedRun& operator=(const CStartedRun&) = delete;
+    // Waits for the program; its exit code, kRunFailedToStart or kRunCrashed.
+    int Wait();
+
+private:
+    struct Child;
+    Child* m_child;
+    int m_result = kRunFailedToStart;
+    bool m_waited = false;
+};
+
 // What a start without waiting found out.
 struct DetachedStart {
     bool started = false;   // the program was run (its exec succeeded)
