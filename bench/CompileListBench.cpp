@@ -1,7 +1,7 @@
 // A build's look at 2,000 unchanged scripts: LoadCompileList plus
 // CompileIfChanged on each (no compiler runs), beside the bare stat() system
 // call on the same 2,000 files made directly in the same run. The goal is at
-// most 2 times those calls. The `stat` program over the same files is timed
+// most 1.1 times those calls. The `stat` program over the same files is timed
 // too, for a looser view.
 #include "console/ConsoleUi.h"
 
@@ -118,7 +118,7 @@ void BM_UnchangedCompileListOf2000Scripts(benchmark::State& state)
     state.counters["ms_compile_list"] = ours / double(runs) * 1e3;
     state.counters["ms_stat_calls"] = statCalls / double(runs) * 1e3;
     state.counters["ratio_to_stat_calls"] = ours / statCalls;
-    state.counters["goal_ratio_to_stat_calls"] = 2;
+    state.counters["goal_ratio_to_stat_calls"] = 1.1;
     state.counters["ms_stat"] = stat / double(runs) * 1e3;
     state.counters["ratio_to_stat"] = ours / stat;
 }
