@@ -236,6 +236,49 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
 
 namespace {
 
+// A row copied but where the source has the key, in blocks of sixteen
+// pixels, or of eight in a row shorter than sixteen: the last block is moved
+// back to end with the row. It is worked out from the destination as it was,
+// before any block is written, so the pixels it shares with the block before
+// come out as that block wrote them, and no load waits for a store.
+template <class Block>
+TESSELL_ROW_LOOP void KeyedBlock(const uint16_t* from, const uint16_t* to, const Block& keys, Block& out)
+{
+    Block source, kept;
+    std::memcpy(&source, from, sizeof source);
+    std::memcpy(&kept, to, sizeof kept);
+    const Block isKey = (Block)(source == keys);
+    out = (kept & isKey) | (source & ~isKey);
+}
+
+template <class Block>
+TESSELL_ROW_LOOP void KeyedBlocks(uint16_t* __restrict to, const uint16_t* __restrict from, int count, uint16_t key)
+{
+    constexpr int kPixels = int(sizeof(Block) / sizeof(uint16_t));
+    const Block keys = Block{} + key;
+    Block last, out;
+    KeyedBlock(from + count - kPixels, to + count - kPixels, keys, last);
+    for (int i = 0; i + kPixels <= count; i += kPixels) {
+        KeyedBlock(from + i, to + i, keys, out);
+        std::memcpy(to + i, &out, sizeof out);
+    }
+    std::memcpy(to + count - kPixels, &last, sizeof last);
+}
+
+TESSELL_ROW_LOOP
+void KeyedRowCopy(uint16_t* __restrict to, const uint16_t* __restrict from, int count, uint16_t key)
+{
+    typedef uint16_t Block16 __attribute__((vector_size(32)));
+    typedef uint16_t Block8 __attribute__((vector_size(16)));
+    if (count >= 16)
+        KeyedBlocks<Block16>(to, from, count, key);
+    else if (count >= 8)
+        KeyedBlocks<Block8>(to, from, count, key);
+    else
+        for (int i = 0; i < count; ++i)
+            to[i] = from[i] == key ? to[i] : from[i];
+}
+
 TESSELL_ROW_LOOP
 void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
                      const CRect& clip)
@@ -290,10 +333,7 @@ void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& 
                 std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
                 continue;
             }
-            // One plain loop: written out in blocks of sixteen, the copy
-            // stayed scalar once inlined into the row loops' two builds.
-            for (int i = 0; i < count; ++i)
-                to[i] = from[i] == key ? to[i] : from[i];
+            KeyedRowCopy(to, from, count, key);
         }
         return;
     }
