@@ -5,15 +5,20 @@ include(GNUInstallDirs)
 set(TESSELL_APP_ID org.tessellmancery.Tessellmancery)
 set(TESSELL_COMPILER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/tessellmancery)
 set(TESSELL_DATA_DIR ${CMAKE_INSTALL_DATADIR}/tessellmancery)
+set(TESSELL_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/tessellmancery)
 
 # The programs find the compiler and the shipped base directory from their own
 # folder, wherever the prefix is.
 file(RELATIVE_PATH TESSELL_INSTALLED_COMPILER /${CMAKE_INSTALL_BINDIR} /${TESSELL_COMPILER_DIR}/sc)
 file(RELATIVE_PATH TESSELL_INSTALLED_BASE /${CMAKE_INSTALL_BINDIR} /${TESSELL_DATA_DIR})
+file(RELATIVE_PATH TESSELL_INSTALLED_SOUND_MODULE /${CMAKE_INSTALL_BINDIR} /${TESSELL_MODULE_DIR}/tessellmancery-sound.so)
 
 function(tessell_install_rules)
   install(TARGETS tessellmancery tessell RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(TARGETS tessell_sc RUNTIME DESTINATION ${TESSELL_COMPILER_DIR})
+  if(TARGET tessellmancery_sound)
+    install(TARGETS tessellmancery_sound LIBRARY DESTINATION ${TESSELL_MODULE_DIR})
+  endif()
 
   # The shipped base directory: the templates, the sample quest and what it
   # uses, the external editor, and the folders the editor never makes. What a

@@ -33,11 +33,6 @@ function(tessell_precompiled kind target)
       target_precompile_headers(${_pch} PRIVATE ${TESSELL_CORE_HEADERS} <QTest> <gtest/gtest.h>)
     elseif(kind STREQUAL "widget_tests")
       target_link_libraries(${_pch} PRIVATE Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Test GTest::gtest)
-      # The widget tests link the main window, and with it Qt Multimedia (and
-      # Network): the headers are only reused when the definitions agree.
-      if(TARGET Qt6::Multimedia)
-        target_link_libraries(${_pch} PRIVATE Qt6::Multimedia)
-      endif()
       target_precompile_headers(${_pch} PRIVATE ${TESSELL_WIDGET_HEADERS} <QApplication> <QTest> <gtest/gtest.h>)
     else()
       message(FATAL_ERROR "no precompiled headers of the kind ${kind}")

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/ApplicationIcon.h"
 #include "app/QuestView.h"
 #include "document/QuestDoc.h"
 
@@ -12,10 +13,7 @@ CMainFrame::CMainFrame(CQuestDoc& document) : m_document(document)
 {
     m_view = new CQuestView(document, this);
     setCentralWidget(m_view);
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/app-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(ApplicationIcon());
     resize(1040, 800);
     setWindowTitle(QStringLiteral("Tessellmancery"));
     // Exactly the keys of the accelerator table, each once.

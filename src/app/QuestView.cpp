@@ -2,11 +2,13 @@
 
 #include "common/VirtualKeys.h"
 #include "display/Display.h"
+#include "display/PixelMemory.h"
 #include "document/QuestDoc.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
@@ -49,10 +51,10 @@ void CQuestView::InitialUpdate()
         m_document.sheetDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
             // The frame is kept in one buffer of our own, copied into.
-            if (m_frame.size() != frame.size() || m_frame.format() != frame.format())
-                m_frame = frame.copy();
-            else
-                std::memcpy(m_frame.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+            if (m_frame.size() != frame.size() || m_frame.format() != frame.format()
+                || m_frame.bytesPerLine() != frame.bytesPerLine())
+                m_frame = ZeroedImage(frame.width(), frame.height(), frame.format());
+            std::memcpy(m_frame.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
             // A frame a designer presented on its own (a mouse move, a scroll)
             // is shown as it is, hover marker and all, not drawn again.
             if (!m_painting) {
@@ -130,7 +132,11 @@ void CQuestView::paintEvent(QPaintEvent*)
     }
     m_framePending = false;
     QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), Qt::black);
+    // Black where the frame does not reach: the frame covers nearly the whole
+    // view, and filling under it would write every pixel twice.
+    const QRegion uncovered = QRegion(viewport()->rect()).subtracted(QRect(QPoint(0, 0), m_frame.size()));
+    for (const QRect& part : uncovered)
+        painter.fillRect(part, Qt::black);
     if (!m_frame.isNull()) {
         painter.drawImage(0, 0, m_frame);
         emit FrameShown();

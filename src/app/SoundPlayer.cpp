@@ -3,28 +3,21 @@
 #include "app/MediaBackendProbe.h"
 #include "support/io/NativeFile.h"
 #include "support/io/TextCodec.h"
+#include "sound/SoundBackend.h"
 #include "support/paths/LogicalPath.h"
+#include "support/platform/DiagnosticLog.h"
 #include "support/ui/MessagePort.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QUrl>
-
-#ifdef TESSELL_HAVE_MULTIMEDIA
-#include <QAudioDevice>
-#include <QAudioOutput>
-#include <QMediaDevices>
-#include <QMediaPlayer>
-#include <QSoundEffect>
-#endif
+#include <QLibrary>
 
 CSoundPlayer::CSoundPlayer(CMessagePort& messages, QObject* parent) : QObject(parent), m_messages(messages)
 {
-    hasAudioOutput = [] {
-#ifdef TESSELL_HAVE_MULTIMEDIA
-        return !QMediaDevices::audioOutputs().isEmpty();
-#else
-        return false;
-#endif
+    hasAudioOutput = [this] {
+        CSoundBackend* backend = Backend();
+        return backend && backend->HasAudioOutput();
     };
     mediaBackendReady = MediaBackendReady;
 }
@@ -70,17 +63,37 @@ QString CSoundPlayer::MissingPluginsMessage(const QString& logicalPath)
         .arg(DisplayText(logicalPath));
 }
 
-void CSoundPlayer::Stop()
+CSoundBackend* CSoundPlayer::Backend()
 {
 #ifdef TESSELL_HAVE_MULTIMEDIA
-    if (m_effect)
-        m_effect->stop();
-    if (m_player)
-        m_player->stop();
+    if (!m_backendTried) {
+        m_backendTried = true;
+        // The module's installed place beside the installed programs, else
+        // the one the build made. It stays loaded to the end.
+        QStringList places{QStringLiteral(TESSELL_BUILT_SOUND_MODULE)};
+        if (QCoreApplication::instance())
+            places.prepend(QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+                                           + QStringLiteral(TESSELL_INSTALLED_SOUND_MODULE)));
+        for (const QString& place : places) {
+            if (!QFileInfo(place).isFile())
+                continue;
+            QLibrary module(place);
+            const auto make = reinterpret_cast<MakeSoundBackendFunction>(module.resolve(kMakeSoundBackendSymbol));
+            if (make) {
+                m_backend.reset(make());
+                break;
+            }
+            LogLine(QStringLiteral("The sound playback module could not be loaded: ") + module.errorString());
+        }
+    }
 #endif
-    m_effect.reset();
-    m_player.reset();
-    m_output.reset();
+    return m_backend.get();
+}
+
+void CSoundPlayer::Stop()
+{
+    if (m_backend)
+        m_backend->Stop();
     m_playing.clear();
 }
 
@@ -98,16 +111,18 @@ void CSoundPlayer::Play(const QString& logicalPath)
         m_messages.MessageBox(MissingFileMessage(logicalPath), Caption());
         return;
     }
-#ifndef TESSELL_HAVE_MULTIMEDIA
-    m_messages.MessageBox(NoPlaybackMessage(logicalPath), Caption());
-#else
+    CSoundBackend* backend = Backend();
+    if (!backend) {
+        m_messages.MessageBox(NoPlaybackMessage(logicalPath), Caption());
+        return;
+    }
     if (!hasAudioOutput()) {
         m_messages.MessageBox(NoAudioOutputMessage(logicalPath), Caption());
         return;
     }
     if (QFileInfo(nativePath).suffix().compare(QLatin1String("wav"), Qt::CaseInsensitive) == 0) {
         m_playing = logicalPath;
-        PlayEffect(nativePath);
+        backend->PlayEffect(nativePath, [this] { ReportFailure(); });
         return;
     }
     if (!mediaBackendReady()) {
@@ -115,45 +130,8 @@ void CSoundPlayer::Play(const QString& logicalPath)
         return;
     }
     m_playing = logicalPath;
-    PlayMedia(nativePath);
-#endif
+    backend->PlayMedia(nativePath, [this] { ReportFailure(); });
 }
-
-#ifdef TESSELL_HAVE_MULTIMEDIA
-void CSoundPlayer::PlayEffect(const QString& nativePath)
-{
-    m_effect = std::make_unique<QSoundEffect>();
-    QSoundEffect* effect = m_effect.get();
-    connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
-        if (effect->status() == QSoundEffect::Error)
-            ReportFailure();
-    });
-    m_effect->setSource(QUrl::fromLocalFile(nativePath));
-    m_effect->play(); // once the file is loaded
-}
-
-void CSoundPlayer::PlayMedia(const QString& nativePath)
-{
-    m_output = std::make_unique<QAudioOutput>();
-    m_player = std::make_unique<QMediaPlayer>();
-    // Without a media backend the player can do nothing and says nothing.
-    if (!m_player->isAvailable()) {
-        ReportFailure();
-        return;
-    }
-    m_player->setAudioOutput(m_output.get());
-    connect(m_player.get(), &QMediaPlayer::errorOccurred, this, [this] { ReportFailure(); });
-    connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::InvalidMedia)
-            ReportFailure();
-    });
-    m_player->setSource(QUrl::fromLocalFile(nativePath));
-    m_player->play();
-}
-#else
-void CSoundPlayer::PlayEffect(const QString&) {}
-void CSoundPlayer::PlayMedia(const QString&) {}
-#endif
 
 void CSoundPlayer::ReportFailure()
 {

@@ -2,7 +2,8 @@
 // Plays one sound at a time without waiting: WAV files as sound effects,
 // MIDI, tracker modules and every other format through the media player. A
 // sound that cannot be played is reported by a message naming its file; a
-// new sound stops the one before it.
+// new sound stops the one before it. The playback module is loaded when the
+// first sound is played (sound/SoundBackend.h).
 #include <QObject>
 #include <QString>
 
@@ -10,9 +11,7 @@
 #include <memory>
 
 class CMessagePort;
-class QAudioOutput;
-class QMediaPlayer;
-class QSoundEffect;
+class CSoundBackend;
 
 class CSoundPlayer : public QObject {
     Q_OBJECT
@@ -40,8 +39,9 @@ public:
     static QString MissingPluginsMessage(const QString& logicalPath);
 
 private:
-    void PlayEffect(const QString& nativePath);
-    void PlayMedia(const QString& nativePath);
+    // The playback module's backend, loaded the first time; null when there
+    // is no module to load.
+    CSoundBackend* Backend();
     // Reports a failure of the sound now playing, once, after the signal that
     // told of it has returned.
     void ReportFailure();
@@ -49,7 +49,6 @@ private:
     CMessagePort& m_messages;
     QString m_playing; // the logical path of the sound started last
     bool m_failed = false;
-    std::unique_ptr<QSoundEffect> m_effect;
-    std::unique_ptr<QMediaPlayer> m_player;
-    std::unique_ptr<QAudioOutput> m_output;
+    std::unique_ptr<CSoundBackend> m_backend;
+    bool m_backendTried = false;
 };

@@ -1,4 +1,6 @@
 #include "display/Surface.h"
+
+#include "display/PixelMemory.h"
 #include "display/VectorCode.h"
 
 #include <QPainter>
@@ -15,10 +17,9 @@ HResult CSurface::Create(int width, int height)
 {
     if (width <= 0 || height <= 0)
         return E_INVALIDARG;
-    m_image = QImage(width, height, QImage::Format_RGB16);
+    m_image = ZeroedImage(width, height, QImage::Format_RGB16);
     if (m_image.isNull())
         return E_FAIL;
-    m_image.fill(0);
     colourKeyed = false;
     return S_OK;
 }

@@ -11,10 +11,14 @@ CQuestMap::CQuestMap()
 
 void CQuestMap::ResetGrid()
 {
-    m_cells = std::vector<CMapCell>(kMapCellCount);
+    // The grid is emptied where it lies: a fresh one would be a second
+    // megabyte to map and touch at every open.
+    m_cells.resize(kMapCellCount);
     for (int i = 0; i < kMapCellCount; ++i) {
-        m_cells[size_t(i)].x = (i % kMapColumns) * kCellWidth;
-        m_cells[size_t(i)].y = (i / kMapColumns) * kCellHeight;
+        CMapCell& cell = m_cells[size_t(i)];
+        cell = CMapCell();
+        cell.x = (i % kMapColumns) * kCellWidth;
+        cell.y = (i / kMapColumns) * kCellHeight;
     }
     groups.Clear();
     previews.Clear();

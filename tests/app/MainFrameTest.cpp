@@ -94,8 +94,13 @@ TEST_F(FrameFixture, SwitchingMenusLeavesOnlyTheCurrentMenusAlive)
 
 TEST_F(FrameFixture, TheWindowAndTheAboutBoxShowTheProgramIcon)
 {
-    EXPECT_FALSE(frame.windowIcon().isNull());
-    EXPECT_FALSE(frame.windowIcon().availableSizes().isEmpty());
+    const QIcon shown = frame.windowIcon();
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_EQ(6, shown.availableSizes().size());
+    for (int size : {16, 48, 256}) // the shipped pictures, read when asked for
+        EXPECT_EQ(QImage(QStringLiteral(":/icons/app-%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32),
+                  shown.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32))
+            << size;
     CAboutDlg about(&frame);
     const QLabel* icon = about.findChild<QLabel*>(QStringLiteral("icon"));
     ASSERT_NE(nullptr, icon);

@@ -1,9 +1,11 @@
 // Straight lines and copies take shorter roads than the general stepping and
 // pixel-by-pixel scaling; they must set exactly the same pixels.
 #include "display/Display.h"
+#include "display/PixelMemory.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -238,5 +240,30 @@ TEST(ScaledCopies, AnEmptyClipAtTheLastRowOrColumnWritesNothing)
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x)
                 ASSERT_EQ(0x1111, destination.Pixel(x, y)) << x << "," << y;
+    }
+}
+
+TEST(ZeroedImages, LargeOnesAreLaidOutAsQtLaysOutItsOwnAndStartAsZero)
+{
+    const struct {
+        int width, height;
+        QImage::Format format;
+    } rows[] = {
+        {1024, 768, QImage::Format_RGB16},  // the back buffer, on huge pages
+        {1023, 1025, QImage::Format_RGB16}, // an odd row padded to a whole word
+        {700, 400, QImage::Format_RGB32},
+        {128, 96, QImage::Format_RGB16},    // a preview, too small to be worth it
+    };
+    for (const auto& r : rows) {
+        QImage made = ZeroedImage(r.width, r.height, r.format);
+        const QImage qt(r.width, r.height, r.format);
+        ASSERT_FALSE(made.isNull()) << r.width;
+        EXPECT_EQ(qt.bytesPerLine(), made.bytesPerLine()) << r.width;
+        EXPECT_EQ(qt.sizeInBytes(), made.sizeInBytes()) << r.width;
+        const uchar* bits = made.constBits();
+        EXPECT_TRUE(std::all_of(bits, bits + made.sizeInBytes(), [](uchar b) { return b == 0; })) << r.width;
+        // Written to its last byte, copied and dropped without a fault.
+        made.bits()[made.sizeInBytes() - 1] = 0x5A;
+        EXPECT_EQ(0x5A, made.copy().constBits()[made.sizeInBytes() - 1]);
     }
 }

@@ -21,15 +21,17 @@ bool SameFile(const QString& a, const QString& b)
 
 void Store(const QStringList& files)
 {
+    QList<QPair<QString, QVariant>> entries;
     for (int i = 0; i < kRecentFileCount; ++i) {
         if (i >= files.size()) {
-            RemoveSetting(kSection, Entry(i));
+            entries.append({Entry(i), QVariant()});
             continue;
         }
         // A name that is not UTF-8 is kept as its bytes.
         const QString& file = files[i];
-        WriteSetting(kSection, Entry(i), HoldsRawBytes(file) ? QVariant(EncodeText(file)) : QVariant(file));
+        entries.append({Entry(i), HoldsRawBytes(file) ? QVariant(EncodeText(file)) : QVariant(file)});
     }
+    ReplaceSettings(kSection, entries);
 }
 
 } // namespace

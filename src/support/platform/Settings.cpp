@@ -30,6 +30,17 @@ void RemoveSetting(const QString& section, const QString& entry)
     Store().sync();
 }
 
+void ReplaceSettings(const QString& section, const QList<QPair<QString, QVariant>>& entries)
+{
+    for (const auto& [entry, value] : entries) {
+        if (value.isNull())
+            Store().remove(section + QLatin1Char('/') + entry);
+        else
+            Store().setValue(section + QLatin1Char('/') + entry, value);
+    }
+    Store().sync();
+}
+
 void NameTheApplication()
 {
     QCoreApplication::setOrganizationName(QLatin1String(kSettingsKey));

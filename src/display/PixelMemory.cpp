@@ -1,0 +1,71 @@
+#include "display/PixelMemory.h"
+
+#include <cstdint>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
+
+namespace {
+
+#ifdef Q_OS_LINUX
+constexpr size_t kHugePage = size_t(2) << 20;
+constexpr size_t kWorthHugePages = size_t(1) << 20;
+
+struct Mapping {
+    void* start;
+    size_t length;
+};
+
+void Unmap(void* info)
+{
+    const auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->start, mapping->length);
+    delete mapping;
+}
+
+// Anonymous memory (zero until written) on a huge page boundary, its length
+// whole huge pages, so that every page of it can be a huge one.
+Mapping* MapAligned(size_t bytes)
+{
+    const size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* spare = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (spare == MAP_FAILED)
+        return nullptr;
+    const auto from = reinterpret_cast<uintptr_t>(spare);
+    const uintptr_t aligned = (from + kHugePage - 1) & ~uintptr_t(kHugePage - 1);
+    if (aligned > from)
+        munmap(spare, aligned - from);
+    if (const size_t tail = from + length + kHugePage - (aligned + length))
+        munmap(reinterpret_cast<void*>(aligned + length), tail);
+    void* start = reinterpret_cast<void*>(aligned);
+    madvise(start, length, MADV_HUGEPAGE); // a hint: without huge pages it is plain memory
+    return new Mapping{start, length};
+}
+#endif
+
+} // namespace
+
+QImage ZeroedImage(int width, int height, QImage::Format format)
+{
+    if (width <= 0 || height <= 0)
+        return QImage();
+#ifdef Q_OS_LINUX
+    const int depth = QImage::toPixelFormat(format).bitsPerPixel();
+    // Rows of whole 32-bit words, as Qt lays out the images it makes.
+    const qsizetype bytesPerLine = (qsizetype(width) * depth + 31) / 32 * 4;
+    const size_t bytes = size_t(bytesPerLine) * size_t(height);
+    if (depth > 0 && bytes >= kWorthHugePages && bytesPerLine <= INT32_MAX) {
+        if (Mapping* mapping = MapAligned(bytes)) {
+            QImage image(static_cast<uchar*>(mapping->start), width, height, bytesPerLine, format, Unmap, mapping);
+            if (!image.isNull())
+                return image;
+            Unmap(mapping);
+        }
+    }
+#endif
+    QImage image(width, height, format);
+    if (!image.isNull())
+        image.fill(0);
+    return image;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Zeroed images for the drawing layer. A buffer of a megabyte or more (the
+// back buffer, the view's kept frame, a large sheet) is mapped in 2 MB huge
+// pages where the system offers them: its first touch then costs a fault or
+// two instead of one fault per 4 KB page, which under a virtual machine is
+// most of the time it takes to draw the first frame into it.
+#include <QImage>
+
+// A width x height image of the format, every byte zero; a null image when
+// there is no memory for it.
+QImage ZeroedImage(int width, int height, QImage::Format format);
