@@ -1,6 +1,7 @@
 #include "build/CompileList.h"
 
 #include "build/FileTime.h"
+#include "build/SourceTimes.h"
 #include "common/DialogResults.h"
 #include "support/io/LineHelpers.h"
 #include "support/io/NativeFolders.h"
@@ -35,8 +36,7 @@ constexpr int kLineBuffer = 128;
 void TakeCurrentTime(CEntry& entry)
 {
     uint64_t time = 0;
-    entry.currentKnown = LastWriteFileTime(NativePathAsWritten(entry.sourcePath), time)
-        || LastWriteFileTime(NativePath(entry.sourcePath), time);
+    entry.currentKnown = TakeSourceTime(entry.sourcePath, time);
     entry.current = entry.currentKnown ? time : 0;
 }
 
@@ -92,6 +92,10 @@ int CCompileList::LoadCompileList(bool makeWhenMissing)
         return 1;
     }
     QByteArray path, high, low;
+    CSourceTimes times;
+    // Room for as many entries as the usual line lengths make (a path, two
+    // numbers), so the index is not rebuilt as it grows.
+    m_firstByPath.reserve(qsizetype(file.Size() / 48));
     while (file.GetWholeLine(path, kLineBuffer)) {
         file.GetWholeLine(high, kLineBuffer);
         file.GetWholeLine(low, kLineBuffer);
@@ -100,7 +104,9 @@ int CCompileList::LoadCompileList(bool makeWhenMissing)
         auto entry = std::make_unique<CEntry>();
         entry->sourcePath = DecodeText(path);
         entry->compiledAt = MakeFileTime(uint32_t(ParseDecimalInt(high)), uint32_t(ParseDecimalInt(low)));
-        TakeCurrentTime(*entry);
+        uint64_t time = 0;
+        entry->currentKnown = times.Take(path, entry->sourcePath, time);
+        entry->current = entry->currentKnown ? time : 0;
         Append(std::move(entry));
     }
     return 1;

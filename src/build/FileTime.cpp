@@ -8,11 +8,7 @@
 #include <sys/stat.h>
 #endif
 
-namespace {
-
-// Seconds and nanoseconds since 1970 become ticks since 1601; times before
-// 1601 cannot be expressed and count as unreadable.
-bool FromUnix(int64_t seconds, int64_t nanoseconds, uint64_t& fileTime)
+bool FileTimeFromUnix(int64_t seconds, int64_t nanoseconds, uint64_t& fileTime)
 {
     const int64_t ticks = seconds * 10000000LL + nanoseconds / 100;
     if (ticks < -int64_t(kFileTimeUnixEpoch))
@@ -21,8 +17,6 @@ bool FromUnix(int64_t seconds, int64_t nanoseconds, uint64_t& fileTime)
     return true;
 }
 
-} // namespace
-
 bool LastWriteFileTime(const QString& nativePath, uint64_t& fileTime)
 {
 #ifdef Q_OS_UNIX
@@ -30,7 +24,7 @@ bool LastWriteFileTime(const QString& nativePath, uint64_t& fileTime)
     struct stat info;
     if (::stat(NativePathBytes(nativePath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    return FromUnix(int64_t(info.st_mtim.tv_sec), int64_t(info.st_mtim.tv_nsec), fileTime);
+    return FileTimeFromUnix(int64_t(info.st_mtim.tv_sec), int64_t(info.st_mtim.tv_nsec), fileTime);
 #else
     const QFileInfo info(nativePath);
     if (!info.isFile())
@@ -39,6 +33,6 @@ bool LastWriteFileTime(const QString& nativePath, uint64_t& fileTime)
     if (!modified.isValid())
         return false;
     const qint64 ms = modified.toMSecsSinceEpoch();
-    return FromUnix(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), ((ms % 1000 + 1000) % 1000) * 1000000LL, fileTime);
+    return FileTimeFromUnix(ms / 1000 - (ms % 1000 < 0 ? 1 : 0), ((ms % 1000 + 1000) % 1000) * 1000000LL, fileTime);
 #endif
 }

@@ -7,8 +7,12 @@
 #include "build/CompileList.h"
 #include "build/FileTime.h"
 #include "build/ScriptErrors.h"
+#include "build/SourceTimes.h"
 #include "common/DialogResults.h"
+#include "support/io/NativeFile.h"
+#include "support/io/TextCodec.h"
 #include "support/io/TextFile.h"
+#include "support/paths/LogicalPath.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -418,6 +422,53 @@ TEST_F(CompileListTest, TheWorkspaceTemplatesCompileCleanly)
         ASSERT_EQ(list.LoadCompileList(), 1);
         EXPECT_EQ(list.Compile(script), 1) << name;
         EXPECT_EQ(base.Read(QStringLiteral("compiler\\errors.txt")), QByteArray()) << name;
+    }
+}
+
+TEST_F(CompileListTest, TimesLookedUpFolderByFolderAreTheTimesEachPathGivesAlone)
+{
+    for (const char* name : {"entities\\a.ves", "entities\\b.ves", "entities\\top.ves", "top.ves",
+                             "questdata\\Forest\\scripts\\Deep.ves"})
+        base.Write(QLatin1String(name), name);
+    // The same name in two folders, at other times: each is looked up in its own.
+    SetTime(QStringLiteral("top.ves"), QDateTime::currentDateTimeUtc().addSecs(-3600));
+    QDir().mkpath(base.Path(QStringLiteral("entities\\folder.ves"))); // a folder, not a script
+    const QByteArray rawName = "entities\\caf\xe9.ves";               // not UTF-8: found by its bytes
+    QFile raw;
+    ASSERT_TRUE(OpenNativeFile(raw, NativePath(DecodeText(rawName)), QIODevice::WriteOnly));
+    raw.close();
+    const struct {
+        QByteArray listed;
+        bool known;
+    } rows[] = {
+        {"entities\\a.ves", true},
+        {"entities/b.ves", true},
+        {"top.ves", true}, // in the base directory itself
+        {"entities\\a.ves", true},
+        {"questdata\\forest\\scripts\\deep.ves", true}, // another letter case
+        {"entities\\..\\top.ves", true},
+        {"entities\\\\b.ves", true},
+        {QFile::encodeName(base.Path(QStringLiteral("top.ves"))), true},
+        {"entities\\missing.ves", false},
+        {"entities\\folder.ves", false},
+        {"C:\\top.ves", false},
+        {rawName, true},
+        {"entities\\b.ves", true},
+    };
+    QByteArray list;
+    for (const auto& r : rows)
+        list += r.listed + "\n0\n0\n";
+    base.Write(QStringLiteral("compiler\\compilelist.txt"), list);
+    CCompileList compiled(ui);
+    ASSERT_EQ(1, compiled.LoadCompileList());
+    ASSERT_EQ(qsizetype(std::size(rows)), compiled.Entries().Count());
+    size_t i = 0;
+    for (const CEntry* entry : compiled.Entries()) {
+        const auto& r = rows[i++];
+        uint64_t alone = 0;
+        EXPECT_EQ(r.known, TakeSourceTime(entry->sourcePath, alone)) << r.listed.constData();
+        EXPECT_EQ(r.known, entry->currentKnown) << r.listed.constData();
+        EXPECT_EQ(r.known ? alone : 0, entry->current) << r.listed.constData();
     }
 }
 

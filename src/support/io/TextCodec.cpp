@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace {
 
 constexpr char16_t kRawByteBase = 0xDC00; // byte b (0x80..0xFF) is kept as U+DC00 + b
@@ -81,6 +83,9 @@ bool IsUtf8(const QByteArray& bytes, bool allowCutEnd)
 
 QString DecodeText(const QByteArray& bytes)
 {
+    // Plain ASCII, the usual name, is the same text in either reading.
+    if (std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     if (IsUtf8(bytes))
         return FromUtf8(bytes.constData(), bytes.size());
     QString text;

@@ -67,7 +67,11 @@ bool CTextReader::TakeLineWithin(QByteArray& line, int bufferSize)
         return false;
     const qint64 length = static_cast<const char*>(feed) - from;
     const void* const nul = std::memchr(from, '\0', size_t(length));
-    line = QByteArray(from, nul ? static_cast<const char*>(nul) - from : length);
+    // Into the line's own buffer where it has room: a list of thousands of
+    // short lines then makes no allocation per line.
+    const qint64 kept = nul ? static_cast<const char*>(nul) - from : length;
+    line.resize(kept);
+    std::memcpy(line.data(), from, size_t(kept));
     m_position += length + 1;
     return true;
 }

@@ -43,6 +43,7 @@ public:
     // end of the file, how many lines it holds.
     int LinesRead() const;
     qint64 Tell() const { return m_position; }
+    qint64 Size() const { return m_data.size(); }
     void Seek(qint64 position) { m_position = qBound<qint64>(0, position, m_data.size()); }
 
 private:
