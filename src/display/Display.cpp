@@ -131,7 +131,7 @@ void CDisplay::FillRect(uint32_t value, int left, int top, int right, int bottom
     bottom = qMin(bottom, m_backBuffer->Height());
     if (left >= right || top >= bottom)
         return;
-    const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const qsizetype stride = m_backBuffer->Stride();
     uint16_t* row = m_backBuffer->Row(top);
     for (int y = top; y < bottom; ++y, row += stride)
         std::fill(row + left, row + right, uint16_t(value));
@@ -165,7 +165,7 @@ void CDisplay::Line(int x1, int y1, int x2, int y2, uint32_t value)
             const int to = qMin(dy > 0 ? y2 : y1 + 1, h);
             if (from >= to)
                 return;
-            const qsizetype stride = m_backBuffer->Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+            const qsizetype stride = m_backBuffer->Stride();
             uint16_t* pixel = m_backBuffer->Row(from) + x1;
             for (int y = from; y < to; ++y, pixel += stride)
                 *pixel = uint16_t(value);
@@ -279,6 +279,29 @@ void KeyedRowCopy(uint16_t* __restrict to, const uint16_t* __restrict from, int 
             to[i] = from[i] == key ? to[i] : from[i];
 }
 
+// A row copied in whole blocks of sixteen pixels, the last block moved back
+// to end with the row, inline: most rows of a frame are a few hundred bytes,
+// too short for the C library's copy to pay for its call and its choice of
+// method.
+TESSELL_ROW_LOOP
+void CopyRow(uint16_t* __restrict to, const uint16_t* __restrict from, int count)
+{
+    typedef uint16_t Block16 __attribute__((vector_size(32)));
+    constexpr int kPixels = 16;
+    if (count < kPixels) {
+        std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
+        return;
+    }
+    Block16 last;
+    std::memcpy(&last, from + count - kPixels, sizeof last);
+    for (int i = 0; i + kPixels <= count; i += kPixels) {
+        Block16 block;
+        std::memcpy(&block, from + i, sizeof block);
+        std::memcpy(to + i, &block, sizeof block);
+    }
+    std::memcpy(to + count - kPixels, &last, sizeof last);
+}
+
 TESSELL_ROW_LOOP
 void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& destination, int x, int y, int scale,
                      const CRect& clip)
@@ -319,8 +342,8 @@ void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& 
         // rows out costs a look at each whole row, so only a copy of most of
         // the source's width is worth it (not a sprite from its sheet).
         const uint8_t* kinds = keyed && count * 2 >= source.Width() ? source.KeyRowKinds() : nullptr;
-        const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
-        const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+        const qsizetype sourceStride = source.Stride();
+        const qsizetype stride = destination.Stride();
         const uint16_t* sourceRows = source.Row(0);
         uint16_t* rowsOut = destination.Row(0);
         for (int dy = top; dy < bottom; ++dy) {
@@ -330,7 +353,7 @@ void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& 
             if (kinds && kinds[sy] == CSurface::kAllKeyRow)
                 continue;
             if (!keyed || (kinds && kinds[sy] == CSurface::kNoKeyRow)) {
-                std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
+                CopyRow(to, from, count);
                 continue;
             }
             KeyedRowCopy(to, from, count, key);
@@ -355,8 +378,8 @@ void CopySurfaceLoop(const CSurface& source, const CRect& sourceRect, CSurface& 
     const int64_t spanRight = std::min<int64_t>(clipRight, int64_t(x) + colTo * scale);
     // Rows are reached by their strides: asking the images for every row costs
     // a good part of a frame.
-    const qsizetype sourceStride = source.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
-    const qsizetype stride = destination.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const qsizetype sourceStride = source.Stride();
+    const qsizetype stride = destination.Stride();
     const uint16_t* sourceRows = source.Row(0) + src.left;
     uint16_t* rowsOut = destination.Row(0);
     for (int64_t r = rowFrom; r < rowTo; ++r) {
@@ -449,7 +472,7 @@ void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, 
     const bool keyed = surface.colourKeyed;
     const int width = backBuffer.Width();
     const int covered = std::min<int64_t>(width, int64_t(surface.Width()) * scale);
-    const qsizetype stride = backBuffer.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const qsizetype stride = backBuffer.Stride();
     uint16_t* const rows = backBuffer.Row(0);
     // Each scaled row is made once at hand and then copied to the rows it
     // covers: whole-row copies are the cheapest way to write the back buffer.

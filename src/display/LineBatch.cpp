@@ -23,7 +23,7 @@ void DrawRowByRow(CSurface& surface, const std::vector<Span>& spans)
         byTop[i] = int(i);
     std::stable_sort(byTop.begin(), byTop.end(), [&](int a, int b) { return spans[a].top < spans[b].top; });
     std::vector<int> active; // in the order added
-    const qsizetype stride = surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    const qsizetype stride = surface.Stride();
     uint16_t* rows = surface.Row(0);
     size_t next = 0;
     int firstEnd = std::numeric_limits<int>::max(); // the first row past an active span

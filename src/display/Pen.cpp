@@ -131,7 +131,7 @@ void DrawOutlines(CSurface& surface, const std::vector<CRect>& rects, const CPen
         return;
     const uint16_t value = ToPixel565(pen.colour);
     const bool dotted = pen.style == PenStyle::Dotted;
-    const Pixels pixels{surface.Row(0), surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t)), surface.Width(),
+    const Pixels pixels{surface.Row(0), surface.Stride(), surface.Width(),
                         surface.Height()};
     std::vector<DownBand> down;
     down.reserve(rects.size() * 2);
@@ -161,7 +161,7 @@ void DrawOutline(CSurface& surface, const CRect& rect, const CPen& pen)
         return;
     const uint16_t value = ToPixel565(pen.colour);
     const bool dotted = pen.style == PenStyle::Dotted;
-    const Pixels pixels{surface.Row(0), surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t)), surface.Width(),
+    const Pixels pixels{surface.Row(0), surface.Stride(), surface.Width(),
                         surface.Height()};
     for (const Band& band : bands.across)
         FillBand(pixels, band, value, dotted, true);

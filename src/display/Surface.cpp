@@ -18,10 +18,22 @@ HResult CSurface::Create(int width, int height)
     if (width <= 0 || height <= 0)
         return E_INVALIDARG;
     m_image = ZeroedImage(width, height, QImage::Format_RGB16);
-    if (m_image.isNull())
+    if (m_image.isNull()) {
+        Release();
         return E_FAIL;
+    }
+    m_width = m_image.width();
+    m_height = m_image.height();
+    m_stride = m_image.bytesPerLine() / qsizetype(sizeof(uint16_t));
     colourKeyed = false;
     return S_OK;
+}
+
+void CSurface::Release()
+{
+    m_image = QImage();
+    m_width = m_height = 0;
+    m_stride = 0;
 }
 
 namespace {

@@ -12,11 +12,15 @@ class CSurface {
 public:
     // Makes the image; width and height must be positive.
     HResult Create(int width, int height);
-    void Release() { m_image = QImage(); }
+    void Release();
     bool IsValid() const { return !m_image.isNull(); }
 
-    int Width() const { return m_image.width(); }
-    int Height() const { return m_image.height(); }
+    // Kept beside the image (only Create and Release change them): the
+    // drawing loops ask for them for every sprite they copy.
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Pixels from the start of one row to the start of the next.
+    qsizetype Stride() const { return m_stride; }
 
     // Copies a bitmap (or the part from sx, sy of width x height; 0 means the
     // bitmap's own size), stretched, over the whole surface.
@@ -52,6 +56,9 @@ public:
 
 private:
     QImage m_image;
+    int m_width = 0;
+    int m_height = 0;
+    qsizetype m_stride = 0;
     uint16_t m_keyValue = 0;
     mutable std::vector<uint8_t> m_rowKinds;
     mutable qint64 m_rowKindsImage = 0; // the image's cache key they were worked out for

@@ -8,7 +8,7 @@ constexpr qsizetype kKeptTexts = 256;
 
 qsizetype Stride(const CSurface& surface)
 {
-    return surface.Image().bytesPerLine() / qsizetype(sizeof(uint16_t));
+    return surface.Stride();
 }
 
 void Read(const CSurface& surface, const QRect& at, std::vector<uint16_t>& out)

@@ -63,12 +63,13 @@ TEST(StraightLines, SetThePixelsOfTheSteppingRuleInEveryDirectionAndAtEveryEdge)
 
 TEST(UnscaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
 {
+    constexpr int kSourceWidth = 70;
     std::mt19937 random(11);
     std::uniform_int_distribution<int> place(-40, 70);
     CSurface source;
-    source.Create(30, 20);
+    source.Create(kSourceWidth, 20); // rows of one block of sixteen pixels, of several, and shorter
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 30; ++x)
+        for (int x = 0; x < kSourceWidth; ++x)
             source.SetPixel(x, y, (x + y) % 3 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
     CSurface destination;
     destination.Create(kW, kH);
@@ -76,7 +77,7 @@ TEST(UnscaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
         source.colourKeyed = n % 2 == 0;
         if (source.colourKeyed)
             source.SetColourKey(kKeyGreen);
-        const CRect sourceRect{place(random) / 4, place(random) / 4, 5 + place(random) / 2, 5 + place(random) / 2};
+        const CRect sourceRect{place(random) / 4, place(random) / 4, 5 + place(random), 5 + place(random) / 2};
         const CRect clip{place(random) / 2, place(random) / 2, 20 + place(random), 20 + place(random)};
         const int x = place(random), y = place(random);
         destination.Image().fill(0x1111);
@@ -87,7 +88,7 @@ TEST(UnscaledCopies, MatchThePixelRuleWithKeysSourceRectanglesAndClipping)
             for (int dx = 0; dx < kW; ++dx) {
                 const int sx = sourceRect.left + (dx - x);
                 const int sy = sourceRect.top + (dy - y);
-                const bool inside = sx >= qMax(0, sourceRect.left) && sx < qMin(30, sourceRect.right)
+                const bool inside = sx >= qMax(0, sourceRect.left) && sx < qMin(kSourceWidth, sourceRect.right)
                                     && sy >= qMax(0, sourceRect.top) && sy < qMin(20, sourceRect.bottom)
                                     && dx >= clip.left && dx < clip.right && dy >= clip.top && dy < clip.bottom;
                 uint16_t want = 0x1111;
