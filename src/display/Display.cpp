@@ -1,5 +1,6 @@
 #include "display/BitmapFile.h"
 #include "display/Display.h"
+#include "display/LineBatch.h"
 #include "display/VectorCode.h"
 #include "support/io/NativeFile.h"
 
@@ -462,10 +463,12 @@ HResult CDisplay::DrawSurface(int x, int y, const CSurface* surface, const CRect
 
 namespace {
 
-// The surface scaled over the whole back buffer, its key pixels and the rest
-// in the background value.
+// The surface scaled over the back buffer's rows [top, bottom) (a whole
+// number of scaled rows from the top), its key pixels and the rest in the
+// background value. `made` is a row's worth of room.
 TESSELL_ROW_LOOP
-void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, CSurface& backBuffer)
+void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, CSurface& backBuffer, int top,
+                       int bottom, uint16_t* made)
 {
     const uint16_t fill = uint16_t(background);
     const uint16_t key = surface.KeyValue();
@@ -476,10 +479,10 @@ void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, 
     uint16_t* const rows = backBuffer.Row(0);
     // Each scaled row is made once at hand and then copied to the rows it
     // covers: whole-row copies are the cheapest way to write the back buffer.
-    std::vector<uint16_t> made(size_t(width), fill);
-    uint16_t* __restrict line = made.data();
-    const int height = backBuffer.Height();
-    for (int sy = 0; int64_t(sy) * scale < height; ++sy) {
+    uint16_t* __restrict line = made;
+    std::fill(line, line + width, fill);
+    const int height = std::min(bottom, backBuffer.Height());
+    for (int sy = top / scale; int64_t(sy) * scale < height; ++sy) {
         if (sy < surface.Height()) {
             const uint16_t* __restrict from = surface.Row(sy);
             if (scale == 2 && covered % 2 == 0) {
@@ -523,13 +526,28 @@ const auto DrawOverClearRows = ChooseRowLoop<DrawOverClearLoop>();
 
 } // namespace
 
-HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background)
+HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background, CLineBatch* lines)
 {
     if (!surface || !surface->IsValid() || scale < 1)
         return E_INVALIDARG;
     if (!m_backBuffer)
         return E_POINTER;
-    DrawOverClearRows(*surface, scale, background, *m_backBuffer);
+    // In bands of a few dozen rows, each band taking its lines at once: a
+    // line down the whole back buffer would otherwise fetch again every row
+    // it crosses.
+    const int band = scale * std::max(1, 32 / scale);
+    std::vector<uint16_t> made(size_t(m_backBuffer->Width()));
+    bool banded = lines != nullptr;
+    for (int top = 0; top < m_backBuffer->Height(); top += band) {
+        DrawOverClearRows(*surface, scale, background, *m_backBuffer, top, top + band, made.data());
+        if (banded)
+            banded = lines->DrawRows(*this, top, top + band);
+    }
+    if (lines) {
+        if (!banded)
+            lines->DrawInto(*this);
+        lines->Clear();
+    }
     return S_OK;
 }
 

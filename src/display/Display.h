@@ -15,6 +15,8 @@
 #include <functional>
 #include <memory>
 
+class CLineBatch;
+
 class CDisplay {
 public:
     CDisplay();
@@ -44,8 +46,10 @@ public:
     // Draws the whole surface at (0, 0) scaled, its key pixels in the raw pixel
     // value `background`, and the rest of the back buffer in that value too: the
     // pixels of Clear(background) followed by DrawSurface(0, 0, surface,
-    // nullptr, scale), in one pass over the back buffer.
-    HResult DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background);
+    // nullptr, scale), in one pass over the back buffer. The lines, when given,
+    // are drawn over it (as by their DrawInto) and forgotten.
+    HResult DrawSurfaceOverClear(const CSurface* surface, int scale, uint32_t background,
+                                 CLineBatch* lines = nullptr);
     // The same into another surface, cut at the clip rectangle; the source must be keyed.
     HResult DrawSurfaceOnto(int x, int y, const CSurface* source, CSurface* destination, const CRect* sourceRect,
                             int scale, const CRect* clip);

@@ -2,6 +2,7 @@
 // grey area, the work surface onto the white back buffer scaled, then the
 // frames, separator lines, status texts and the selection on top.
 #include "display/Display.h"
+#include "display/LineBatch.h"
 #include "screens/ScreenDesigner.h"
 #include "sheets/SheetLibrary.h"
 #include "sheets/SpriteSheet.h"
@@ -38,18 +39,20 @@ void CScreenDesigner::draw(CDisplay* target)
     work->FillRect(Rgb(200, 200, 200), 0, 270, 350, work->Height());
     DrawPalettes();
 
-    target->DrawSurfaceOverClear(work.get(), s, target->BackBuffer()->ConvertColour(Rgb(255, 255, 255)));
-
+    // The frames and separator lines go over the scaled work surface as its
+    // rows are written.
+    CLineBatch lines;
     if (chosenFill && fillPalette) {
         const int64_t left = fillPalette->ItemLeft(*chosenFill);
         const int64_t top = fillPalette->ItemTop(*chosenFill);
-        target->Outline(Held(left * s, target->width), Held(top * s, target->height),
-                        Held((left + chosenFill->Width()) * s, target->width),
-                        Held((top + chosenFill->Height()) * s, target->height), kBlack);
+        lines.Outline(Held(left * s, target->width), Held(top * s, target->height),
+                      Held((left + chosenFill->Width()) * s, target->width),
+                      Held((top + chosenFill->Height()) * s, target->height), kBlack);
     }
-    target->Line(350 * s, 0, 350 * s, 270 * s, kBlack);
-    target->Line(0, 270 * s, 350 * s, 270 * s, kBlack);
-    target->Outline(15 * s, 15 * s, 335 * s, 255 * s, kBlack);
+    lines.Line(350 * s, 0, 350 * s, 270 * s, kBlack);
+    lines.Line(0, 270 * s, 350 * s, 270 * s, kBlack);
+    lines.Outline(15 * s, 15 * s, 335 * s, 255 * s, kBlack);
+    target->DrawSurfaceOverClear(work.get(), s, target->BackBuffer()->ConvertColour(Rgb(255, 255, 255)), &lines);
     DrawStatus();
     if (selection.active)
         target->Outline(Held(selection.rect.left, target->width), Held(selection.rect.top, target->height),

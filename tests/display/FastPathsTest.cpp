@@ -1,6 +1,7 @@
 // Straight lines and copies take shorter roads than the general stepping and
 // pixel-by-pixel scaling; they must set exactly the same pixels.
 #include "display/Display.h"
+#include "display/LineBatch.h"
 #include "display/PixelMemory.h"
 
 #include <gtest/gtest.h>
@@ -148,19 +149,33 @@ TEST(DrawSurfaceOverClear, SetsThePixelsOfAClearFollowedByAKeyedCopy)
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 13; ++x)
             source.SetPixel(x, y, (x * y) % 5 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
-    for (const int width : {20, 26, 40, 64})
-        for (const int scale : {1, 2, 3})
-            for (const bool keyed : {true, false}) {
-                source.colourKeyed = keyed;
-                CDisplay one, two;
-                one.Initialise(nullptr, width, kH);
-                two.Initialise(nullptr, width, kH);
-                two.BackBuffer()->Image().fill(0x1234); // whatever was there before
-                one.Clear(0xFFFF);
-                one.DrawSurface(0, 0, &source, nullptr, scale);
-                ASSERT_EQ(S_OK, two.DrawSurfaceOverClear(&source, scale, 0xFFFF));
-                ASSERT_EQ(one.BackBuffer()->Image(), two.BackBuffer()->Image()) << width << " x" << scale << keyed;
-            }
+    // Lines over it, drawn band by band: down every row, across the bands'
+    // edges, overlapping, cut at the edges; and one slanting, drawn after.
+    const std::vector<CLineBatch::Added> straight{
+        {5, -1, 5, 60, 0x0001}, {0, 31, 70, 31, 0x0002}, {3, 33, 3, 20, 0x0003}, {-5, 32, 8, 32, 0x0004}};
+    std::vector<CLineBatch::Added> slanting = straight;
+    slanting.push_back({0, 0, 19, 47, 0x0005});
+    for (const std::vector<CLineBatch::Added>* lines : std::initializer_list<decltype(&straight)>{nullptr, &straight, &slanting})
+        for (const int width : {20, 26, 40, 64})
+            for (const int scale : {1, 2, 3})
+                for (const bool keyed : {true, false}) {
+                    source.colourKeyed = keyed;
+                    CDisplay one, two;
+                    one.Initialise(nullptr, width, kH);
+                    two.Initialise(nullptr, width, kH);
+                    two.BackBuffer()->Image().fill(0x1234); // whatever was there before
+                    one.Clear(0xFFFF);
+                    one.DrawSurface(0, 0, &source, nullptr, scale);
+                    CLineBatch batch;
+                    for (const CLineBatch::Added& l : lines ? *lines : std::vector<CLineBatch::Added>()) {
+                        one.Line(l.x1, l.y1, l.x2, l.y2, l.value);
+                        batch.Line(l.x1, l.y1, l.x2, l.y2, l.value);
+                    }
+                    ASSERT_EQ(S_OK, two.DrawSurfaceOverClear(&source, scale, 0xFFFF, lines ? &batch : nullptr));
+                    ASSERT_EQ(one.BackBuffer()->Image(), two.BackBuffer()->Image())
+                        << width << " x" << scale << keyed << (lines ? lines->size() : 0);
+                    EXPECT_TRUE(batch.Empty());
+                }
 }
 
 TEST(DrawBitmap, ABitmapOfTheSurfacesSizeConvertsEveryPixelAsTheColourRuleDoes)
