@@ -285,6 +285,10 @@ void KeyedRowCopy(uint16_t* __restrict to, const uint16_t* __restrict from, int 
 // too short for the C library's copy to pay for its call and its choice of
 // method.
 TESSELL_ROW_LOOP
+#if defined(__GNUC__) && !defined(__clang__)
+// (GCC would otherwise see the loop as a copy and call the library for it.)
+__attribute__((optimize("no-tree-loop-distribute-patterns")))
+#endif
 void CopyRow(uint16_t* __restrict to, const uint16_t* __restrict from, int count)
 {
     typedef uint16_t Block16 __attribute__((vector_size(32)));
