@@ -143,11 +143,13 @@ TEST(ScaledCopies, SetThePixelsOfTheBlockRuleWhereverTheClipCutsThem)
 
 TEST(DrawSurfaceOverClear, SetsThePixelsOfAClearFollowedByAKeyedCopy)
 {
+    // Wide enough for rows of several blocks of sixteen pixels and a tail.
+    constexpr int kSourceWidth = 37;
     CSurface source;
-    source.Create(13, 9);
+    source.Create(kSourceWidth, 9);
     source.SetColourKey(Rgb(0, 255, 0));
     for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 13; ++x)
+        for (int x = 0; x < kSourceWidth; ++x)
             source.SetPixel(x, y, (x * y) % 5 == 0 ? 0x07E0 : uint16_t(x * 100 + y + 1));
     // Lines over it, drawn band by band: down every row, across the bands'
     // edges, overlapping, cut at the edges; and one slanting, drawn after.
@@ -156,7 +158,7 @@ TEST(DrawSurfaceOverClear, SetsThePixelsOfAClearFollowedByAKeyedCopy)
     std::vector<CLineBatch::Added> slanting = straight;
     slanting.push_back({0, 0, 19, 47, 0x0005});
     for (const std::vector<CLineBatch::Added>* lines : std::initializer_list<decltype(&straight)>{nullptr, &straight, &slanting})
-        for (const int width : {20, 26, 40, 64})
+        for (const int width : {20, 26, 40, 64, 80})
             for (const int scale : {1, 2, 3})
                 for (const bool keyed : {true, false}) {
                     source.colourKeyed = keyed;
