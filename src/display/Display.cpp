@@ -466,10 +466,10 @@ namespace {
 
 // The surface scaled over the back buffer's rows [top, bottom) (a whole
 // number of scaled rows from the top), its key pixels and the rest in the
-// background value. `made` is a row's worth of room.
+// background value.
 TESSELL_ROW_LOOP
 void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, CSurface& backBuffer, int top,
-                       int bottom, uint16_t* made)
+                       int bottom)
 {
     const uint16_t fill = uint16_t(background);
     const uint16_t key = surface.KeyValue();
@@ -478,12 +478,12 @@ void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, 
     const int covered = std::min<int64_t>(width, int64_t(surface.Width()) * scale);
     const qsizetype stride = backBuffer.Stride();
     uint16_t* const rows = backBuffer.Row(0);
-    // Each scaled row is made once at hand and then copied to the rows it
-    // covers: whole-row copies are the cheapest way to write the back buffer.
-    uint16_t* __restrict line = made;
-    std::fill(line, line + width, fill);
+    // Each scaled row is made once, in the first row it covers, and then
+    // copied to the others: whole-row copies are the cheapest way to write the
+    // back buffer.
     const int height = std::min(bottom, backBuffer.Height());
     for (int sy = top / scale; int64_t(sy) * scale < height; ++sy) {
+        uint16_t* __restrict line = rows + qsizetype(sy) * scale * stride;
         if (sy < surface.Height()) {
             const uint16_t* __restrict from = surface.Row(sy);
             if (scale == 2 && covered % 2 == 0) {
@@ -520,11 +520,12 @@ void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, 
                     line[dx] = keyed && value == key ? fill : value;
                 }
             }
-        } else if (sy == surface.Height()) {
+            std::fill(line + covered, line + width, fill);
+        } else {
             std::fill(line, line + width, fill); // below the surface: the background only
         }
         const int last = int(std::min<int64_t>(height, (int64_t(sy) + 1) * scale));
-        for (int dy = sy * scale; dy < last; ++dy)
+        for (int dy = sy * scale + 1; dy < last; ++dy)
             std::memcpy(rows + dy * stride, line, size_t(width) * sizeof(uint16_t));
     }
 }
@@ -543,10 +544,9 @@ HResult CDisplay::DrawSurfaceOverClear(const CSurface* surface, int scale, uint3
     // line down the whole back buffer would otherwise fetch again every row
     // it crosses.
     const int band = scale * std::max(1, 32 / scale);
-    std::vector<uint16_t> made(size_t(m_backBuffer->Width()));
     bool banded = lines != nullptr;
     for (int top = 0; top < m_backBuffer->Height(); top += band) {
-        DrawOverClearRows(*surface, scale, background, *m_backBuffer, top, top + band, made.data());
+        DrawOverClearRows(*surface, scale, background, *m_backBuffer, top, top + band);
         if (banded)
             banded = lines->DrawRows(*this, top, top + band);
     }
