@@ -2,6 +2,7 @@
 
 #include "console/ConsoleUi.h"
 
+#include "display/PixelMemory.h"
 #include "display/PngRowWriter.h"
 #include "quest/MapImage.h"
 #include "quest/QuestFiles.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QImageWriter>
 
+#include <cstring>
+#include <future>
 #include <memory>
 
 const CommandSpec kMapImageCommand{
@@ -85,6 +88,13 @@ int MapImageCommand(const QStringList& args)
         // is a picture of gigabytes.
         std::unique_ptr<CPngRowWriter> png;
         bool created = true;
+        // A band is compressed on the other core while the next one is drawn:
+        // it is copied out of the canvas (which is drawn over) once the band
+        // before it is in the file, so the bands go to the file one at a time
+        // in their order and the file holds the same bytes.
+        QImage rows;
+        std::future<bool> compressing; // made last, so it is waited for before the copy goes
+        auto compressed = [&compressing] { return !compressing.valid() || compressing.get(); };
         const bool drawn = DrawMapImageInBands(map, cells, ui, problem, [&](const QImage& band, int width, int height) {
             // A file that cannot be made is named once the picture is drawn,
             // as for every other format.
@@ -101,8 +111,17 @@ int MapImageCommand(const QStringList& args)
                     return true;
                 });
             }
-            return png->WriteRows(band);
+            if (!compressed())
+                return false;
+            if (rows.size() != band.size() || rows.format() != band.format() || rows.bytesPerLine() != band.bytesPerLine())
+                rows = ZeroedImage(band.width(), band.height(), band.format());
+            if (rows.isNull())
+                return false;
+            std::memcpy(rows.bits(), band.constBits(), size_t(band.sizeInBytes()));
+            compressing = std::async(std::launch::async, [&png, &rows] { return png->WriteRows(rows); });
+            return true;
         });
+        const bool written = compressed();
         if (!created) {
             PrintError(QStringLiteral("Couldn't write the map image %1: it cannot be created").arg(target));
             return 1;
@@ -111,7 +130,7 @@ int MapImageCommand(const QStringList& args)
             PrintError(QStringLiteral("%1: %2, no map image made").arg(MapFilePath(quest), problem));
             return 1;
         }
-        if (!drawn || !png->Finish() || !file.Commit()) {
+        if (!drawn || !written || !png->Finish() || !file.Commit()) {
             PrintError(QStringLiteral("Couldn't write the map image %1: it could not be written whole").arg(target));
             return 1;
         }
