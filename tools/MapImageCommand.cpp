@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QImageWriter>
 
-#include <cstring>
 #include <future>
 #include <memory>
 
@@ -113,11 +112,8 @@ int MapImageCommand(const QStringList& args)
             }
             if (!compressed())
                 return false;
-            if (rows.size() != band.size() || rows.format() != band.format() || rows.bytesPerLine() != band.bytesPerLine())
-                rows = ZeroedImage(band.width(), band.height(), band.format());
-            if (rows.isNull())
+            if (!CopyIntoKept(band, rows))
                 return false;
-            std::memcpy(rows.bits(), band.constBits(), size_t(band.sizeInBytes()));
             compressing = std::async(std::launch::async, [&png, &rows] { return png->WriteRows(rows); });
             return true;
         });

@@ -12,7 +12,6 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
-#include <cstring>
 
 CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollArea(parent), m_document(document)
 {
@@ -51,10 +50,7 @@ void CQuestView::InitialUpdate()
         m_document.sheetDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
             // The frame is kept in one buffer of our own, copied into.
-            if (m_frame.size() != frame.size() || m_frame.format() != frame.format()
-                || m_frame.bytesPerLine() != frame.bytesPerLine())
-                m_frame = ZeroedImage(frame.width(), frame.height(), frame.format());
-            std::memcpy(m_frame.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+            CopyIntoKept(frame, m_frame);
             // A frame a designer presented on its own (a mouse move, a scroll)
             // is shown as it is, hover marker and all, not drawn again.
             if (!m_painting) {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 
@@ -234,74 +235,68 @@ HResult CDisplay::Text(const QFont* font, const QString& text, int x, int y, Col
 
 namespace {
 
-// A row copied but where the source has the key, in blocks of sixteen
-// pixels, or of eight in a row shorter than sixteen: the last block is moved
-// back to end with the row. It is worked out from the destination as it was,
-// before any block is written, so the pixels it shares with the block before
-// come out as that block wrote them, and no load waits for a store.
-template <class Block>
-TESSELL_ROW_LOOP void KeyedBlock(const uint16_t* from, const uint16_t* to, const Block& keys, Block& out)
-{
-    Block source, kept;
-    std::memcpy(&source, from, sizeof source);
-    std::memcpy(&kept, to, sizeof kept);
-    const Block isKey = (Block)(source == keys);
-    out = (kept & isKey) | (source & ~isKey);
-}
-
-template <class Block>
-TESSELL_ROW_LOOP void KeyedBlocks(uint16_t* __restrict to, const uint16_t* __restrict from, int count, uint16_t key)
+// A row written in blocks of sixteen pixels, or of eight in a row shorter
+// than sixteen, each block `combine(source, destination)`: the last block is
+// moved back to end with the row. It is worked out from the destination as it
+// was, before any block is written, so the pixels it shares with the block
+// before come out as that block wrote them, and no load waits for a store.
+// (Blocks go out through references: a vector returned by value would change
+// the calling convention between the two builds.) Inline: most rows of a frame are a few hundred bytes, too short for the C
+// library's copy to pay for its call and its choice of method.
+template <class Block, class Combine>
+TESSELL_ROW_LOOP
+#if defined(__GNUC__) && !defined(__clang__)
+// (GCC would otherwise see a plain copy's loop as a copy and call the library for it.)
+__attribute__((optimize("no-tree-loop-distribute-patterns")))
+#endif
+void RowInBlocks(uint16_t* __restrict to, const uint16_t* __restrict from, int count, const Combine& combine)
 {
     constexpr int kPixels = int(sizeof(Block) / sizeof(uint16_t));
-    const Block keys = Block{} + key;
+    auto blockAt = [&](int at, Block& out) {
+        Block source, kept;
+        std::memcpy(&source, from + at, sizeof source);
+        std::memcpy(&kept, to + at, sizeof kept);
+        combine(source, kept, out);
+    };
     Block last, out;
-    KeyedBlock(from + count - kPixels, to + count - kPixels, keys, last);
+    blockAt(count - kPixels, last);
     for (int i = 0; i + kPixels <= count; i += kPixels) {
-        KeyedBlock(from + i, to + i, keys, out);
+        blockAt(i, out);
         std::memcpy(to + i, &out, sizeof out);
     }
     std::memcpy(to + count - kPixels, &last, sizeof last);
 }
 
+typedef uint16_t Block16 __attribute__((vector_size(32)));
+typedef uint16_t Block8 __attribute__((vector_size(16)));
+
+// A row copied but where the source has the key.
 TESSELL_ROW_LOOP
 void KeyedRowCopy(uint16_t* __restrict to, const uint16_t* __restrict from, int count, uint16_t key)
 {
-    typedef uint16_t Block16 __attribute__((vector_size(32)));
-    typedef uint16_t Block8 __attribute__((vector_size(16)));
+    auto keyed = [key](const auto& source, const auto& kept, auto& out) {
+        using Block = std::decay_t<decltype(source)>;
+        const Block isKey = (Block)(source == (Block{} + key));
+        out = (kept & isKey) | (source & ~isKey);
+    };
     if (count >= 16)
-        KeyedBlocks<Block16>(to, from, count, key);
+        RowInBlocks<Block16>(to, from, count, keyed);
     else if (count >= 8)
-        KeyedBlocks<Block8>(to, from, count, key);
+        RowInBlocks<Block8>(to, from, count, keyed);
     else
         for (int i = 0; i < count; ++i)
             to[i] = from[i] == key ? to[i] : from[i];
 }
 
-// A row copied in whole blocks of sixteen pixels, the last block moved back
-// to end with the row, inline: most rows of a frame are a few hundred bytes,
-// too short for the C library's copy to pay for its call and its choice of
-// method.
+// A row copied whole.
 TESSELL_ROW_LOOP
-#if defined(__GNUC__) && !defined(__clang__)
-// (GCC would otherwise see the loop as a copy and call the library for it.)
-__attribute__((optimize("no-tree-loop-distribute-patterns")))
-#endif
 void CopyRow(uint16_t* __restrict to, const uint16_t* __restrict from, int count)
 {
-    typedef uint16_t Block16 __attribute__((vector_size(32)));
-    constexpr int kPixels = 16;
-    if (count < kPixels) {
+    if (count < 16) {
         std::memcpy(to, from, size_t(count) * sizeof(uint16_t));
         return;
     }
-    Block16 last;
-    std::memcpy(&last, from + count - kPixels, sizeof last);
-    for (int i = 0; i + kPixels <= count; i += kPixels) {
-        Block16 block;
-        std::memcpy(&block, from + i, sizeof block);
-        std::memcpy(to + i, &block, sizeof block);
-    }
-    std::memcpy(to + count - kPixels, &last, sizeof last);
+    RowInBlocks<Block16>(to, from, count, [](const Block16& source, const Block16&, Block16& out) { out = source; });
 }
 
 TESSELL_ROW_LOOP
@@ -493,7 +488,6 @@ void DrawOverClearLoop(const CSurface& surface, int scale, uint32_t background, 
                 // Sixteen at a time: the key's pixels replaced, then each pixel
                 // paired with itself in two blocks of sixteen (one AVX2
                 // instruction each where the processor has it).
-                typedef uint16_t Block16 __attribute__((vector_size(32)));
                 const uint16_t keyValue = keyed ? key : 0;
                 const uint16_t keyedBits = keyed ? 0xFFFF : 0;
                 const Block16 keys = Block16{} + keyValue;

@@ -1,6 +1,7 @@
 #include "display/PixelMemory.h"
 
 #include <cstdint>
+#include <cstring>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -68,4 +69,14 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
     if (!image.isNull())
         image.fill(0);
     return image;
+}
+
+bool CopyIntoKept(const QImage& image, QImage& kept)
+{
+    if (kept.size() != image.size() || kept.format() != image.format() || kept.bytesPerLine() != image.bytesPerLine())
+        kept = ZeroedImage(image.width(), image.height(), image.format());
+    if (kept.isNull())
+        return false;
+    std::memcpy(kept.bits(), image.constBits(), size_t(image.sizeInBytes()));
+    return true;
 }

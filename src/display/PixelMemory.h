@@ -9,3 +9,8 @@
 // A width x height image of the format, every byte zero; a null image when
 // there is no memory for it.
 QImage ZeroedImage(int width, int height, QImage::Format format);
+
+// Copies `image` into `kept`, which is made anew (as ZeroedImage makes it) only
+// when its size or layout differs: a frame or band kept over and over reuses
+// one buffer. False, `kept` null, when there is no memory for it.
+bool CopyIntoKept(const QImage& image, QImage& kept);

@@ -55,7 +55,7 @@ struct CStartedRun::Child {
 
 CStartedRun::CStartedRun(const QString& program, const QString& programName, const QStringList& arguments,
                          const QString& workingFolder)
-    : m_child(new Child)
+    : m_child(std::make_unique<Child>())
 {
     if (!IsRunnable(program))
         return;
@@ -85,7 +85,6 @@ CStartedRun::CStartedRun(const QString& program, const QString& programName, con
 CStartedRun::~CStartedRun()
 {
     Wait();
-    delete m_child;
 }
 
 int CStartedRun::Wait()
@@ -272,7 +271,7 @@ struct CStartedRun::Child {
 
 CStartedRun::CStartedRun(const QString& program, const QString&, const QStringList& arguments,
                          const QString& workingFolder)
-    : m_child(new Child)
+    : m_child(std::make_unique<Child>())
 {
     m_child->process.setProgram(program);
     m_child->process.setArguments(arguments);
@@ -284,7 +283,6 @@ CStartedRun::CStartedRun(const QString& program, const QString&, const QStringLi
 CStartedRun::~CStartedRun()
 {
     Wait();
-    delete m_child;
 }
 
 int CStartedRun::Wait()

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // What RunAndWait returns instead of an exit code.
 constexpr int kRunFailedToStart = -1; // missing, not executable, or exec refused it
 constexpr int kRunCrashed = -2;       // ended by a signal
@@ -33,7 +35,7 @@ public:
 
 private:
     struct Child;
-    Child* m_child;
+    std::unique_ptr<Child> m_child;
     int m_result = kRunFailedToStart;
     bool m_waited = false;
 };
