@@ -33,26 +33,21 @@ bool Same(const CSurface& surface, const QRect& at, const std::vector<uint16_t>&
 }
 } // namespace
 
-QRect CTextCache::Placed(const CSurface& surface, const QString& text, int x, int y)
+QRect CTextCache::Placed(const CSurface& surface, const QRect& box, int x, int y)
 {
-    auto box = m_boxes.find(text);
-    if (box == m_boxes.end()) {
-        if (m_boxes.size() >= kKeptTexts)
-            m_boxes.clear();
-        box = m_boxes.insert(text, m_measure(text));
-    }
-    const QRect at = box->translated(x, y);
+    const QRect at = box.translated(x, y);
     const QRect whole(0, 0, surface.Width(), surface.Height());
     return whole.contains(at) ? at : QRect();
 }
 
 bool CTextCache::Reuse(CSurface& surface, const QString& text, Colour colour, int x, int y)
 {
-    const QRect at = Placed(surface, text, x, y);
-    if (at.isEmpty())
-        return false;
+    // One look-up: what was kept holds the text's rectangle too.
     const auto kept = m_kept.constFind(Key{text, colour});
-    if (kept == m_kept.cend() || !Same(surface, at, kept->under))
+    if (kept == m_kept.cend())
+        return false;
+    const QRect at = Placed(surface, kept->box, x, y);
+    if (at.isEmpty() || !Same(surface, at, kept->under))
         return false;
     const size_t w = size_t(at.width());
     uint16_t* row = surface.Row(at.top()) + at.left();
@@ -65,12 +60,19 @@ bool CTextCache::Reuse(CSurface& surface, const QString& text, Colour colour, in
 void CTextCache::DrawAndKeep(CSurface& surface, const QString& text, Colour colour, int x, int y,
                              const std::function<void()>& draw)
 {
-    const QRect at = Placed(surface, text, x, y);
+    auto box = m_boxes.find(text);
+    if (box == m_boxes.end()) {
+        if (m_boxes.size() >= kKeptTexts)
+            m_boxes.clear();
+        box = m_boxes.insert(text, m_measure(text));
+    }
+    const QRect at = Placed(surface, *box, x, y);
     if (at.isEmpty()) {
         draw();
         return;
     }
     Kept kept;
+    kept.box = *box;
     Read(surface, at, kept.under);
     draw();
     Read(surface, at, kept.result);

@@ -39,11 +39,12 @@ private:
     };
     friend size_t qHash(const Key& key, size_t seed) { return qHashMulti(seed, key.text, key.colour); }
     struct Kept {
+        QRect box; // the measured rectangle, relative to the text's position
         std::vector<uint16_t> under;
         std::vector<uint16_t> result;
     };
-    // The text's rectangle at (x, y), or an empty one where it is not wholly on the surface.
-    QRect Placed(const CSurface& surface, const QString& text, int x, int y);
+    // A measured rectangle at (x, y), or an empty one where it is not wholly on the surface.
+    static QRect Placed(const CSurface& surface, const QRect& box, int x, int y);
 
     std::function<QRect(const QString&)> m_measure;
     QHash<Key, Kept> m_kept;

@@ -18,6 +18,7 @@ CMapDesigner::CMapDesigner(CQuest& quest, CMessagePort& messages, CWindowPort& w
                            CMapHost* host)
     : m_quest(quest), m_messages(messages), m_window(window), m_dialogs(dialogs), m_host(host)
 {
+    m_labelCells.fill(-1);
     // A few previews at a time, so that input is never kept waiting.
     m_readAround.setInterval(0);
     QObject::connect(&m_readAround, &QTimer::timeout, [this] {
@@ -90,8 +91,7 @@ void CMapDesigner::draw(CDisplay* target)
             DrawCellBlock(*target, m_quest.map.Preview(cell.Column(), cell.Row()), left, top, kCellWidth,
                           kCellHeight);
             // Every cell shows its coordinates, the ones a screen is moved to.
-            target->Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
-                         Rgb(255, 255, 255), Rgb(0, 0, 0));
+            target->Text(nullptr, CellLabel(k, cell), left + 5, top + 5, Rgb(255, 255, 255), Rgb(0, 0, 0));
         }
         const int finished = topFromHere[size_t(k) + 1];
         if (banded && finished > outlinedTo) {
@@ -106,6 +106,16 @@ void CMapDesigner::draw(CDisplay* target)
     ListCellsAround();
     if (m_nextAround < m_cellsAround.size() && !m_readAround.isActive())
         m_readAround.start();
+}
+
+const QString& CMapDesigner::CellLabel(int slot, const CMapCell& cell)
+{
+    const int index = cell.Row() * kMapColumns + cell.Column();
+    if (m_labelCells[size_t(slot)] != index) {
+        m_labelCells[size_t(slot)] = index;
+        m_labels[size_t(slot)] = QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row());
+    }
+    return m_labels[size_t(slot)];
 }
 
 void CMapDesigner::ListCellsAround()

@@ -6,6 +6,7 @@
 #include "common/Designer.h"
 #include "quest/Quest.h"
 
+#include <QString>
 #include <QTimer>
 
 #include <array>
@@ -87,6 +88,9 @@ private:
     // A cell's block in the view.
     int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
     int BlockTop(const CMapCell& cell) const { return cell.y - m_scrollY; }
+    // The coordinates a visible cell shows, kept in its slot: they are made
+    // again only when another cell comes into that slot.
+    const QString& CellLabel(int slot, const CMapCell& cell);
 
     CQuest& m_quest;
     CMessagePort& m_messages;
@@ -102,4 +106,6 @@ private:
     std::vector<int> m_cellsAround;   // cell indices, nearest first
     size_t m_nextAround = 0;
     std::array<unsigned, 3> m_listedFor{~0u, ~0u, ~0u}; // the view's first cell and the grid they were listed for
+    std::array<QString, kVisibleSlots> m_labels;
+    std::array<int, kVisibleSlots> m_labelCells; // the cell index each label is of
 };

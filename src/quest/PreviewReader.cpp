@@ -11,6 +11,10 @@
 #include <cstring>
 #include <cstdint>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Reads the next character of the file as text: CR LF counts as one line feed.
@@ -64,18 +68,66 @@ inline int ShortLineAt(const char* p, uint32_t& value)
     return taken;
 }
 
-} // namespace
 
-bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHeld)
+// The bits of the line feeds among the 64 bytes at p, the first byte's the lowest.
+inline uint64_t LineFeedBits(const char* p)
+{
+#if defined(__SSE2__)
+    const __m128i feed = _mm_set1_epi8('\n');
+    uint64_t bits = 0;
+    for (int k = 0; k < 4; ++k) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * k));
+        bits |= uint64_t(uint16_t(_mm_movemask_epi8(_mm_cmpeq_epi8(block, feed)))) << (16 * k);
+    }
+    return bits;
+#else
+    uint64_t bits = 0;
+    for (int i = 0; i < 64; ++i)
+        bits |= uint64_t(p[i] == '\n') << i;
+    return bits;
+#endif
+}
+
+// How many values the bytes give when no line holds more than eight bytes
+// before its line feed, as in every preview the editor writes: each line is
+// then one value, and the bytes after the last line feed one more. -1 when a
+// longer line is found: it may give several values.
+int64_t ValuesOfShortLines(const char* p, const char* const end)
+{
+    int64_t values = 0;
+    int run = 0; // bytes since the last line feed
+    for (; end - p >= 64; p += 64) {
+        const uint64_t feeds = LineFeedBits(p);
+        if (feeds == 0 || run + std::countr_zero(feeds) > 8)
+            return -1;
+        // Nine bytes in a row without a line feed, wholly among these 64.
+        const uint64_t others = ~feeds;
+        uint64_t nineOthers = others;
+        for (int k = 1; k <= 8; ++k)
+            nineOthers &= others >> k;
+        if (nineOthers)
+            return -1;
+        values += std::popcount(feeds);
+        run = std::countl_zero(feeds);
+    }
+    for (; p < end; ++p) {
+        if (*p == '\n')
+            ++values, run = 0;
+        else if (++run > 8)
+            return -1;
+    }
+    return values + (run > 0);
+}
+
+// At most this much of a file is read: a preview is about 80 KB; anything
+// much larger is not a preview, and only its first lines are looked at anyway.
+constexpr qint64 kReadLimit = qint64(kPreviewLines) * 16;
+
+// The pixels of a preview's bytes (see ReadPreviewFile).
+void DecodePreview(const QByteArray& data, CSurface& surface, int* linesHeld)
 {
     if (linesHeld)
         *linesHeld = kPreviewLines;
-    QFile file;
-    if (!OpenLogicalFileForReading(file, logicalPath))
-        return false;
-    // A preview is about 80 KB; anything much larger is not a preview, and only
-    // its first lines are looked at anyway.
-    const QByteArray data = file.read(kPreviewWidth * kPreviewHeight * 16);
     const char* p = data.constData();
     const char* const end = p + data.size();
     const int rows = std::min(kPreviewHeight, surface.Height());
@@ -118,5 +170,34 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHe
                 row[i] = uint16_t(uint32_t(ParseDecimalInt(piece, size_t(length))));
         }
     }
+}
+
+} // namespace
+
+bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHeld)
+{
+    if (linesHeld)
+        *linesHeld = kPreviewLines;
+    QFile file;
+    if (!OpenLogicalFileForReading(file, logicalPath))
+        return false;
+    DecodePreview(file.read(kReadLimit), surface, linesHeld);
     return true;
+}
+
+int PreviewLinesHeld(const QString& logicalPath)
+{
+    QFile file;
+    if (!OpenLogicalFileForReading(file, logicalPath))
+        return -1;
+    const QByteArray data = file.read(kReadLimit);
+    const int64_t values = ValuesOfShortLines(data.constData(), data.constData() + data.size());
+    if (values >= 0)
+        return int(std::min<int64_t>(values, kPreviewLines));
+    // Long lines: counted as the pixels are read.
+    CSurface surface;
+    surface.Create(kPreviewWidth, kPreviewHeight);
+    int lines = kPreviewLines;
+    DecodePreview(data, surface, &lines);
+    return lines;
 }

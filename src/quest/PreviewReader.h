@@ -16,3 +16,7 @@ constexpr int kPreviewLines = kPreviewWidth * kPreviewHeight;
 // to how many lines the file holds when it ends before the last pixel, else to
 // kPreviewLines.
 bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHeld = nullptr);
+// How many lines the preview file at the logical path holds, as ReadPreviewFile
+// gives them in `linesHeld`, without reading a pixel: kPreviewLines when it
+// holds them all, -1 when it cannot be opened.
+int PreviewLinesHeld(const QString& logicalPath);

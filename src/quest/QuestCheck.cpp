@@ -124,10 +124,8 @@ void CQuestChecker::CheckCompileList()
 void CQuestChecker::CheckPreview(int column, int row)
 {
     // A preview that did not load at all has been named with the editor's message.
-    CSurface surface;
-    surface.Create(kPreviewWidth, kPreviewHeight);
-    int lines = kPreviewLines;
-    if (ReadPreviewFile(PreviewPath(column, row), surface, &lines) && lines < kPreviewLines)
+    const int lines = PreviewLinesHeld(PreviewPath(column, row));
+    if (lines >= 0 && lines < kPreviewLines)
         m_problems.Add(QuestProblemKind::ScreenFiles, PreviewPath(column, row),
                        QStringLiteral("The preview ends early at line %1, a preview holds %2 lines: the rest of the "
                                       "map's picture of this screen is black")

@@ -57,3 +57,52 @@ TEST(PreviewFileLines, GiveThePixelsOfTheirPiecesWhateverTheirLength)
         EXPECT_EQ(wrong, 0);
     }
 }
+
+TEST(PreviewFileLines, AreCountedWithoutReadingAPixelAsReadingThemCountsThem)
+{
+    // Short lines in every place around the 64 bytes looked at at once, cut at
+    // every offset near the end, and lines long enough to give more than one
+    // value, wholly inside a block and across two.
+    QByteArray shortLines, mixed;
+    for (int k = 0; k < kPreviewWidth * kPreviewHeight; ++k) {
+        shortLines += QByteArray::number(k * 37 % 65536) + (k % 5 ? "\r\n" : "\n");
+        mixed += k % 997 == 3 ? QByteArray("123456789012\r\n") : QByteArray::number(k % 9) + "\r\n";
+    }
+    const QByteArray eightBytes = QByteArray("1234567\r\n").repeated(9000);
+    const QByteArray nineBytes = QByteArray("1234567\r\n").repeated(7) + "12345678\r\n" + shortLines;
+    QByteArray acrossBlocks = QByteArray("1\n").repeated(30) + "123" + QByteArray(9, 'x') + "\n";
+    acrossBlocks += shortLines;
+    const QByteArray cases[] = {
+        shortLines,
+        shortLines.left(5000),
+        shortLines.left(5001),
+        shortLines.left(5002),
+        shortLines.left(5003) + "\r",
+        shortLines.left(64 * 700),
+        shortLines.left(64 * 700 + 1),
+        shortLines + QByteArray("9").repeated(kPreviewLines * 20),
+        eightBytes,
+        eightBytes + "12345678",
+        eightBytes + "123456789",
+        eightBytes + "123456789\n1\r\n",
+        nineBytes.left(4000),
+        acrossBlocks.left(3000),
+        mixed.left(20000),
+        QByteArray("\r\r\n").repeated(3000),
+        QByteArray(100, 'z'),
+        QByteArray(),
+    };
+    CTempBase base;
+    g_questName = QStringLiteral("Forest");
+    const QString path = QStringLiteral("questdata\\Forest\\screens\\0-0.bmp");
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        base.Write(path, cases[i]);
+        CSurface surface;
+        ASSERT_EQ(surface.Create(kPreviewWidth, kPreviewHeight), S_OK);
+        int read = -2;
+        ASSERT_TRUE(ReadPreviewFile(path, surface, &read));
+        EXPECT_EQ(PreviewLinesHeld(path), read);
+    }
+    EXPECT_EQ(PreviewLinesHeld(QStringLiteral("questdata\\Forest\\screens\\9-9.bmp")), -1);
+}
