@@ -77,13 +77,14 @@ ScreenFileEnd ReadScreenFile(CTextReader& file, CScreen& screen)
         return file.LinesRead() == 0 ? ScreenFileEnd() : endedAt(QStringLiteral("the count of sprites"));
     QByteArray line;
     for (int32_t i = 0; i < count; ++i) {
-        const QString missing = QStringLiteral("sprite %1 of %2").arg(i + 1).arg(count);
+        // Worded only when the file ends: most screens hold hundreds of sprites.
+        auto missing = [&] { return endedAt(QStringLiteral("sprite %1 of %2").arg(i + 1).arg(count)); };
         auto placed = std::make_unique<CPlacedSprite>();
         if (!ReadHalved(file, placed->x) || !ReadHalved(file, placed->y) || !ReadFieldLine(file, line))
-            return endedAt(missing);
+            return missing();
         placed->code = FieldBytes(line, kCodeLength);
         if (!ReadFieldLine(file, line))
-            return endedAt(missing);
+            return missing();
         placed->entityName = line.startsWith('*') ? QByteArray() : FieldBytes(line, kCodeLength);
         if (line.startsWith('*'))
             placed->starredName = FieldBytes(line, kCodeLength);

@@ -54,13 +54,19 @@ void CSheetLibrary::RebuildFillList()
     fillList.Clear();
     m_spriteByCode.clear();
     m_sheetOfSprite.clear();
+    qsizetype count = 0;
+    for (const CSpriteSheet* sheet : sheets)
+        count += sheet->sprites.Count();
+    m_spriteByCode.reserve(count);
+    m_sheetOfSprite.reserve(count);
     for (CSpriteSheet* sheet : sheets)
         for (CSheetSprite* sprite : sheet->sprites) {
             if (sprite->fill)
                 fillList.Append(sprite, "fill");
             // The first sprite of a code, in sheet order, is the one a code names.
-            if (!m_spriteByCode.contains(sprite->code))
-                m_spriteByCode.insert(sprite->code, sprite);
+            CSheetSprite*& named = m_spriteByCode[sprite->code];
+            if (!named)
+                named = sprite;
             m_sheetOfSprite.insert(sprite, sheet);
         }
 }
