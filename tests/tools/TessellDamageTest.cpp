@@ -70,6 +70,9 @@ TEST(TessellDamage, TheCheckNamesWhatTheBuildHits)
         {"a screen file whose count promises three sprites more than it holds",
          [](const CTempBase& b) { Replace(b, kDemo + "screens\\2-1.lnd", "6\r\n80\r\n", "9\r\n80\r\n"); },
          {kDemo + "screens\\2-1.lnd:41: The screen file ends early at line 41, before fill 1 of 64"}, 0, ""},
+        {"a screen file cut in its third sprite",
+         [](const CTempBase& b) { KeepLines(b, kDemo + "screens\\2-1.lnd", 10); },
+         {kDemo + "screens\\2-1.lnd:10: The screen file ends early at line 10, before sprite 3 of 6"}, 0, ""},
         {"output\\temp a file",
          [](const CTempBase& b) {
              QDir(b.Path(QStringLiteral("output\\temp"))).removeRecursively();
