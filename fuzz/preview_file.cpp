@@ -1,7 +1,8 @@
 // A screen preview file (questdata\Fuzz\screens\0-0.bmp, 128 x 96 lines of
 // pixel values) as the map designer loads it into a cell. The preview of any
 // file is a whole 128 x 96 picture, and its pixels written as a preview file
-// read back unchanged.
+// read back unchanged. Its lines counted without reading a pixel (as the
+// quest check counts them) are the lines reading it counts.
 #include "FuzzBase.h"
 
 #include "display/Surface.h"
@@ -23,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const CSurface* preview = quest.map.Preview(0, 0);
     FuzzCheck(preview != nullptr, "a preview file that opens gives the cell a preview");
     FuzzCheck(preview->Width() == kPreviewWidth && preview->Height() == kPreviewHeight, "a preview is 128 x 96");
+
+    CSurface read;
+    read.Create(kPreviewWidth, kPreviewHeight);
+    int lines = -1;
+    FuzzCheck(ReadPreviewFile(PreviewPath(0, 0), read, &lines), "a preview file opens");
+    FuzzCheck(PreviewLinesHeld(PreviewPath(0, 0)) == lines, "lines counted alone are the lines read");
 
     const QByteArray written = PreviewFileBytes(*preview);
     FuzzWrite(PreviewPath(1, 0), written);
