@@ -1,6 +1,7 @@
 // A preview is read eight bytes at a time where it can be; every pixel must be
 // what reading each line into a 10-byte buffer and converting it gives.
 #include "display/Surface.h"
+#include "helpers/DecimalCommaLocale.h"
 #include "helpers/TempBase.h"
 #include "quest/PreviewReader.h"
 #include "support/io/LineHelpers.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -95,9 +97,14 @@ TEST(PreviewFileLines, AreCountedWithoutReadingAPixelAsReadingThemCountsThem)
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     const QString path = QStringLiteral("questdata\\Forest\\screens\\0-0.bmp");
-    for (size_t i = 0; i < std::size(cases); ++i) {
+    ASSERT_TRUE(CDecimalCommaLocale::Get().Ready()) << CDecimalCommaLocale::Get().Error().toStdString();
+    for (size_t i = 0; i < 2 * std::size(cases); ++i) {
         SCOPED_TRACE(i);
-        base.Write(path, cases[i]);
+        // The second time round under a locale that writes numbers with a decimal comma.
+        std::unique_ptr<CDecimalCommaScope> comma;
+        if (i >= std::size(cases))
+            comma = std::make_unique<CDecimalCommaScope>();
+        base.Write(path, cases[i % std::size(cases)]);
         CSurface surface;
         ASSERT_EQ(surface.Create(kPreviewWidth, kPreviewHeight), S_OK);
         int read = -2;
