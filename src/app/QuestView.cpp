@@ -12,7 +12,6 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 
-
 CQuestView::CQuestView(CQuestDoc& document, QWidget* parent) : QAbstractScrollArea(parent), m_document(document)
 {
     setFocusPolicy(Qt::StrongFocus);

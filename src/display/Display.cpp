@@ -241,8 +241,9 @@ namespace {
 // was, before any block is written, so the pixels it shares with the block
 // before come out as that block wrote them, and no load waits for a store.
 // (Blocks go out through references: a vector returned by value would change
-// the calling convention between the two builds.) Inline: most rows of a frame are a few hundred bytes, too short for the C
-// library's copy to pay for its call and its choice of method.
+// the calling convention between the two builds.) Inline: most rows of a
+// frame are a few hundred bytes, too short for the C library's copy to pay for
+// its call and its choice of method.
 template <class Block, class Combine>
 TESSELL_ROW_LOOP
 #if defined(__GNUC__) && !defined(__clang__)

@@ -18,7 +18,6 @@ CMapDesigner::CMapDesigner(CQuest& quest, CMessagePort& messages, CWindowPort& w
                            CMapHost* host)
     : m_quest(quest), m_messages(messages), m_window(window), m_dialogs(dialogs), m_host(host)
 {
-    m_labelCells.fill(-1);
     // A few previews at a time, so that input is never kept waiting.
     m_readAround.setInterval(0);
     QObject::connect(&m_readAround, &QTimer::timeout, [this] {
@@ -110,12 +109,13 @@ void CMapDesigner::draw(CDisplay* target)
 
 const QString& CMapDesigner::CellLabel(int slot, const CMapCell& cell)
 {
+    Label& label = m_labels[size_t(slot)];
     const int index = cell.Row() * kMapColumns + cell.Column();
-    if (m_labelCells[size_t(slot)] != index) {
-        m_labelCells[size_t(slot)] = index;
-        m_labels[size_t(slot)] = QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row());
+    if (label.cell != index) {
+        label.cell = index;
+        label.text = QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row());
     }
-    return m_labels[size_t(slot)];
+    return label.text;
 }
 
 void CMapDesigner::ListCellsAround()

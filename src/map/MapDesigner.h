@@ -106,6 +106,9 @@ private:
     std::vector<int> m_cellsAround;   // cell indices, nearest first
     size_t m_nextAround = 0;
     std::array<unsigned, 3> m_listedFor{~0u, ~0u, ~0u}; // the view's first cell and the grid they were listed for
-    std::array<QString, kVisibleSlots> m_labels;
-    std::array<int, kVisibleSlots> m_labelCells; // the cell index each label is of
+    struct Label {
+        int cell = -1; // the index of the cell it is of
+        QString text;
+    };
+    std::array<Label, kVisibleSlots> m_labels;
 };

@@ -68,7 +68,6 @@ inline int ShortLineAt(const char* p, uint32_t& value)
     return taken;
 }
 
-
 // The bits of the line feeds among the 64 bytes at p, the first byte's the lowest.
 inline uint64_t LineFeedBits(const char* p)
 {
@@ -119,9 +118,17 @@ int64_t ValuesOfShortLines(const char* p, const char* const end)
     return values + (run > 0);
 }
 
-// At most this much of a file is read: a preview is about 80 KB; anything
-// much larger is not a preview, and only its first lines are looked at anyway.
-constexpr qint64 kReadLimit = qint64(kPreviewLines) * 16;
+// The bytes of the preview file at the logical path, false when it cannot be
+// opened. A preview is about 80 KB; anything much larger is not a preview, and
+// only its first lines are looked at anyway.
+bool ReadPreviewBytes(const QString& logicalPath, QByteArray& data)
+{
+    QFile file;
+    if (!OpenLogicalFileForReading(file, logicalPath))
+        return false;
+    data = file.read(qint64(kPreviewLines) * 16);
+    return true;
+}
 
 // The pixels of a preview's bytes (see ReadPreviewFile).
 void DecodePreview(const QByteArray& data, CSurface& surface, int* linesHeld)
@@ -178,19 +185,18 @@ bool ReadPreviewFile(const QString& logicalPath, CSurface& surface, int* linesHe
 {
     if (linesHeld)
         *linesHeld = kPreviewLines;
-    QFile file;
-    if (!OpenLogicalFileForReading(file, logicalPath))
+    QByteArray data;
+    if (!ReadPreviewBytes(logicalPath, data))
         return false;
-    DecodePreview(file.read(kReadLimit), surface, linesHeld);
+    DecodePreview(data, surface, linesHeld);
     return true;
 }
 
 int PreviewLinesHeld(const QString& logicalPath)
 {
-    QFile file;
-    if (!OpenLogicalFileForReading(file, logicalPath))
+    QByteArray data;
+    if (!ReadPreviewBytes(logicalPath, data))
         return -1;
-    const QByteArray data = file.read(kReadLimit);
     const int64_t values = ValuesOfShortLines(data.constData(), data.constData() + data.size());
     if (values >= 0)
         return int(std::min<int64_t>(values, kPreviewLines));
