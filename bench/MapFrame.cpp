@@ -5,6 +5,7 @@
 // ratio against its goal.
 #include "FramePeers.h"
 #include "display/Display.h"
+#include "display/PixelMemory.h"
 #include "document/UiPort.h"
 #include "map/MapDesigner.h"
 #include "screens/PreviewWriter.h"
@@ -40,10 +41,7 @@ struct MapScene {
     {
         display.Initialise(nullptr, kWidth, kHeight);
         display.SetPresenter([this](const QImage& frame) { // as the view keeps it
-            if (shown.size() != frame.size())
-                shown = frame.copy();
-            else
-                std::memcpy(shown.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+            CopyIntoKept(frame, shown);
         });
         designer.display = &display;
         g_baseDirectory = base.path();

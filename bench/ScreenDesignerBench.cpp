@@ -7,6 +7,7 @@
 #include "console/ConsoleUi.h"
 
 #include "display/Display.h"
+#include "display/PixelMemory.h"
 #include "screens/ScreenDesigner.h"
 #include "screens/ScreenDesignerPort.h"
 #include "sheets/SheetFileWriter.h"
@@ -113,10 +114,7 @@ struct OpenDesigner {
         g_questName = QStringLiteral("Bench");
         display.Initialise(nullptr, 1024, 768);
         display.SetPresenter([this](const QImage& frame) {
-            if (shown.size() != frame.size())
-                shown = frame.copy();
-            else
-                std::memcpy(shown.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+            CopyIntoKept(frame, shown);
         });
         designer.display = &display;
         designer.doubleSize = 1;

@@ -5,6 +5,7 @@
 // beside a plain copy of the back buffer's pixels in the same run.
 #include "FramePeers.h"
 #include "display/Display.h"
+#include "display/PixelMemory.h"
 #include "document/UiPort.h"
 #include "sheets/SheetDesigner.h"
 
@@ -33,10 +34,7 @@ struct SheetScene {
     {
         display.Initialise(nullptr, kWidth, kHeight);
         display.SetPresenter([this](const QImage& frame) { // as the view keeps it
-            if (shown.size() != frame.size())
-                shown = frame.copy();
-            else
-                std::memcpy(shown.bits(), frame.constBits(), size_t(frame.sizeInBytes()));
+            CopyIntoKept(frame, shown);
         });
         designer.display = &display;
         auto sheet = std::make_unique<CSurface>();

@@ -1,5 +1,6 @@
 #include "display/PixelMemory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -12,6 +13,8 @@ namespace {
 #ifdef Q_OS_LINUX
 constexpr size_t kHugePage = size_t(2) << 20;
 constexpr size_t kWorthHugePages = size_t(1) << 20;
+constexpr qsizetype kPoorRowBytes = 1024;
+constexpr qsizetype kCacheLine = 64;
 
 struct Mapping {
     void* start;
@@ -54,7 +57,14 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
 #ifdef Q_OS_LINUX
     const int depth = QImage::toPixelFormat(format).bitsPerPixel();
     // Rows of whole 32-bit words, as Qt lays out the images it makes.
-    const qsizetype bytesPerLine = (qsizetype(width) * depth + 31) / 32 * 4;
+    qsizetype bytesPerLine = (qsizetype(width) * depth + 31) / 32 * 4;
+    // Rows of a whole number of kilobytes (the back buffer's 1024 pixels)
+    // would put every pixel of a column in the same few sets of the
+    // processor's caches, so that drawing down a column (an outline, the edge
+    // of a block) evicts, at each pixel, what it wrote a few rows above: such
+    // rows get one cache line more.
+    if (bytesPerLine % kPoorRowBytes == 0)
+        bytesPerLine += kCacheLine;
     const size_t bytes = size_t(bytesPerLine) * size_t(height);
     if (depth > 0 && bytes >= kWorthHugePages && bytesPerLine <= INT32_MAX) {
         if (Mapping* mapping = MapAligned(bytes)) {
@@ -73,10 +83,17 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
 
 bool CopyIntoKept(const QImage& image, QImage& kept)
 {
-    if (kept.size() != image.size() || kept.format() != image.format() || kept.bytesPerLine() != image.bytesPerLine())
+    if (kept.size() != image.size() || kept.format() != image.format())
         kept = ZeroedImage(image.width(), image.height(), image.format());
     if (kept.isNull())
         return false;
-    std::memcpy(kept.bits(), image.constBits(), size_t(image.sizeInBytes()));
+    if (kept.bytesPerLine() == image.bytesPerLine()) {
+        std::memcpy(kept.bits(), image.constBits(), size_t(image.sizeInBytes()));
+        return true;
+    }
+    // An image laid out otherwise (one Qt made) is copied row by row.
+    const size_t rowBytes = size_t(std::min(kept.bytesPerLine(), image.bytesPerLine()));
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(kept.scanLine(y), image.constScanLine(y), rowBytes);
     return true;
 }

@@ -7,10 +7,12 @@
 #include <QImage>
 
 // A width x height image of the format, every byte zero; a null image when
-// there is no memory for it.
+// there is no memory for it. A large one whose rows are a whole number of
+// kilobytes has a cache line more a row than Qt would give it.
 QImage ZeroedImage(int width, int height, QImage::Format format);
 
 // Copies `image` into `kept`, which is made anew (as ZeroedImage makes it) only
-// when its size or layout differs: a frame or band kept over and over reuses
-// one buffer. False, `kept` null, when there is no memory for it.
+// when its size or format differs: a frame or band kept over and over reuses
+// one buffer. Rows laid out otherwise are copied one by one. False, `kept`
+// null, when there is no memory for it.
 bool CopyIntoKept(const QImage& image, QImage& kept);

@@ -261,27 +261,32 @@ TEST(ScaledCopies, AnEmptyClipAtTheLastRowOrColumnWritesNothing)
     }
 }
 
-TEST(ZeroedImages, LargeOnesAreLaidOutAsQtLaysOutItsOwnAndStartAsZero)
+TEST(ZeroedImages, LargeOnesStartAsZeroAndRowsOfWholeKilobytesGetALineMore)
 {
     const struct {
         int width, height;
         QImage::Format format;
+        qsizetype bytesPerLine;
     } rows[] = {
-        {1024, 768, QImage::Format_RGB16},  // the back buffer, on huge pages
-        {1023, 1025, QImage::Format_RGB16}, // an odd row padded to a whole word
-        {700, 400, QImage::Format_RGB32},
-        {128, 96, QImage::Format_RGB16},    // a preview, too small to be worth it
+        {1024, 768, QImage::Format_RGB16, 2048 + 64},  // the back buffer, on huge pages
+        {1023, 1025, QImage::Format_RGB16, 2048 + 64}, // an odd row padded to a whole word, then a line
+        {700, 400, QImage::Format_RGB32, 2800},
+        {1024, 96, QImage::Format_RGB16, 2048},        // too small to be worth it: as Qt lays it out
     };
     for (const auto& r : rows) {
         QImage made = ZeroedImage(r.width, r.height, r.format);
-        const QImage qt(r.width, r.height, r.format);
         ASSERT_FALSE(made.isNull()) << r.width;
-        EXPECT_EQ(qt.bytesPerLine(), made.bytesPerLine()) << r.width;
-        EXPECT_EQ(qt.sizeInBytes(), made.sizeInBytes()) << r.width;
+        EXPECT_EQ(r.bytesPerLine, made.bytesPerLine()) << r.width;
+        EXPECT_EQ(r.bytesPerLine * r.height, made.sizeInBytes()) << r.width;
         const uchar* bits = made.constBits();
         EXPECT_TRUE(std::all_of(bits, bits + made.sizeInBytes(), [](uchar b) { return b == 0; })) << r.width;
-        // Written to its last byte, copied and dropped without a fault.
-        made.bits()[made.sizeInBytes() - 1] = 0x5A;
-        EXPECT_EQ(0x5A, made.copy().constBits()[made.sizeInBytes() - 1]);
+        // Written to its last pixel, kept like a frame (into an image of
+        // either layout), copied and dropped without a fault.
+        made.setPixel(r.width - 1, r.height - 1, 0x5A);
+        for (QImage kept : {QImage(), QImage(r.width, r.height, r.format)}) {
+            ASSERT_TRUE(CopyIntoKept(made, kept)) << r.width;
+            EXPECT_EQ(made, kept) << r.width;
+        }
+        EXPECT_EQ(made.pixel(r.width - 1, r.height - 1), made.copy().pixel(r.width - 1, r.height - 1));
     }
 }
