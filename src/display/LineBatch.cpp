@@ -6,11 +6,7 @@
 #include <limits>
 
 namespace {
-// A straight line cut at the back buffer: the pixels [left, right) x [top, bottom).
-struct Span {
-    int left, top, right, bottom;
-    uint16_t value;
-};
+using Span = CLineBatch::Span;
 
 // Draws the spans so that every pixel ends with the value of the last span
 // over it: row by row, each row's spans in the order they were added.
@@ -62,6 +58,13 @@ void DrawRowByRow(CSurface& surface, const std::vector<Span>& spans)
 void CLineBatch::Line(int x1, int y1, int x2, int y2, uint32_t value)
 {
     m_lines.push_back({x1, y1, x2, y2, value});
+    m_spansWidth = -1;
+}
+
+void CLineBatch::Clear()
+{
+    m_lines.clear();
+    m_spansWidth = -1;
 }
 
 void CLineBatch::Outline(int left, int top, int right, int bottom, uint32_t value)
@@ -108,7 +111,7 @@ void CLineBatch::DrawInto(CDisplay& display)
 {
     CSurface* surface = display.BackBuffer();
     if (!surface) {
-        m_lines.clear();
+        Clear();
         return;
     }
     std::vector<Span> spans;
@@ -124,7 +127,7 @@ void CLineBatch::DrawInto(CDisplay& display)
         }
     }
     DrawRowByRow(*surface, spans);
-    m_lines.clear();
+    Clear();
 }
 
 bool CLineBatch::DrawRows(CDisplay& display, int top, int bottom)
@@ -141,5 +144,71 @@ bool CLineBatch::DrawRows(CDisplay& display, int top, int bottom)
             spans.push_back(s);
     }
     DrawRowByRow(*surface, spans);
+    return true;
+}
+
+bool CLineBatch::SpansFor(const CSurface& surface)
+{
+    if (m_spansWidth == surface.Width() && m_spansHeight == surface.Height())
+        return m_straight;
+    m_spansWidth = surface.Width();
+    m_spansHeight = surface.Height();
+    m_spans.clear();
+    m_band.clear();
+    m_bandTop = m_bandBottom = 0;
+    m_straight = true;
+    for (const Added& line : m_lines) {
+        Span s;
+        if (!StraightSpan(line, m_spansWidth, 0, m_spansHeight, &s)) {
+            m_straight = false;
+            m_spans.clear();
+            break;
+        }
+        if (s.left < s.right && s.top < s.bottom)
+            m_spans.push_back(s);
+    }
+    return m_straight;
+}
+
+bool CLineBatch::DrawWithin(CDisplay& display, const CRect& area)
+{
+    CSurface* surface = display.BackBuffer();
+    if (!surface || !SpansFor(*surface))
+        return false;
+    const int top = std::max(area.top, 0);
+    const int bottom = std::min(area.bottom, m_spansHeight);
+    const int left = std::max(area.left, 0);
+    const int right = std::min(area.right, m_spansWidth);
+    if (top >= bottom || left >= right)
+        return true;
+    if (top != m_bandTop || bottom != m_bandBottom) {
+        m_bandTop = top;
+        m_bandBottom = bottom;
+        m_band.clear();
+        for (Span s : m_spans) {
+            s.top = std::max(s.top, top);
+            s.bottom = std::min(s.bottom, bottom);
+            if (s.top < s.bottom)
+                m_band.push_back(s);
+        }
+    }
+    // Spans drawn whole, one after another, leave every pixel with the value
+    // of the last over it; within an area that fits the cache no order of
+    // rows is cheaper.
+    const qsizetype stride = surface->Stride();
+    uint16_t* rows = surface->Row(0);
+    for (const Span& s : m_band) {
+        const int from = std::max(s.left, left);
+        const int to = std::min(s.right, right);
+        if (from >= to)
+            continue;
+        uint16_t* row = rows + qsizetype(s.top) * stride;
+        if (to - from == 1)
+            for (int y = s.top; y < s.bottom; ++y, row += stride)
+                row[from] = s.value;
+        else
+            for (int y = s.top; y < s.bottom; ++y, row += stride)
+                std::fill(row + from, row + to, s.value);
+    }
     return true;
 }

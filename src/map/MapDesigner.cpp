@@ -71,37 +71,39 @@ void CMapDesigner::draw(CDisplay* target)
         DrawGroupInView(lines, *target, *group, kGroupOutlineValue);
     if (m_quest.map.groups.selected)
         DrawGroupInView(lines, *target, *m_quest.map.groups.selected, kSelectedGroupOutlineValue);
-    // Each cell draws from its block's top down, so the rows above every block
-    // still to come are finished but for the outlines: those rows take them
-    // while they are at hand. (The view is more than the cache holds.)
-    std::array<int, kVisibleSlots + 1> topFromHere{};
-    topFromHere[size_t(m_visibleCount)] = target->height;
-    for (int k = m_visibleCount - 1; k >= 0; --k)
-        topFromHere[size_t(k)] = std::min(topFromHere[size_t(k) + 1], BlockTop(*m_visibleCells[size_t(k)]));
-    int outlinedTo = 0; // the rows above have their outlines
-    bool banded = true;
+    // Each block takes its outlines as soon as it is drawn, while its pixels
+    // are at hand (the view is more than the cache holds); the view beyond the
+    // blocks takes them last. Blocks never overlap, so every pixel ends as if
+    // the outlines were drawn over the whole view at the end.
+    bool straight = true;
+    CRect blocks{target->width, target->height, 0, 0}; // the blocks' union
     for (int k = 0; k < m_visibleCount; ++k) {
         const CMapCell& cell = *m_visibleCells[size_t(k)];
-        const int left = BlockLeft(cell);
-        const int top = BlockTop(cell);
+        const CRect block{BlockLeft(cell), BlockTop(cell), BlockLeft(cell) + kCellWidth, BlockTop(cell) + kCellHeight};
+        blocks = {std::min(blocks.left, block.left), std::min(blocks.top, block.top),
+                  std::max(blocks.right, block.right), std::max(blocks.bottom, block.bottom)};
         // Blocks wholly outside the back buffer would leave no pixel.
-        if (left < target->width && top < target->height && left + kCellWidth > 0 && top + kCellHeight > 0) {
-            // The preview's green pixels are left out and show what lies beneath.
-            DrawCellBlock(*target, m_quest.map.Preview(cell.Column(), cell.Row()), left, top, kCellWidth,
-                          kCellHeight);
-            // Every cell shows its coordinates, the ones a screen is moved to.
-            target->Text(nullptr, CellLabel(k, cell), left + 5, top + 5, Rgb(255, 255, 255), Rgb(0, 0, 0));
-        }
-        const int finished = topFromHere[size_t(k) + 1];
-        if (banded && finished > outlinedTo) {
-            banded = lines.DrawRows(*target, outlinedTo, finished);
-            outlinedTo = finished;
-        }
+        if (block.left >= target->width || block.top >= target->height || block.right <= 0 || block.bottom <= 0)
+            continue;
+        // The preview's green pixels are left out and show what lies beneath.
+        DrawCellBlock(*target, m_quest.map.Preview(cell.Column(), cell.Row()), block.left, block.top, kCellWidth,
+                      kCellHeight);
+        // Every cell shows its coordinates, the ones a screen is moved to.
+        target->Text(nullptr, CellLabel(k, cell), block.left + 5, block.top + 5, Rgb(255, 255, 255), Rgb(0, 0, 0));
+        straight = straight && lines.DrawWithin(*target, block);
     }
-    if (banded)
-        lines.DrawRows(*target, outlinedTo, target->height);
-    else
+    if (!straight) {
         lines.DrawInto(*target);
+    } else if (blocks.left >= blocks.right) {
+        lines.DrawWithin(*target, {0, 0, target->width, target->height});
+    } else {
+        const int w = target->width;
+        const int h = target->height;
+        for (const CRect& beyond : {CRect{0, 0, w, blocks.top}, CRect{0, blocks.bottom, w, h},
+                                    CRect{0, blocks.top, blocks.left, blocks.bottom},
+                                    CRect{blocks.right, blocks.top, w, blocks.bottom}})
+            lines.DrawWithin(*target, beyond);
+    }
     ListCellsAround();
     if (m_nextAround < m_cellsAround.size() && !m_readAround.isActive())
         m_readAround.start();

@@ -136,6 +136,19 @@ TEST(LineBatches, SetThePixelsOfTheirLinesDrawnOneByOneInOrder)
                 untouched.Image().fill(0x1111);
                 return untouched;
             }())) << "a slanting line drew in bands in batch " << n;
+        // In blocks that tile the surface and more, row by row of blocks.
+        CDisplay tiled;
+        tiled.Initialise(nullptr, 64, 48);
+        tiled.Clear(0x1111);
+        const int blockWidth = 7 + n % 11;
+        const int blockHeight = 5 + n % 9;
+        bool tiledStraight = true;
+        for (int top = -5; top < 55; top += blockHeight)
+            for (int left = -5; left < 70; left += blockWidth)
+                tiledStraight = lines.DrawWithin(tiled, {left, top, left + blockWidth, top + blockHeight}) && tiledStraight;
+        EXPECT_EQ(straight, tiledStraight) << "blocks of batch " << n;
+        EXPECT_TRUE(SameSurfaces(straight ? *oneByOne.BackBuffer() : *banded.BackBuffer(), *tiled.BackBuffer()))
+            << "blocks of batch " << n;
         lines.DrawInto(batched);
         ASSERT_TRUE(lines.Empty());
         ASSERT_TRUE(SameSurfaces(*oneByOne.BackBuffer(), *batched.BackBuffer())) << "batch " << n;
