@@ -132,7 +132,8 @@ void BM_ScreenDesignerFrameDoubleSizeFullPalettes(benchmark::State& state)
     state.counters["fill_tiles"] = scene.designer.fillPalette->items.Count();
     ReportFrame(state, frame, PlainCopyNanoseconds(), 2.5);
 }
-BENCHMARK(BM_ScreenDesignerFrameDoubleSizeFullPalettes)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ScreenDesignerFrameDoubleSizeFullPalettes)->Unit(benchmark::kMicrosecond)->UseRealTime()
+    ->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The goal: Open at cell in at most 2 times reading its files and decoding the
 // sheets' bitmaps with QImage.
@@ -168,7 +169,8 @@ void BM_ScreenDesignerOpenAtCell10Sheets9Screens(benchmark::State& state)
     state.counters["ratio_to_read_and_decode"] = opens / reads;
     state.counters["goal_ratio_to_read_and_decode"] = 2;
 }
-BENCHMARK(BM_ScreenDesignerOpenAtCell10Sheets9Screens)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScreenDesignerOpenAtCell10Sheets9Screens)->Unit(benchmark::kMillisecond)->UseRealTime()
+    ->Repetitions(5)->ReportAggregatesOnly(true);
 
 } // namespace
 
