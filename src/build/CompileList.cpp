@@ -13,6 +13,7 @@
 #include "support/platform/DiagnosticLog.h"
 #include "support/platform/LaunchEditor.h"
 #include "support/platform/Processes.h"
+#include "support/platform/VectorState.h"
 #include "support/ui/MessagePort.h"
 
 #include <QFile>
@@ -62,19 +63,19 @@ CCompileList::~CCompileList()
 CEntry* CCompileList::Append(std::unique_ptr<CEntry> entry)
 {
     CEntry* added = m_entries.Append(std::move(entry), "CEntry");
-    CEntry*& first = m_firstByPath[added->sourcePath];
-    if (!first)
-        first = added;
+    m_firstByPath.try_emplace(added->sourcePath, added); // the first of a path stays
     return added;
 }
 
 CEntry* CCompileList::Find(const QString& sourcePath) const
 {
-    return m_firstByPath.value(sourcePath, nullptr);
+    const auto found = m_firstByPath.find(sourcePath);
+    return found == m_firstByPath.end() ? nullptr : found->second;
 }
 
 int CCompileList::LoadCompileList(bool makeWhenMissing)
 {
+    ClearUpperVectorState(); // what came before may have hashed text with Qt
     m_entries.Clear();
     m_firstByPath.clear();
     CTextReader file;
@@ -95,7 +96,7 @@ int CCompileList::LoadCompileList(bool makeWhenMissing)
     CSourceTimes times;
     // Room for as many entries as the usual line lengths make (a path, two
     // numbers), so the index is not rebuilt as it grows.
-    m_firstByPath.reserve(qsizetype(file.Size() / 48));
+    m_firstByPath.reserve(size_t(file.Size() / 48));
     while (file.GetWholeLine(path, kLineBuffer)) {
         file.GetWholeLine(high, kLineBuffer);
         file.GetWholeLine(low, kLineBuffer);
