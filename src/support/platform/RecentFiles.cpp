@@ -51,10 +51,15 @@ QStringList RecentFiles()
 
 void AddRecentFile(const QString& path)
 {
-    QStringList files = RecentFiles();
+    const QStringList before = RecentFiles();
+    QStringList files = before;
     files.removeIf([&path](const QString& file) { return SameFile(file, path); });
     files.prepend(path);
-    Store(files.mid(0, kRecentFileCount));
+    files = files.mid(0, kRecentFileCount);
+    // Opening the file opened last changes nothing: the settings file is not
+    // written again (a write locks it and waits for the disk).
+    if (files != before)
+        Store(files);
 }
 
 void RemoveRecentFile(const QString& path)
