@@ -13,6 +13,7 @@ QImage ZeroedImage(int width, int height, QImage::Format format);
 
 // Copies `image` into `kept`, which is made anew (as ZeroedImage makes it) only
 // when its size or format differs: a frame or band kept over and over reuses
-// one buffer. Rows laid out otherwise are copied one by one. False, `kept`
-// null, when there is no memory for it.
+// one buffer. Rows laid out otherwise are copied one by one. The last bytes
+// go first, as they are the ones a frame drew last. False, `kept` null, when
+// there is no memory for it.
 bool CopyIntoKept(const QImage& image, QImage& kept);
