@@ -29,10 +29,15 @@ void Unmap(void* info)
     delete mapping;
 }
 
-// Anonymous memory (zero until written) on a huge page boundary, its length
-// whole huge pages, so that every page of it can be a huge one.
-Mapping* MapAligned(size_t bytes)
+// Anonymous memory, zero until written: with `hugePages`, on a huge page
+// boundary and its length whole huge pages, so that every page of it can be a
+// huge one; else plain pages, none more than it needs.
+Mapping* MapZeroed(size_t bytes, bool hugePages)
 {
+    if (!hugePages) {
+        void* start = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        return start == MAP_FAILED ? nullptr : new Mapping{start, bytes};
+    }
     const size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* spare = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (spare == MAP_FAILED)
@@ -49,9 +54,8 @@ Mapping* MapAligned(size_t bytes)
 }
 #endif
 
-} // namespace
-
-QImage ZeroedImage(int width, int height, QImage::Format format)
+// A zeroed image laid out as ZeroedImage says, on huge pages or not.
+QImage ZeroedImageOn(int width, int height, QImage::Format format, bool hugePages)
 {
     if (width <= 0 || height <= 0)
         return QImage();
@@ -68,7 +72,7 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
         bytesPerLine += kCacheLine;
     const size_t bytes = size_t(bytesPerLine) * size_t(height);
     if (depth > 0 && bytes >= kWorthHugePages && bytesPerLine <= INT32_MAX) {
-        if (Mapping* mapping = MapAligned(bytes)) {
+        if (Mapping* mapping = MapZeroed(bytes, hugePages)) {
             QImage image(static_cast<uchar*>(mapping->start), width, height, bytesPerLine, format, Unmap, mapping);
             if (!image.isNull())
                 return image;
@@ -76,16 +80,26 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
         }
     }
 #endif
+    (void)hugePages;
     QImage image(width, height, format);
     if (!image.isNull())
         image.fill(0);
     return image;
 }
 
+} // namespace
+
+QImage ZeroedImage(int width, int height, QImage::Format format)
+{
+    return ZeroedImageOn(width, height, format, true);
+}
+
 bool CopyIntoKept(const QImage& image, QImage& kept)
 {
     if (kept.size() != image.size() || kept.format() != image.format())
-        kept = ZeroedImage(image.width(), image.height(), image.format());
+        // Plain pages: a kept frame is only copied into, front to back, and
+        // would leave a fifth of its two huge pages unused (half a megabyte).
+        kept = ZeroedImageOn(image.width(), image.height(), image.format(), false);
     if (kept.isNull())
         return false;
     // From the last bytes to the first: a frame is drawn from the top down,
