@@ -97,8 +97,9 @@ QImage ZeroedImage(int width, int height, QImage::Format format)
 bool CopyIntoKept(const QImage& image, QImage& kept)
 {
     if (kept.size() != image.size() || kept.format() != image.format())
-        // Plain pages: a kept frame is only copied into, front to back, and
-        // would leave a fifth of its two huge pages unused (half a megabyte).
+        // Plain pages: a kept frame is only copied into, never drawn into,
+        // and would leave a fifth of its two huge pages unused (half a
+        // megabyte).
         kept = ZeroedImageOn(image.width(), image.height(), image.format(), false);
     if (kept.isNull())
         return false;

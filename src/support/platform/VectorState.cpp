@@ -10,12 +10,21 @@ __attribute__((target("avx"))) void ZeroUpper()
     _mm256_zeroupper();
 }
 
-const bool kHasAvx = __builtin_cpu_supports("avx");
+bool HasAvx()
+{
+    // Asked once, after the processor's features have been read (this may run
+    // before the library that reads them has been set up).
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx") != 0;
+    }();
+    return has;
+}
 } // namespace
 
 void ClearUpperVectorState()
 {
-    if (kHasAvx)
+    if (HasAvx())
         ZeroUpper();
 }
 #else
