@@ -189,6 +189,22 @@ TEST_F(CompileListTest, AnUnchangedScriptIsNotCompiledEvenWithoutItsAmx)
     EXPECT_FALSE(base.Exists(kMainAmx));
 }
 
+TEST_F(CompileListTest, APathListedTwiceIsJudgedByItsFirstEntry)
+{
+    Script(kMain, kSound);
+    const struct {
+        uint64_t first, second;
+        int compilerRuns;
+    } rows[] = {{TimeOf(kMain), 0, 0}, {0, TimeOf(kMain), 1}};
+    for (const auto& r : rows) {
+        base.Write(QStringLiteral("compiler\\compilelist.txt"), Triple(kMain, r.first) + Triple(kMain, r.second));
+        CCompileList twice(ui);
+        ASSERT_EQ(twice.LoadCompileList(), 1);
+        EXPECT_EQ(twice.CompileIfChanged(kMain), 1);
+        EXPECT_EQ(twice.CompilerRuns(), r.compilerRuns) << r.first;
+    }
+}
+
 TEST_F(CompileListTest, TouchingASourceEarlierOrLaterRecompiles)
 {
     Script(kMain, kSound);
