@@ -79,8 +79,9 @@ QImage ZeroedImageOn(int width, int height, QImage::Format format, bool hugePage
             Unmap(mapping);
         }
     }
+#else
+    (void)hugePages; // plain memory only
 #endif
-    (void)hugePages;
     QImage image(width, height, format);
     if (!image.isNull())
         image.fill(0);

@@ -12,8 +12,8 @@
 QImage ZeroedImage(int width, int height, QImage::Format format);
 
 // Copies `image` into `kept`, which is made anew (laid out as ZeroedImage lays
-// it out, on plain pages) only when its size or format differs: a frame or band kept over and over reuses
-// one buffer. Rows laid out otherwise are copied one by one. The last bytes
-// go first, as they are the ones a frame drew last. False, `kept` null, when
-// there is no memory for it.
+// it out, on plain pages) only when its size or format differs: a frame or
+// band kept over and over reuses one buffer. Rows laid out otherwise are
+// copied one by one. The last bytes go first, as they are the ones a frame
+// drew last. False, `kept` null, when there is no memory for it.
 bool CopyIntoKept(const QImage& image, QImage& kept);

@@ -8,6 +8,6 @@
 // routines use registers that need no clearing.
 //
 // Clears them where the processor has such registers; nothing elsewhere.
-// One instruction: called where a long stretch of the program's own work
-// begins (loading a list, drawing a frame).
+// One instruction, called where a long stretch of the program's own text
+// parsing begins after Qt may have hashed (the compile list's load).
 void ClearUpperVectorState();
