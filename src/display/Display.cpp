@@ -259,13 +259,18 @@ void RowInBlocks(uint16_t* __restrict to, const uint16_t* __restrict from, int c
         std::memcpy(&kept, to + at, sizeof kept);
         combine(source, kept, out);
     };
+    // A row of whole blocks (sprites of 16, 32 or 48 pixels, a preview's
+    // 128) needs no last block.
+    const bool ragged = count % kPixels != 0;
     Block last, out;
-    blockAt(count - kPixels, last);
+    if (ragged)
+        blockAt(count - kPixels, last);
     for (int i = 0; i + kPixels <= count; i += kPixels) {
         blockAt(i, out);
         std::memcpy(to + i, &out, sizeof out);
     }
-    std::memcpy(to + count - kPixels, &last, sizeof last);
+    if (ragged)
+        std::memcpy(to + count - kPixels, &last, sizeof last);
 }
 
 typedef uint16_t Block16 __attribute__((vector_size(32)));

@@ -202,13 +202,16 @@ bool CLineBatch::DrawWithin(CDisplay& display, const CRect& area)
         const int to = std::min(s.right, right);
         if (from >= to)
             continue;
+        // (The value is read once: a store through the row could be a store
+        // to the span, as far as the compiler knows.)
+        const uint16_t value = s.value;
         uint16_t* row = rows + qsizetype(s.top) * stride;
         if (to - from == 1)
             for (int y = s.top; y < s.bottom; ++y, row += stride)
-                row[from] = s.value;
+                row[from] = value;
         else
             for (int y = s.top; y < s.bottom; ++y, row += stride)
-                std::fill(row + from, row + to, s.value);
+                std::fill(row + from, row + to, value);
     }
     return true;
 }

@@ -91,6 +91,29 @@ TEST(ReusedTexts, AreDrawnAfreshOverOtherGroundOrWhereTheEdgeCutsThem)
     }
 }
 
+TEST(ReusedTexts, AreDrawnAfreshWhereOnePixelUnderThemChanged)
+{
+    // Every place in and around the text's rectangle, so that no row, block
+    // or last pixel of it goes unlooked-at.
+    CDisplay reusing;
+    reusing.Initialise(nullptr, 120, 60);
+    const QString text = QStringLiteral("12,34");
+    for (int y = 24; y < 50; ++y)
+        for (int x = 34; x < 80; ++x) {
+            Paint(reusing, kGrounds[2].second);
+            reusing.Text(nullptr, text, 40, 30, 0, 0);
+            Paint(reusing, kGrounds[2].second);
+            reusing.BackBuffer()->SetPixel(x, y, 0x07E0);
+            reusing.Text(nullptr, text, 40, 30, 0, 0);
+            CDisplay fresh; // keeps nothing from before
+            fresh.Initialise(nullptr, 120, 60);
+            Paint(fresh, kGrounds[2].second);
+            fresh.BackBuffer()->SetPixel(x, y, 0x07E0);
+            fresh.Text(nullptr, text, 40, 30, 0, 0);
+            ASSERT_TRUE(SameSurfaces(*fresh.BackBuffer(), *reusing.BackBuffer())) << x << "," << y;
+        }
+}
+
 TEST(LineBatches, SetThePixelsOfTheirLinesDrawnOneByOneInOrder)
 {
     std::mt19937 random(5);
