@@ -63,21 +63,38 @@ CCompileList::~CCompileList()
 CEntry* CCompileList::Append(std::unique_ptr<CEntry> entry)
 {
     CEntry* added = m_entries.Append(std::move(entry), "CEntry");
-    m_firstByPath.try_emplace(added->sourcePath, added); // the first of a path stays
+    // The first of a path stays.
+    if (m_firstByPath.try_emplace(added->sourcePath, m_firstInOrder.size()).second)
+        m_firstInOrder.push_back(added);
     return added;
+}
+
+void CCompileList::ForgetEntries()
+{
+    m_entries.Clear();
+    m_firstByPath.clear();
+    m_firstInOrder.clear();
+    m_nextGuess = 0;
 }
 
 CEntry* CCompileList::Find(const QString& sourcePath) const
 {
+    // A build asks for its scripts in the order it compiled them last time,
+    // which is the list's order: the entry after the last one found is
+    // looked at before the index.
+    if (m_nextGuess < m_firstInOrder.size() && m_firstInOrder[m_nextGuess]->sourcePath == sourcePath)
+        return m_firstInOrder[m_nextGuess++];
     const auto found = m_firstByPath.find(sourcePath);
-    return found == m_firstByPath.end() ? nullptr : found->second;
+    if (found == m_firstByPath.end())
+        return nullptr;
+    m_nextGuess = found->second + 1;
+    return m_firstInOrder[found->second];
 }
 
 int CCompileList::LoadCompileList(bool makeWhenMissing)
 {
     ClearUpperVectorState(); // what came before may have hashed text with Qt
-    m_entries.Clear();
-    m_firstByPath.clear();
+    ForgetEntries();
     CTextReader file;
     if (!file.Open(CompileListPath())) {
         if (!makeWhenMissing)
@@ -97,6 +114,7 @@ int CCompileList::LoadCompileList(bool makeWhenMissing)
     // Room for as many entries as the usual line lengths make (a path, two
     // numbers), so the index is not rebuilt as it grows.
     m_firstByPath.reserve(size_t(file.Size() / 48));
+    m_firstInOrder.reserve(size_t(file.Size() / 48));
     while (file.GetWholeLine(path, kLineBuffer)) {
         file.GetWholeLine(high, kLineBuffer);
         file.GetWholeLine(low, kLineBuffer);
@@ -278,7 +296,6 @@ int CCompileList::RecompileAll()
         LogLine(QLatin1String(kRecompileFailed));
         return 0;
     }
-    m_entries.Clear();
-    m_firstByPath.clear();
+    ForgetEntries();
     return 1;
 }

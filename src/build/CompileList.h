@@ -15,6 +15,7 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class CMessagePort;
 class CStartedRun;
@@ -87,6 +88,7 @@ public:
 
 private:
     CEntry* Append(std::unique_ptr<CEntry> entry);
+    void ForgetEntries();
     // Starts the compile of the first expected script after `current` that
     // is not up to date, unless one runs ahead already.
     void StartNextAhead(const QString& current);
@@ -104,7 +106,9 @@ private:
                 std::u16string_view(reinterpret_cast<const char16_t*>(path.utf16()), size_t(path.size())));
         }
     };
-    std::unordered_map<QString, CEntry*, PathHash> m_firstByPath;
+    std::unordered_map<QString, size_t, PathHash> m_firstByPath; // its place in m_firstInOrder
+    std::vector<CEntry*> m_firstInOrder;                          // those first entries in the list's order
+    mutable size_t m_nextGuess = 0; // in m_firstInOrder: the one after the last found
     int m_compilerRuns = 0;
     QStringList m_expected;
     std::unique_ptr<CStartedRun> m_ahead; // the compile of m_aheadSource

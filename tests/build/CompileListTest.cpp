@@ -192,15 +192,20 @@ TEST_F(CompileListTest, AnUnchangedScriptIsNotCompiledEvenWithoutItsAmx)
 TEST_F(CompileListTest, APathListedTwiceIsJudgedByItsFirstEntry)
 {
     Script(kMain, kSound);
+    const QString other = QStringLiteral("questdata\\Forest\\scripts\\other.ves");
+    Script(other, kSound);
     const struct {
         uint64_t first, second;
         int compilerRuns;
     } rows[] = {{TimeOf(kMain), 0, 0}, {0, TimeOf(kMain), 1}};
     for (const auto& r : rows) {
-        base.Write(QStringLiteral("compiler\\compilelist.txt"), Triple(kMain, r.first) + Triple(kMain, r.second));
+        // Asked for in the list's order, and again after the entry before its second.
+        base.Write(QStringLiteral("compiler\\compilelist.txt"),
+                   Triple(kMain, r.first) + Triple(other, TimeOf(other)) + Triple(kMain, r.second));
         CCompileList twice(ui);
         ASSERT_EQ(twice.LoadCompileList(), 1);
-        EXPECT_EQ(twice.CompileIfChanged(kMain), 1);
+        for (const QString& path : {kMain, other, kMain})
+            EXPECT_EQ(twice.CompileIfChanged(path), 1);
         EXPECT_EQ(twice.CompilerRuns(), r.compilerRuns) << r.first;
     }
 }
