@@ -22,16 +22,14 @@ void Read(const CSurface& surface, const QRect& at, std::vector<uint16_t>& out)
         std::memcpy(out.data() + size_t(y) * w, row, w * sizeof(uint16_t));
 }
 
-typedef uint16_t Pixels8 __attribute__((vector_size(16)));
-
 // Whether `w` pixels at `row` are the ones at `kept` (w at least 8): in
 // blocks of eight, the last moved back to end with the row.
 TESSELL_ROW_LOOP
 bool SameRow(const uint16_t* row, const uint16_t* kept, int w)
 {
-    Pixels8 differ{};
+    Block8 differ{};
     auto compare = [&](int at) {
-        Pixels8 a, b;
+        Block8 a, b;
         std::memcpy(&a, row + at, sizeof a);
         std::memcpy(&b, kept + at, sizeof b);
         differ |= a ^ b;
@@ -65,7 +63,7 @@ bool PutWhereSameLoop(uint16_t* rows, qsizetype stride, int w, int h, const uint
             std::memcpy(out, from, bytes);
             continue;
         }
-        Pixels8 block;
+        Block8 block;
         for (int i = 0; i + 8 <= w; i += 8) {
             std::memcpy(&block, from + i, sizeof block);
             std::memcpy(out + i, &block, sizeof block);

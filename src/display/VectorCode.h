@@ -26,6 +26,12 @@
 #define TESSELL_ROW_LOOP inline
 #endif
 
+#include <cstdint>
+
+// Blocks of sixteen and of eight 16-bit pixels, one vector register each.
+typedef uint16_t Block16 __attribute__((vector_size(32)));
+typedef uint16_t Block8 __attribute__((vector_size(16)));
+
 template <auto Loop>
 struct RowLoopBuilds;
 
