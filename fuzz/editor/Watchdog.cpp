@@ -11,11 +11,8 @@
 
 #include <unistd.h>
 
-#if defined(__has_include)
-#if __has_include(<sanitizer/common_interface_defs.h>)
+#ifdef MONKEY_HAVE_SANITIZER_CALLBACK
 #include <sanitizer/common_interface_defs.h>
-#define MONKEY_HAVE_SANITIZER_CALLBACK 1
-#endif
 #endif
 
 namespace {
