@@ -48,14 +48,17 @@ void CQuestView::InitialUpdate()
         m_document.screenDesigner->display = m_display.get();
         m_document.sheetDesigner->display = m_display.get();
         m_display->SetPresenter([this](const QImage& frame) {
-            // The frame is kept in one buffer of our own, copied into.
-            CopyIntoKept(frame, m_frame);
+            // A frame drawn for a paint is shown at once from the back buffer.
+            if (m_painting)
+                return;
             // A frame a designer presented on its own (a mouse move, a scroll)
-            // is shown as it is, hover marker and all, not drawn again.
-            if (!m_painting) {
-                m_framePending = true;
-                viewport()->update();
-            }
+            // is shown as it is, hover marker and all, not drawn again; it is
+            // kept in one buffer of our own, copied into, as the back buffer
+            // may be drawn into again before the paint.
+            CopyIntoKept(frame, m_frame);
+            m_showsBackBuffer = false;
+            m_framePending = true;
+            viewport()->update();
         });
     }
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -124,18 +127,30 @@ void CQuestView::paintEvent(QPaintEvent*)
         m_document.activeDesigner->draw(m_display.get());
         m_display->Present();
         m_painting = false;
+        // Nothing draws between here and the painter: no copy is needed (a
+        // copy would be a megabyte and a half written, the first time into
+        // fresh pages).
+        m_showsBackBuffer = true;
     }
     m_framePending = false;
+    const QImage& frame = Frame();
     QPainter painter(viewport());
     // Black where the frame does not reach: the frame covers nearly the whole
     // view, and filling under it would write every pixel twice.
-    const QRegion uncovered = QRegion(viewport()->rect()).subtracted(QRect(QPoint(0, 0), m_frame.size()));
+    const QRegion uncovered = QRegion(viewport()->rect()).subtracted(QRect(QPoint(0, 0), frame.size()));
     for (const QRect& part : uncovered)
         painter.fillRect(part, Qt::black);
-    if (!m_frame.isNull()) {
-        painter.drawImage(0, 0, m_frame);
+    if (!frame.isNull()) {
+        painter.drawImage(0, 0, frame);
         emit FrameShown();
     }
+}
+
+const QImage& CQuestView::Frame() const
+{
+    if (m_showsBackBuffer && m_display && m_display->IsReady())
+        return m_display->BackBuffer()->Image();
+    return m_frame;
 }
 
 uint32_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)

@@ -31,7 +31,9 @@ public:
         viewport()->update();
     }
     CDisplay* Display() const { return m_display.get(); }
-    const QImage& Frame() const { return m_frame; }
+    // The frame last shown: the back buffer when it was drawn for a paint,
+    // else the copy kept of the last frame a designer presented on its own.
+    const QImage& Frame() const;
 
 signals:
     // A designer's frame reached the window.
@@ -59,6 +61,7 @@ private:
     bool m_settingBar = false; // the bar's signals now echo SetScrollPosition
     std::unique_ptr<CDisplay> m_display;
     QImage m_frame;
+    bool m_showsBackBuffer = false;
     bool m_painting = false;
     bool m_framePending = false; // a presented frame waits to be shown
 };

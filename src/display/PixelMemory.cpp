@@ -1,56 +1,24 @@
 #include "display/PixelMemory.h"
 
+#include "support/platform/ZeroedPages.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 namespace {
 constexpr size_t kKeptPiece = size_t(64) << 10; // copied at a time, well inside the nearest caches
 
 #ifdef Q_OS_LINUX
-constexpr size_t kHugePage = size_t(2) << 20;
 constexpr size_t kWorthHugePages = size_t(1) << 20;
 constexpr qsizetype kPoorRowBytes = 1024;
 constexpr qsizetype kCacheLine = 64;
 
-struct Mapping {
-    void* start;
-    size_t length;
-};
-
 void Unmap(void* info)
 {
-    const auto* mapping = static_cast<Mapping*>(info);
-    munmap(mapping->start, mapping->length);
-    delete mapping;
-}
-
-// Anonymous memory, zero until written: with `hugePages`, on a huge page
-// boundary and its length whole huge pages, so that every page of it can be a
-// huge one; else plain pages, none more than it needs.
-Mapping* MapZeroed(size_t bytes, bool hugePages)
-{
-    if (!hugePages) {
-        void* start = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        return start == MAP_FAILED ? nullptr : new Mapping{start, bytes};
-    }
-    const size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* spare = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (spare == MAP_FAILED)
-        return nullptr;
-    const auto from = reinterpret_cast<uintptr_t>(spare);
-    const uintptr_t aligned = (from + kHugePage - 1) & ~uintptr_t(kHugePage - 1);
-    if (aligned > from)
-        munmap(spare, aligned - from);
-    if (const size_t tail = from + length + kHugePage - (aligned + length))
-        munmap(reinterpret_cast<void*>(aligned + length), tail);
-    void* start = reinterpret_cast<void*>(aligned);
-    madvise(start, length, MADV_HUGEPAGE); // a hint: without huge pages it is plain memory
-    return new Mapping{start, length};
+    const auto* pages = static_cast<ZeroedPages*>(info);
+    UnmapZeroedPages(*pages);
+    delete pages;
 }
 #endif
 
@@ -72,8 +40,9 @@ QImage ZeroedImageOn(int width, int height, QImage::Format format, bool hugePage
         bytesPerLine += kCacheLine;
     const size_t bytes = size_t(bytesPerLine) * size_t(height);
     if (depth > 0 && bytes >= kWorthHugePages && bytesPerLine <= INT32_MAX) {
-        if (Mapping* mapping = MapZeroed(bytes, hugePages)) {
-            QImage image(static_cast<uchar*>(mapping->start), width, height, bytesPerLine, format, Unmap, mapping);
+        if (const ZeroedPages pages = MapZeroedPages(bytes, hugePages); pages.start) {
+            auto* mapping = new ZeroedPages(pages);
+            QImage image(static_cast<uchar*>(pages.start), width, height, bytesPerLine, format, Unmap, mapping);
             if (!image.isNull())
                 return image;
             Unmap(mapping);

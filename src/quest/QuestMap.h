@@ -5,6 +5,7 @@
 #include "quest/MapCell.h"
 #include "quest/PreviewCache.h"
 #include "quest/QuestProperties.h"
+#include "support/platform/ZeroedPages.h"
 
 #include <vector>
 
@@ -57,6 +58,7 @@ public:
     QuestProperties properties;
 
 private:
-    std::vector<CMapCell> m_cells;
+    // A megabyte, every page of it written at the start: on huge pages.
+    std::vector<CMapCell, HugePageAllocator<CMapCell>> m_cells;
     unsigned m_generation = 0;
 };

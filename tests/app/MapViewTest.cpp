@@ -72,6 +72,14 @@ TEST_F(EditorFixture, AFrameTheDesignerPresentsIsShownWithItsHoverMarker)
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(QColor(Qt::black), shown.pixelColor(128 + 62, 46));
     EXPECT_EQ(QColor(Qt::white), shown.pixelColor(128 + 62, 60));
+    // A frame drawn for the next paint replaces it: the marker is gone.
+    frame.View()->Redraw();
+    QApplication::processEvents();
+    QTest::qWait(20);
+    const QImage& painted = frame.View()->Frame();
+    ASSERT_FALSE(painted.isNull());
+    EXPECT_EQ(QColor(Qt::white), painted.pixelColor(128 + 62, 46));
+    EXPECT_EQ(QColor(Qt::white), painted.pixelColor(128 + 62, 60));
 }
 
 TEST_F(EditorFixture, TheScreenDialogsResultsReachTheDesigner)
