@@ -10,12 +10,37 @@ CPreviewCache::CPreviewCache(size_t capacity) : m_capacity(std::max<size_t>(capa
 {
 }
 
+int CPreviewCache::IndexOf(int column, int row)
+{
+    if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows)
+        return -1;
+    return row * kMapColumns + column;
+}
+
+CPreviewCache::Slot* CPreviewCache::SlotOf(int index) const
+{
+    if (index < 0)
+        return nullptr;
+    const auto& row = m_rows[size_t(index / kMapColumns)];
+    return row ? &(*row)[size_t(index % kMapColumns)] : nullptr;
+}
+
+CPreviewCache::Slot& CPreviewCache::MadeSlotOf(int index)
+{
+    auto& row = m_rows[size_t(index / kMapColumns)];
+    if (!row)
+        row = std::make_unique<std::array<Slot, kMapColumns>>();
+    return (*row)[size_t(index % kMapColumns)];
+}
+
 const CSurface* CPreviewCache::Preview(int column, int row)
 {
-    const int index = row * kMapColumns + column;
-    if (const auto found = m_where.find(index); found != m_where.end()) {
-        m_order.splice(m_order.begin(), m_order, found->second);
-        return found->second->surface.get();
+    const int index = IndexOf(column, row);
+    if (index < 0)
+        return nullptr;
+    if (const Slot* slot = SlotOf(index); slot && slot->held) {
+        m_order.splice(m_order.begin(), m_order, slot->place);
+        return slot->place->surface.get();
     }
     std::unique_ptr<CSurface> surface = std::move(m_spare);
     if (!surface) {
@@ -28,28 +53,30 @@ const CSurface* CPreviewCache::Preview(int column, int row)
         surface.reset();
     }
     m_order.push_front(Entry{index, std::move(surface)});
-    m_where.emplace(index, m_order.begin());
+    MadeSlotOf(index) = Slot{m_order.begin(), true};
     Trim();
     return m_order.front().surface.get();
 }
 
 bool CPreviewCache::Holds(int column, int row) const
 {
-    return m_where.count(row * kMapColumns + column) != 0;
+    const Slot* slot = SlotOf(IndexOf(column, row));
+    return slot && slot->held;
 }
 
 void CPreviewCache::Forget(int column, int row)
 {
-    const auto found = m_where.find(row * kMapColumns + column);
-    if (found == m_where.end())
+    Slot* slot = SlotOf(IndexOf(column, row));
+    if (!slot || !slot->held)
         return;
-    m_order.erase(found->second);
-    m_where.erase(found);
+    m_order.erase(slot->place);
+    *slot = Slot{};
 }
 
 void CPreviewCache::Clear()
 {
-    m_where.clear();
+    for (const Entry& entry : m_order)
+        *SlotOf(entry.index) = Slot{};
     m_order.clear();
 }
 
@@ -65,7 +92,7 @@ void CPreviewCache::Trim()
         Entry& last = m_order.back();
         if (last.surface && !m_spare)
             m_spare = std::move(last.surface);
-        m_where.erase(last.index);
+        *SlotOf(last.index) = Slot{};
         m_order.pop_back();
     }
 }

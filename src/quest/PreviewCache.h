@@ -3,10 +3,11 @@
 // kept, the most recently used first, up to a bound: a person sees 81 cells
 // at a time, and a map of 65,536 screens would not fit in memory whole.
 #include "display/Surface.h"
+#include "quest/MapCell.h"
 
+#include <array>
 #include <list>
 #include <memory>
-#include <unordered_map>
 
 class CPreviewCache {
 public:
@@ -18,7 +19,7 @@ public:
 
     // The cell's preview, read now from questdata\{quest}\screens\{column}-{row}.bmp
     // when it is not held; null when that file cannot be opened (it is not
-    // tried again until the cell is forgotten).
+    // tried again until the cell is forgotten) or the cell is not on the map.
     const CSurface* Preview(int column, int row);
     bool Holds(int column, int row) const;
     // The cell's file has changed or gone: it is read again when next drawn.
@@ -35,10 +36,23 @@ private:
         int index;
         std::unique_ptr<CSurface> surface; // null: the file did not open
     };
+    using Place = std::list<Entry>::iterator;
+    struct Slot {
+        Place place;
+        bool held = false;
+    };
+    // The slot of a cell (index: row x 256 + column), null off the map or
+    // where no cell of its row was held yet; its row's table is made when a
+    // cell of the row is first held. A look-up is two reads of
+    // memory near the ones the last frame read, where a hash table's buckets
+    // and nodes lie anywhere.
+    Slot* SlotOf(int index) const;
+    static int IndexOf(int column, int row); // -1 off the map
+    Slot& MadeSlotOf(int index);
     void Trim();
 
     size_t m_capacity;
     std::list<Entry> m_order; // the most recently used first
-    std::unordered_map<int, std::list<Entry>::iterator> m_where;
+    std::array<std::unique_ptr<std::array<Slot, kMapColumns>>, kMapRows> m_rows;
     std::unique_ptr<CSurface> m_spare; // a dropped preview's pixels, for the next read
 };

@@ -160,6 +160,20 @@ TEST_P(PreviewsOnDemand, OpenSaysWhatReadingEveryPreviewSaidAndEveryFrameOfAScro
     EXPECT_GT(quest.map.previews.Count(), 200u); // the cells around the view too
 }
 
+TEST_P(PreviewsOnDemand, ACellOffTheMapHasNoPreviewAndStandsForNoCellOnIt)
+{
+    CPreviewCache& previews = quest.map.previews;
+    // (256, 0) would be cell (0, 1) were a cell found by row x 256 + column alone.
+    for (const auto& [column, row] : {std::pair{256, 0}, {-1, 2}, {0, 256}, {5, -1}}) {
+        EXPECT_EQ(nullptr, previews.Preview(column, row)) << column << "," << row;
+        EXPECT_FALSE(previews.Holds(column, row)) << column << "," << row;
+    }
+    EXPECT_EQ(0u, previews.Count());
+    const CSurface* cell = previews.Preview(0, 1);
+    ASSERT_NE(nullptr, cell);
+    EXPECT_EQ(kept.at(1 * kMapColumns + 0)->Image(), cell->Image());
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, PreviewsOnDemand, ::testing::Values(false, true),
                          [](const auto& info) { return info.param ? "DecimalComma" : "C"; });
 
