@@ -10,7 +10,6 @@ namespace {
 constexpr size_t kKeptPiece = size_t(64) << 10; // copied at a time, well inside the nearest caches
 
 #ifdef Q_OS_LINUX
-constexpr size_t kWorthHugePages = size_t(1) << 20;
 constexpr qsizetype kPoorRowBytes = 1024;
 constexpr qsizetype kCacheLine = 64;
 

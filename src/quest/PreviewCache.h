@@ -41,13 +41,12 @@ private:
         Place place;
         bool held = false;
     };
-    // The slot of a cell (index: row x 256 + column), null off the map or
-    // where no cell of its row was held yet; its row's table is made when a
-    // cell of the row is first held. A look-up is two reads of
+    static int IndexOf(int column, int row); // row x 256 + column, -1 off the map
+    // The slot of a cell's index, null for -1 or where no cell of its row was
+    // held yet; MadeSlotOf makes the row's table. A look-up is two reads of
     // memory near the ones the last frame read, where a hash table's buckets
     // and nodes lie anywhere.
     Slot* SlotOf(int index) const;
-    static int IndexOf(int column, int row); // -1 off the map
     Slot& MadeSlotOf(int index);
     void Trim();
 

@@ -11,7 +11,6 @@
 
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
-constexpr size_t kWorthHugePages = size_t(1) << 20;
 
 // Whole huge pages: what a large allocation maps, whichever pages it gets.
 size_t LargeLength(size_t bytes)

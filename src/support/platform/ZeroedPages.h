@@ -8,6 +8,9 @@
 #include <cstddef>
 #include <new>
 
+// The size from which a buffer is worth huge pages.
+constexpr size_t kWorthHugePages = size_t(1) << 20;
+
 struct ZeroedPages {
     void* start = nullptr; // null: there was no memory
     size_t length = 0;     // what was mapped, whole pages
@@ -20,8 +23,9 @@ struct ZeroedPages {
 ZeroedPages MapZeroedPages(size_t bytes, bool hugePages);
 void UnmapZeroedPages(const ZeroedPages& pages);
 
-// Storage of `bytes` on huge pages when it is a megabyte or more, else (or
-// where none can be mapped) from the heap; null when there is no memory.
+// Storage of `bytes`: from kWorthHugePages on, mapped whole huge pages (plain
+// pages of the same length where the system gives no huge ones), below it
+// from the heap; null when there is no memory.
 void* AllocateOnHugePages(size_t bytes);
 // Frees what AllocateOnHugePages gave for the same `bytes`.
 void FreeOnHugePages(void* start, size_t bytes) noexcept;
