@@ -170,9 +170,9 @@ static int PlatformResult(int result)
     return result == QDialog::Rejected ? CUiPort::AnswerCancel : result;
 }
 
-int CWidgetUi::ScreenPropertiesDialog(CMapCell& cell, int, int)
+int CWidgetUi::ScreenPropertiesDialog(CMapCell& cell, int column, int row)
 {
-    CScreenPropertiesDlg dialog(&cell, Owner());
+    CScreenPropertiesDlg dialog(&cell, column, row, Owner());
     return PlatformResult(dialog.exec());
 }
 

@@ -13,7 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CScreenPropertiesDlg::CScreenPropertiesDlg(CMapCell* cell, QWidget* parent) : QDialog(parent), m_cell(cell)
+CScreenPropertiesDlg::CScreenPropertiesDlg(CMapCell* cell, int column, int row, QWidget* parent)
+    : QDialog(parent), m_cell(cell), m_column(column), m_row(row)
 {
     setWindowTitle(QStringLiteral("Screen Properties"));
     auto* edit = ActionButton(this, QStringLiteral("&Edit Screen"), "1000", QStringLiteral("Edit the appearance of this screen"));
@@ -70,7 +71,7 @@ void CScreenPropertiesDlg::EditScript()
     if (!m_cell)
         return;
     CDialogMessages messages(this);
-    LaunchEditor(messages, ScreenScriptPath(m_cell->Column(), m_cell->Row()), g_baseDirectory);
+    LaunchEditor(messages, ScreenScriptPath(m_column, m_row), g_baseDirectory);
 }
 
 void CScreenPropertiesDlg::DeleteScreen()

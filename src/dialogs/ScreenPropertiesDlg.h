@@ -11,7 +11,8 @@ class QCheckBox;
 class CScreenPropertiesDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CScreenPropertiesDlg(CMapCell* cell, QWidget* parent = nullptr);
+    // The cell at (column, row) of the map.
+    CScreenPropertiesDlg(CMapCell* cell, int column, int row, QWidget* parent = nullptr);
 
     // Without a cell the dialog ends at once with the cancel result.
     int exec() override;
@@ -23,5 +24,7 @@ private:
     void DeleteScreen();
 
     CMapCell* m_cell;
+    int m_column;
+    int m_row;
     QCheckBox* m_inside;
 };

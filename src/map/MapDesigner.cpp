@@ -86,7 +86,7 @@ void CMapDesigner::draw(CDisplay* target)
         if (block.left >= target->width || block.top >= target->height || block.right <= 0 || block.bottom <= 0)
             continue;
         // The preview's green pixels are left out and show what lies beneath.
-        DrawCellBlock(*target, m_quest.map.Preview(cell.Column(), cell.Row()), block.left, block.top, kCellWidth,
+        DrawCellBlock(*target, m_quest.map.Preview(m_quest.map.ColumnOf(cell), m_quest.map.RowOf(cell)), block.left, block.top, kCellWidth,
                       kCellHeight);
         // Every cell shows its coordinates, the ones a screen is moved to.
         target->Text(nullptr, CellLabel(k, cell), block.left + 5, block.top + 5, Rgb(255, 255, 255), Rgb(0, 0, 0));
@@ -109,13 +109,23 @@ void CMapDesigner::draw(CDisplay* target)
         m_readAround.start();
 }
 
+int CMapDesigner::BlockLeft(const CMapCell& cell) const
+{
+    return m_quest.map.ColumnOf(cell) * kCellWidth - m_scrollX;
+}
+
+int CMapDesigner::BlockTop(const CMapCell& cell) const
+{
+    return m_quest.map.RowOf(cell) * kCellHeight - m_scrollY;
+}
+
 const QString& CMapDesigner::CellLabel(int slot, const CMapCell& cell)
 {
     Label& label = m_labels[size_t(slot)];
-    const int index = cell.Row() * kMapColumns + cell.Column();
+    const int index = m_quest.map.IndexOf(cell);
     if (label.cell != index) {
         label.cell = index;
-        label.text = QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row());
+        label.text = QStringLiteral("%1,%2").arg(index % kMapColumns).arg(index / kMapColumns);
     }
     return label.text;
 }
@@ -297,8 +307,8 @@ void CMapDesigner::onLButtonDown(uint32_t flags, int x, int y)
 
 void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
 {
-    const int column = cell.Column();
-    const int row = cell.Row();
+    const int column = m_quest.map.ColumnOf(cell);
+    const int row = m_quest.map.RowOf(cell);
     const int result = m_dialogs.ScreenPropertiesDialog(cell, column, row);
     switch (result) {
     case kEditScreen:
@@ -311,7 +321,7 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
         m_quest.files.SaveMapFile();
         break;
     case kEditGroup:
-        if (CGroup* group = m_quest.map.FindGroupAt(cell.x + 5, cell.y + 5))
+        if (CGroup* group = m_quest.map.FindGroupAt(column * kCellWidth + 5, row * kCellHeight + 5))
             OpenGroupProperties(*group);
         else
             m_messages.MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),

@@ -86,8 +86,8 @@ private:
     // for ReadPreviewsAround; listed again when the view moves a cell.
     void ListCellsAround();
     // A cell's block in the view.
-    int BlockLeft(const CMapCell& cell) const { return cell.x - m_scrollX; }
-    int BlockTop(const CMapCell& cell) const { return cell.y - m_scrollY; }
+    int BlockLeft(const CMapCell& cell) const;
+    int BlockTop(const CMapCell& cell) const;
     // The coordinates a visible cell shows, kept in its slot: they are made
     // again only when another cell comes into that slot.
     const QString& CellLabel(int slot, const CMapCell& cell);

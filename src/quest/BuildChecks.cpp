@@ -31,7 +31,8 @@ std::vector<int> ScreensOutsideGroups(const CQuestMap& map)
     std::vector<int> outside;
     for (int index = 0; index < kMapCellCount; ++index) {
         const CMapCell& cell = map.CellAt(index);
-        if (cell.HoldsScreen() && !map.FindGroupAt(cell.x + kCellWidth / 2, cell.y + kCellHeight / 2))
+        if (cell.HoldsScreen() && !map.FindGroupAt((index % kMapColumns) * kCellWidth + kCellWidth / 2,
+                                                (index / kMapColumns) * kCellHeight + kCellHeight / 2))
             outside.push_back(index);
     }
     return outside;

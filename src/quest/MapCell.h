@@ -1,14 +1,14 @@
 #pragma once
 // One cell of the quest map: whether it holds a screen and the screen's
 // inside flag. Its picture is the screen's preview file, which the map reads
-// when the cell is drawn (CQuestMap::Preview).
+// when the cell is drawn (CQuestMap::Preview). Its place is its place in the
+// grid (CQuestMap::ColumnOf, RowOf); an empty cell is all zero bytes, so that
+// a grid of empty cells is memory the map never has to write.
 #include <cstdint>
 
 class CMapCell {
 public:
-    int32_t x = -999;    // map position: column x 128
-    int32_t y = -999;    // map position: row x 96
-    int32_t inside = 0;  // the screen is in a room or dungeon
+    int32_t inside = 0; // the screen is in a room or dungeon
     // Set when the screen's preview file opened as the map was loaded (or
     // the screen was saved, moved or copied here); a screen whose preview
     // does not open is not on the map.
@@ -18,8 +18,6 @@ public:
     bool previewUnwritten = false;
 
     bool HoldsScreen() const { return holdsScreen; }
-    int Column() const { return x / 128; }
-    int Row() const { return y / 96; }
 };
 
 constexpr int kMapColumns = 256;

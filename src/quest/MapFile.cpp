@@ -33,8 +33,8 @@ QByteArray MapFileBytes(const CQuestMap& map)
         const CMapCell& cell = map.CellAt(i);
         if (!cell.HoldsScreen())
             continue;
-        Put(out, cell.x / kCellWidth);
-        Put(out, cell.y / kCellHeight);
+        Put(out, i % kMapColumns);
+        Put(out, i / kMapColumns);
         Put(out, cell.inside);
     }
     Put(out, map.groups.Count());

@@ -186,8 +186,8 @@ void CQuestFiles::SetPreview(CMapCell& cell, int column, int row, bool opens)
 
 void CQuestFiles::DeleteScreen(CMapCell& cell)
 {
-    const int column = cell.Column();
-    const int row = cell.Row();
+    const int column = m_map.ColumnOf(cell);
+    const int row = m_map.RowOf(cell);
     m_map.SetScreen(column, row, false);
     for (const QString& path : {ScreenFilePath(column, row), PreviewPath(column, row), ScreenScriptPath(column, row)}) {
         QFile file;
@@ -229,7 +229,7 @@ void CQuestFiles::MoveOrCopyScreen(CMapCell& cell, int destColumn, int destRow, 
                != CMessagePort::AnswerYes)
         return;
     bool complete = true;
-    if (!CopyScreenFiles(cell.Column(), cell.Row(), destColumn, destRow, &complete)) {
+    if (!CopyScreenFiles(m_map.ColumnOf(cell), m_map.RowOf(cell), destColumn, destRow, &complete)) {
         m_messages.MessageBox(QStringLiteral("Couldn't copy screen files"), QStringLiteral("Error"));
         return;
     }

@@ -2,24 +2,30 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
+#include <type_traits>
 #include <vector>
 
-CQuestMap::CQuestMap()
+static_assert(std::is_trivially_copyable_v<CMapCell> && std::is_trivially_destructible_v<CMapCell>,
+              "the grid's cells live in zeroed pages, never constructed or destroyed one by one");
+
+CQuestMap::CQuestMap() : m_grid(MapZeroedPages(sizeof(CMapCell) * kMapCellCount, false))
 {
-    ResetGrid();
+    if (!m_grid.start)
+        throw std::bad_alloc();
+    m_cells = static_cast<CMapCell*>(m_grid.start);
+}
+
+CQuestMap::~CQuestMap()
+{
+    UnmapZeroedPages(m_grid);
 }
 
 void CQuestMap::ResetGrid()
 {
-    // The grid is emptied where it lies: a fresh one would be a second
-    // megabyte to map and touch at every open.
-    m_cells.resize(kMapCellCount);
-    for (int i = 0; i < kMapCellCount; ++i) {
-        CMapCell& cell = m_cells[size_t(i)];
-        cell = CMapCell();
-        cell.x = (i % kMapColumns) * kCellWidth;
-        cell.y = (i / kMapColumns) * kCellHeight;
-    }
+    // Empty cells are zero bytes: the pages written since the grid was made
+    // are handed back and read as zeros again.
+    ZeroPages(m_grid);
     groups.Clear();
     previews.Clear();
     ++m_generation;
@@ -56,7 +62,7 @@ CMapCell* CQuestMap::FindCellByMapPosition(int x, int y)
 
 int CQuestMap::ScreenCount() const
 {
-    return int(std::count_if(m_cells.begin(), m_cells.end(), [](const CMapCell& c) { return c.HoldsScreen(); }));
+    return int(std::count_if(m_cells, m_cells + kMapCellCount, [](const CMapCell& c) { return c.HoldsScreen(); }));
 }
 
 int CQuestMap::NextGroupId() const

@@ -12,6 +12,9 @@
 class CQuestMap {
 public:
     CQuestMap();
+    ~CQuestMap();
+    CQuestMap(const CQuestMap&) = delete;
+    CQuestMap& operator=(const CQuestMap&) = delete;
 
     // Empties every cell (previews dropped) and the group list.
     void ResetGrid();
@@ -26,6 +29,10 @@ public:
     const CMapCell& Cell(int column, int row) const { return m_cells[size_t(row) * kMapColumns + size_t(column)]; }
     CMapCell& CellAt(int index) { return m_cells[size_t(index)]; }
     const CMapCell& CellAt(int index) const { return m_cells[size_t(index)]; }
+    // Where a cell of this grid lies: its index in grid order, its column and row.
+    int IndexOf(const CMapCell& cell) const { return int(&cell - m_cells); }
+    int ColumnOf(const CMapCell& cell) const { return IndexOf(cell) % kMapColumns; }
+    int RowOf(const CMapCell& cell) const { return IndexOf(cell) / kMapColumns; }
     // The first cell in grid order at exactly this map position, or none.
     CMapCell* FindCellByMapPosition(int x, int y);
     static bool ValidCellCoordinates(int column, int row)
@@ -58,7 +65,9 @@ public:
     QuestProperties properties;
 
 private:
-    // A megabyte, every page of it written at the start: on huge pages.
-    std::vector<CMapCell, HugePageAllocator<CMapCell>> m_cells;
+    // Half a megabyte of zeroed pages: only the pages of cells that hold a
+    // screen are ever written, and an emptied grid gives its pages back.
+    ZeroedPages m_grid;
+    CMapCell* m_cells = nullptr;
     unsigned m_generation = 0;
 };

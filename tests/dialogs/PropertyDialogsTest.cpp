@@ -240,19 +240,14 @@ TEST(QuestPropertiesDlg, AStartThatIsNoIntegerKeepsTheDialogOpenAndTheValues)
 
 namespace {
 struct ScreenDialogFixture : ::testing::Test {
-    CMapCell cell;
-    ScreenDialogFixture()
-    {
-        cell.x = 2 * 128;
-        cell.y = 1 * 96;
-    }
+    CMapCell cell; // at column 2, row 1
 };
 } // namespace
 
 TEST_F(ScreenDialogFixture, HasItsButtonsTooltipsAndTheInsideBox)
 {
     cell.inside = 1;
-    CScreenPropertiesDlg dialog(&cell);
+    CScreenPropertiesDlg dialog(&cell, 2, 1);
     EXPECT_EQ(QStringLiteral("Screen Properties"), dialog.windowTitle());
     const std::pair<const char*, const char*> buttons[] = {
         {"1000", "&Edit Screen"}, {"1002", "&Delete Screen"}, {"1004", "Edit &Group"},
@@ -277,7 +272,7 @@ TEST_F(ScreenDialogFixture, EveryButtonButDeleteStoresTheInsideBoxAndEndsWithIts
     };
     for (const auto& [id, code] : ends) {
         cell.inside = 0;
-        CScreenPropertiesDlg dialog(&cell);
+        CScreenPropertiesDlg dialog(&cell, 2, 1);
         dialog.show();
         Tick(dialog, "1003");
         Click(dialog, id);
@@ -289,7 +284,7 @@ TEST_F(ScreenDialogFixture, EveryButtonButDeleteStoresTheInsideBoxAndEndsWithIts
 
 TEST_F(ScreenDialogFixture, EscapeLeavesTheInsideFlagUnchanged)
 {
-    CScreenPropertiesDlg dialog(&cell);
+    CScreenPropertiesDlg dialog(&cell, 2, 1);
     dialog.show();
     Tick(dialog, "1003");
     QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -302,7 +297,7 @@ TEST_F(ScreenDialogFixture, DeleteAsksFirstNoKeepsItOpenAndYesEndsWithoutStoring
 {
     Messages messages;
     messages.answers = {QMessageBox::No, QMessageBox::Yes};
-    CScreenPropertiesDlg dialog(&cell);
+    CScreenPropertiesDlg dialog(&cell, 2, 1);
     dialog.show();
     Tick(dialog, "1003");
     Click(dialog, "1002");
@@ -318,7 +313,7 @@ TEST_F(ScreenDialogFixture, DeleteAsksFirstNoKeepsItOpenAndYesEndsWithoutStoring
 
 TEST_F(ScreenDialogFixture, WithoutACellItEndsAtOnce)
 {
-    CScreenPropertiesDlg dialog(nullptr);
+    CScreenPropertiesDlg dialog(nullptr, 0, 0);
     EXPECT_EQ(QDialog::Rejected, dialog.exec());
 }
 
@@ -331,7 +326,7 @@ TEST_F(ScreenDialogFixture, EditScriptOpensTheCellsScriptAndStaysOpen)
     CTempBase base;
     g_questName = QStringLiteral("Forest");
     InstallRecordingEditor(base);
-    CScreenPropertiesDlg dialog(&cell);
+    CScreenPropertiesDlg dialog(&cell, 2, 1);
     dialog.show();
     Click(dialog, "1001");
     EXPECT_TRUE(dialog.isVisible());

@@ -73,19 +73,21 @@ struct DesignerFixture : ::testing::Test {
     QByteArray MapFile() const { return base.Read(QStringLiteral("save\\Forest.qss")); }
 };
 
-std::vector<std::pair<int, int>> VisibleCoordinates(CMapDesigner& designer)
+std::vector<std::pair<int, int>> VisibleCoordinates(CMapDesigner& designer, const CQuestMap& map)
 {
     designer.RebuildVisibleCells();
     std::vector<std::pair<int, int>> cells;
-    for (int k = 0; k < designer.VisibleCount(); ++k)
-        cells.emplace_back(designer.VisibleCells()[size_t(k)]->Column(), designer.VisibleCells()[size_t(k)]->Row());
+    for (int k = 0; k < designer.VisibleCount(); ++k) {
+        const CMapCell& cell = *designer.VisibleCells()[size_t(k)];
+        cells.emplace_back(map.ColumnOf(cell), map.RowOf(cell));
+    }
     return cells;
 }
 } // namespace
 
 TEST_F(DesignerFixture, VisibleCellsAtTheOriginAreTheFirstNineColumnsAndRowsInRowOrder)
 {
-    const auto cells = VisibleCoordinates(designer);
+    const auto cells = VisibleCoordinates(designer, quest.map);
     ASSERT_EQ(81u, cells.size());
     EXPECT_EQ(std::make_pair(0, 0), cells.front());
     EXPECT_EQ(std::make_pair(8, 0), cells[8]);
@@ -96,13 +98,13 @@ TEST_F(DesignerFixture, VisibleCellsAtTheOriginAreTheFirstNineColumnsAndRowsInRo
 
     designer.ScrollTo(300, designer.ScrollY()); // columns 1 to 10
     designer.ScrollTo(designer.ScrollX(), 200); // rows 1 to 10
-    const auto moved = VisibleCoordinates(designer);
+    const auto moved = VisibleCoordinates(designer, quest.map);
     ASSERT_EQ(100u, moved.size());
     EXPECT_EQ(std::make_pair(1, 1), moved.front());
     EXPECT_EQ(std::make_pair(10, 10), moved.back());
 
     designer.ScrollTo(32768, 24576);
-    EXPECT_EQ((std::vector<std::pair<int, int>>{{255, 255}}), VisibleCoordinates(designer));
+    EXPECT_EQ((std::vector<std::pair<int, int>>{{255, 255}}), VisibleCoordinates(designer, quest.map));
 }
 
 TEST_F(DesignerFixture, ScrollingMovesByLineAndPageAndHoldsTheLimits)

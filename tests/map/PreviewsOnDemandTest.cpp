@@ -93,11 +93,13 @@ struct PreviewsOnDemand : ::testing::TestWithParam<bool> {
         designer.RebuildVisibleCells();
         for (int k = 0; k < designer.VisibleCount(); ++k) {
             const CMapCell& cell = *designer.VisibleCells()[size_t(k)];
-            const auto found = kept.find(cell.Row() * kMapColumns + cell.Column());
-            const int left = cell.x - designer.ScrollX();
-            const int top = cell.y - designer.ScrollY();
+            const int column = quest.map.ColumnOf(cell);
+            const int row = quest.map.RowOf(cell);
+            const auto found = kept.find(row * kMapColumns + column);
+            const int left = column * 128 - designer.ScrollX();
+            const int top = row * 96 - designer.ScrollY();
             DrawCellBlock(plain, found == kept.end() ? nullptr : found->second.get(), left, top, 128, 96);
-            plain.Text(nullptr, QStringLiteral("%1,%2").arg(cell.Column()).arg(cell.Row()), left + 5, top + 5,
+            plain.Text(nullptr, QStringLiteral("%1,%2").arg(column).arg(row), left + 5, top + 5,
                        Rgb(255, 255, 255), Rgb(0, 0, 0));
         }
         CLineBatch lines;

@@ -25,7 +25,7 @@ QString Summary(const CQuest& quest)
     for (int i = 0; i < kMapCellCount; ++i) {
         const CMapCell& cell = quest.map.CellAt(i);
         if (cell.HoldsScreen())
-            cells << QStringLiteral("%1-%2/%3").arg(cell.Column()).arg(cell.Row()).arg(cell.inside);
+            cells << QStringLiteral("%1-%2/%3").arg(i % kMapColumns).arg(i / kMapColumns).arg(cell.inside);
     }
     QStringList groups;
     for (const CGroup* g : quest.map.groups.groups)

@@ -19,7 +19,8 @@ QByteArray File(const QByteArray& music, const QByteArray& fullName)
     return kMagic + "0\r\n1\r\n0\r\n0\r\n0\r\n128\r\n96\r\n0\r\n" + music + "\r\n160\r\n120\r\n" + fullName + "\r\n1\r\n0\r\n";
 }
 
-CQuestMap MapWith(const QString& music, const QString& fullName)
+// The bytes of a map file whose one group plays `music`, its full name `fullName`.
+QByteArray MapFileWith(const QString& music, const QString& fullName)
 {
     CQuestMap map;
     auto group = std::make_unique<CGroup>();
@@ -30,7 +31,7 @@ CQuestMap MapWith(const QString& music, const QString& fullName)
     map.properties.fullName = fullName;
     map.properties.finalVersion = 1;
     map.properties.includeSound = 0;
-    return map;
+    return MapFileBytes(map);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ TEST(MapFileFields, ALineBreakInAStringEndsItAndTheFieldsAfterItStay)
     const QString nul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
     for (const QString& pasted : {QStringLiteral("A\nB"), QStringLiteral("A\r\nB"), QStringLiteral("A\rB"), nul}) {
         SCOPED_TRACE(pasted.toStdString());
-        const QByteArray bytes = MapFileBytes(MapWith(pasted, pasted));
+        const QByteArray bytes = MapFileWith(pasted, pasted);
         EXPECT_EQ(bytes, File("A", "A"));
         CQuestMap read;
         ASSERT_TRUE(ReadMapFileBytes(bytes, read).isMapFile);
@@ -93,7 +94,7 @@ TEST(MapFileFields, ATypedTitleIsCutTo62BytesBeforeACharacterThatDoesNotFit)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.typed.toStdString());
-        const QByteArray bytes = MapFileBytes(MapWith(QString(), row.typed));
+        const QByteArray bytes = MapFileWith(QString(), row.typed);
         EXPECT_EQ(bytes, File("", row.written));
         CQuestMap read;
         ReadMapFileBytes(bytes, read);

@@ -283,6 +283,7 @@ TEST(MapModel, PointsAndCellsAreFoundByTheirExactPositions)
     EXPECT_TRUE(CQuestMap::ValidCellCoordinates(255, 0));
     EXPECT_FALSE(CQuestMap::ValidCellCoordinates(256, 0));
     EXPECT_FALSE(CQuestMap::ValidCellCoordinates(0, -1));
-    EXPECT_EQ(384, map.Cell(3, 2).x);
-    EXPECT_EQ(192, map.Cell(3, 2).y);
+    EXPECT_EQ(3, map.ColumnOf(map.Cell(3, 2)));
+    EXPECT_EQ(2, map.RowOf(map.Cell(3, 2)));
+    EXPECT_EQ(2 * 256 + 3, map.IndexOf(map.Cell(3, 2)));
 }

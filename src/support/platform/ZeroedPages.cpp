@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -12,7 +13,7 @@
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
 
-// Whole huge pages: what a large allocation maps, whichever pages it gets.
+// Whole huge pages.
 size_t LargeLength(size_t bytes)
 {
     return (bytes + kHugePage - 1) / kHugePage * kHugePage;
@@ -44,9 +45,9 @@ ZeroedPages MapZeroedPages(size_t bytes, bool hugePages)
     madvise(start, length, MADV_HUGEPAGE);
     return {start, length};
 #else
-    (void)bytes;
     (void)hugePages;
-    return {};
+    void* start = std::calloc(bytes ? bytes : 1, 1);
+    return start ? ZeroedPages{start, bytes} : ZeroedPages{};
 #endif
 }
 
@@ -56,36 +57,18 @@ void UnmapZeroedPages(const ZeroedPages& pages)
     if (pages.start)
         munmap(pages.start, pages.length);
 #else
-    (void)pages;
+    std::free(pages.start);
 #endif
 }
 
-void* AllocateOnHugePages(size_t bytes)
+void ZeroPages(const ZeroedPages& pages)
 {
-#ifdef Q_OS_LINUX
-    // Large ones are always mapped, the same length either way, so that
-    // freeing knows from the size alone how they were made.
-    if (bytes >= kWorthHugePages) {
-        if (bytes > SIZE_MAX - 2 * kHugePage)
-            return nullptr;
-        ZeroedPages pages = MapZeroedPages(bytes, true);
-        if (!pages.start)
-            pages = MapZeroedPages(LargeLength(bytes), false);
-        return pages.start;
-    }
-#endif
-    return std::malloc(bytes ? bytes : 1);
-}
-
-void FreeOnHugePages(void* start, size_t bytes) noexcept
-{
-    if (!start)
+    if (!pages.start)
         return;
 #ifdef Q_OS_LINUX
-    if (bytes >= kWorthHugePages) {
-        UnmapZeroedPages({start, LargeLength(bytes)});
+    // Private anonymous pages read as zeros once they are dropped.
+    if (madvise(pages.start, pages.length, MADV_DONTNEED) == 0)
         return;
-    }
 #endif
-    std::free(start);
+    std::memset(pages.start, 0, pages.length);
 }
