@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/ApplicationStyle.h"
 #include "support/platform/Settings.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     }
 #endif
     QApplication app(argc, argv);
+    QApplication::setStyle(new CApplicationStyle);
     NameTheApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tessellmancery.Tessellmancery"));
     // tessellmancery [BASE_DIR]; Qt has taken its own options out of argv.
