@@ -86,8 +86,8 @@ void CMapDesigner::draw(CDisplay* target)
         if (block.left >= target->width || block.top >= target->height || block.right <= 0 || block.bottom <= 0)
             continue;
         // The preview's green pixels are left out and show what lies beneath.
-        DrawCellBlock(*target, m_quest.map.Preview(m_quest.map.ColumnOf(cell), m_quest.map.RowOf(cell)), block.left, block.top, kCellWidth,
-                      kCellHeight);
+        const CSurface* preview = m_quest.map.Preview(m_quest.map.ColumnOf(cell), m_quest.map.RowOf(cell));
+        DrawCellBlock(*target, preview, block.left, block.top, kCellWidth, kCellHeight);
         // Every cell shows its coordinates, the ones a screen is moved to.
         target->Text(nullptr, CellLabel(k, cell), block.left + 5, block.top + 5, Rgb(255, 255, 255), Rgb(0, 0, 0));
         straight = straight && lines.DrawWithin(*target, block);
@@ -111,12 +111,12 @@ void CMapDesigner::draw(CDisplay* target)
 
 int CMapDesigner::BlockLeft(const CMapCell& cell) const
 {
-    return m_quest.map.ColumnOf(cell) * kCellWidth - m_scrollX;
+    return CellLeft(m_quest.map.IndexOf(cell)) - m_scrollX;
 }
 
 int CMapDesigner::BlockTop(const CMapCell& cell) const
 {
-    return m_quest.map.RowOf(cell) * kCellHeight - m_scrollY;
+    return CellTop(m_quest.map.IndexOf(cell)) - m_scrollY;
 }
 
 const QString& CMapDesigner::CellLabel(int slot, const CMapCell& cell)
@@ -307,8 +307,9 @@ void CMapDesigner::onLButtonDown(uint32_t flags, int x, int y)
 
 void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
 {
-    const int column = m_quest.map.ColumnOf(cell);
-    const int row = m_quest.map.RowOf(cell);
+    const int index = m_quest.map.IndexOf(cell);
+    const int column = index % kMapColumns;
+    const int row = index / kMapColumns;
     const int result = m_dialogs.ScreenPropertiesDialog(cell, column, row);
     switch (result) {
     case kEditScreen:
@@ -321,7 +322,7 @@ void CMapDesigner::ScreenPropertiesAction(CMapCell& cell)
         m_quest.files.SaveMapFile();
         break;
     case kEditGroup:
-        if (CGroup* group = m_quest.map.FindGroupAt(column * kCellWidth + 5, row * kCellHeight + 5))
+        if (CGroup* group = m_quest.map.FindGroupAt(CellLeft(index) + 5, CellTop(index) + 5))
             OpenGroupProperties(*group);
         else
             m_messages.MessageBox(QStringLiteral("This screen is not in any group, right-click \nand drag to create a group"),

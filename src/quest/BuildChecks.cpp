@@ -31,8 +31,7 @@ std::vector<int> ScreensOutsideGroups(const CQuestMap& map)
     std::vector<int> outside;
     for (int index = 0; index < kMapCellCount; ++index) {
         const CMapCell& cell = map.CellAt(index);
-        if (cell.HoldsScreen() && !map.FindGroupAt((index % kMapColumns) * kCellWidth + kCellWidth / 2,
-                                                (index / kMapColumns) * kCellHeight + kCellHeight / 2))
+        if (cell.HoldsScreen() && !map.FindGroupAt(CellLeft(index) + kCellWidth / 2, CellTop(index) + kCellHeight / 2))
             outside.push_back(index);
     }
     return outside;

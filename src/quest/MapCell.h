@@ -27,3 +27,18 @@ constexpr int kCellWidth = 128;  // a cell's block on the map, in map units
 constexpr int kCellHeight = 96;
 constexpr int kScreenWidth = 320; // a screen in world units
 constexpr int kScreenHeight = 240;
+
+// Whether (column, row) is a cell of the map.
+constexpr bool IsMapCell(int column, int row)
+{
+    return column >= 0 && column < kMapColumns && row >= 0 && row < kMapRows;
+}
+// The top-left corner, in map units, of the cell at `index` in grid order.
+constexpr int CellLeft(int index)
+{
+    return index % kMapColumns * kCellWidth;
+}
+constexpr int CellTop(int index)
+{
+    return index / kMapColumns * kCellHeight;
+}

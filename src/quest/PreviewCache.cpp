@@ -12,7 +12,7 @@ CPreviewCache::CPreviewCache(size_t capacity) : m_capacity(std::max<size_t>(capa
 
 int CPreviewCache::IndexOf(int column, int row)
 {
-    if (column < 0 || column >= kMapColumns || row < 0 || row >= kMapRows)
+    if (!IsMapCell(column, row))
         return -1;
     return row * kMapColumns + column;
 }

@@ -7,7 +7,6 @@
 #include "quest/QuestProperties.h"
 #include "support/platform/ZeroedPages.h"
 
-#include <vector>
 
 class CQuestMap {
 public:
@@ -35,10 +34,7 @@ public:
     int RowOf(const CMapCell& cell) const { return IndexOf(cell) / kMapColumns; }
     // The first cell in grid order at exactly this map position, or none.
     CMapCell* FindCellByMapPosition(int x, int y);
-    static bool ValidCellCoordinates(int column, int row)
-    {
-        return column >= 0 && column <= 255 && row >= 0 && row <= 255;
-    }
+    static bool ValidCellCoordinates(int column, int row) { return IsMapCell(column, row); }
     int ScreenCount() const;
 
     // The picture of the cell's screen, read when it is not held: null for a

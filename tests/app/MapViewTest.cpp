@@ -64,19 +64,19 @@ TEST_F(EditorFixture, ScrollBarArrowsReachTheDesignerAndTheBarFollowsIt)
 
 TEST_F(EditorFixture, AFrameTheDesignerPresentsIsShownWithItsHoverMarker)
 {
-    QWidget* viewport = frame.View()->viewport();
-    QTest::mouseMove(viewport, QPoint(150, 50)); // cell (1, 0)
-    QApplication::processEvents();
-    QTest::qWait(20);
-    const QImage& shown = frame.View()->Frame();
+    const auto shownOnceDrawn = [this] {
+        QApplication::processEvents();
+        QTest::qWait(20);
+        return frame.View()->Frame();
+    };
+    QTest::mouseMove(frame.View()->viewport(), QPoint(150, 50)); // cell (1, 0)
+    const QImage shown = shownOnceDrawn();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(QColor(Qt::black), shown.pixelColor(128 + 62, 46));
     EXPECT_EQ(QColor(Qt::white), shown.pixelColor(128 + 62, 60));
     // A frame drawn for the next paint replaces it: the marker is gone.
     frame.View()->Redraw();
-    QApplication::processEvents();
-    QTest::qWait(20);
-    const QImage& painted = frame.View()->Frame();
+    const QImage painted = shownOnceDrawn();
     ASSERT_FALSE(painted.isNull());
     EXPECT_EQ(QColor(Qt::white), painted.pixelColor(128 + 62, 46));
     EXPECT_EQ(QColor(Qt::white), painted.pixelColor(128 + 62, 60));

@@ -12,12 +12,6 @@
 
 namespace {
 constexpr size_t kHugePage = size_t(2) << 20;
-
-// Whole huge pages.
-size_t LargeLength(size_t bytes)
-{
-    return (bytes + kHugePage - 1) / kHugePage * kHugePage;
-}
 } // namespace
 
 ZeroedPages MapZeroedPages(size_t bytes, bool hugePages)
@@ -31,7 +25,7 @@ ZeroedPages MapZeroedPages(size_t bytes, bool hugePages)
         return {};
     // A huge page more than needed, then the ends cut off to leave whole
     // huge pages on a boundary.
-    const size_t length = LargeLength(bytes);
+    const size_t length = (bytes + kHugePage - 1) / kHugePage * kHugePage;
     void* spare = mmap(nullptr, length + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (spare == MAP_FAILED)
         return {};
