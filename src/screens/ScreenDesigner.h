@@ -18,6 +18,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class CMessagePort;
 class CScreenDesignerPort;
@@ -153,6 +154,8 @@ private:
     void Refresh();
     void DrawAndPresent();
     void DrawCarried(int x, int y);
+    // The palettes and the grey around them on the work surface, unless the
+    // last frame drew the same there and nothing wrote the surface since.
     void DrawPalettes();
     void DrawStatus();
     // Ends the selection when it is this placed sprite (any, when none is
@@ -172,4 +175,20 @@ private:
     QByteArray m_nameBefore;
     int m_windowVisit = -1;
     int m_nameEdit = 0;
+    // The palettes' copies onto the work surface at the last frame that drew
+    // them, and the work surface's cache key after them (it changes with any
+    // write). Reading the sprites back out of the sheets is a tenth of a
+    // frame, and most frames (a pointer's move) draw the same palettes.
+    struct PaletteCopy {
+        const CSurface* sheet = nullptr;
+        qint64 sheetKey = 0; // the sheet's pixels: changes with any write
+        uint16_t keyValue = 0;
+        bool keyed = false;
+        CRect rect;
+        int left = 0;
+        int top = 0;
+        bool operator==(const PaletteCopy&) const = default;
+    };
+    std::vector<PaletteCopy> m_paletteCopies;
+    qint64 m_workAfterPalettes = 0;
 };

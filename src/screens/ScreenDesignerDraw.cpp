@@ -9,6 +9,7 @@
 #include "support/io/TextCodec.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -35,8 +36,6 @@ void CScreenDesigner::draw(CDisplay* target)
     if (!target || !target->IsReady() || !work)
         return;
     const int s = Scale();
-    work->FillRect(Rgb(200, 200, 200), 350, 0, work->Width(), work->Height());
-    work->FillRect(Rgb(200, 200, 200), 0, 270, 350, work->Height());
     DrawPalettes();
 
     // The frames and separator lines go over the scaled work surface as its
@@ -62,36 +61,47 @@ void CScreenDesigner::draw(CDisplay* target)
 
 void CScreenDesigner::DrawPalettes()
 {
-    const CRect whole{0, 0, work->Width(), work->Height()};
-    auto drawItem = [&](const CPalette& palette, CPlacedSprite& item) {
+    std::vector<PaletteCopy> copies;
+    copies.reserve(m_paletteCopies.size());
+    auto copyOf = [&](const CPalette& palette, const CPlacedSprite& item) {
         if (!item.sprite || !item.sheet || !item.sheet->surface || !item.sprite->FirstRect())
             return;
         if (!item.sprite->background && !item.sprite->entity)
             return;
-        const int64_t left = palette.ItemLeft(item);
-        const int64_t top = palette.ItemTop(item);
+        const CSurface& sheet = *item.sheet->surface;
         // A highlighted item's frame (the chosen fill tile's) is drawn on the
         // back buffer, one pixel wide in double size too.
-        CopySurface(*item.sheet->surface, *item.sprite->FirstRect(), *work, Near(left), Near(top), 1, whole);
+        copies.push_back(PaletteCopy{&sheet, sheet.Image().cacheKey(), sheet.KeyValue(), sheet.colourKeyed,
+                                     *item.sprite->FirstRect(), Near(palette.ItemLeft(item)),
+                                     Near(palette.ItemTop(item))});
     };
     if (spritePalette) {
         const int displayWidth = display ? display->width : work->Width();
-        for (CPlacedSprite* item : spritePalette->items) {
+        for (const CPlacedSprite* item : spritePalette->items) {
             const int64_t left = spritePalette->ItemLeft(*item);
             if (left + item->Width() < 0 || left > displayWidth)
                 continue;
-            drawItem(*spritePalette, *item);
+            copyOf(*spritePalette, *item);
         }
     }
     if (fillPalette) {
         const int lowest = doubleSize ? 220 : 200;
-        for (CPlacedSprite* item : fillPalette->items) {
+        for (const CPlacedSprite* item : fillPalette->items) {
             const int64_t top = fillPalette->ItemTop(*item);
             if (top + item->Height() < 0 || top > lowest)
                 continue;
-            drawItem(*fillPalette, *item);
+            copyOf(*fillPalette, *item);
         }
     }
+    if (copies == m_paletteCopies && std::as_const(*work).Image().cacheKey() == m_workAfterPalettes)
+        return;
+    work->FillRect(Rgb(200, 200, 200), 350, 0, work->Width(), work->Height());
+    work->FillRect(Rgb(200, 200, 200), 0, 270, 350, work->Height());
+    const CRect whole{0, 0, work->Width(), work->Height()};
+    for (const PaletteCopy& copy : copies)
+        CopySurface(*copy.sheet, copy.rect, *work, copy.left, copy.top, 1, whole);
+    m_paletteCopies = std::move(copies);
+    m_workAfterPalettes = std::as_const(*work).Image().cacheKey();
 }
 
 void CScreenDesigner::DrawStatus()

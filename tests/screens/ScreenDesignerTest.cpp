@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 TEST_F(ScreenDesignerTest, OpenLoadsTheBlockAroundTheCellAndSetsTheWindowUp)
 {
     base.Write(QStringLiteral("questdata\\Q\\screens\\2-3.lnd"), Lines({"1", "20", "40", "blue", "", "0", "0"}));
@@ -328,6 +330,35 @@ TEST_F(ScreenDesignerTest, AFrameInBothSizes)
         if (s == 2)
             continue;
         EXPECT_EQ(0xFFFF, BackPixel(1023, 767)); // outside the work surface in normal size
+    }
+}
+
+TEST_F(ScreenDesignerTest, AFrameKeepsTheLastFramesPalettesOnlyWhileNothingTheyShowChanged)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+        bool palettesChange;
+    };
+    const std::vector<Case> cases = {
+        {"the strip scrolled", [&] { designer->onKeyDown(VK_RIGHT, 1, 0); }, true},
+        {"the fill tiles scrolled", [&] { designer->onKeyDown(VK_PRIOR, 1, 0); }, true},
+        {"a sheet's pixels changed", [&] { designer->library->selectedSheet->surface->FillRect(Rgb(0, 0, 0), 8, 0, 24, 16); }, true},
+        {"the grey area written over", [&] { designer->work->FillRect(Rgb(0, 0, 0), 400, 100, 420, 120); }, false},
+    };
+    for (const Case& c : cases) {
+        Open();
+        designer->draw(&display);
+        const QImage before = display.BackBuffer()->Image().copy();
+        c.change();
+        designer->draw(&display);
+        const QImage kept = display.BackBuffer()->Image().copy();
+        // Any write to the work surface has the palettes drawn anew.
+        designer->work->Image().bits();
+        designer->draw(&display);
+        const QImage anew = c.palettesChange ? display.BackBuffer()->Image().copy() : before;
+        EXPECT_EQ(anew, kept) << c.what;
+        EXPECT_EQ(c.palettesChange, anew != before) << c.what;
     }
 }
 
