@@ -101,15 +101,24 @@ __attribute__((target("avx512bw,avx512vl,avx2"))) void MaskedKeyedRows(uint16_t*
         const uint8_t kind = kinds ? kinds[r] : uint8_t(CSurface::kSomeKeyRow);
         if (kind == CSurface::kAllKeyRow)
             continue;
-        const bool someKey = kind != CSurface::kNoKeyRow;
+        if (kind == CSurface::kNoKeyRow) {
+            // A row without the key is a plain copy, and plain stores are
+            // cheaper than masked ones.
+            for (int i = 0; i < whole; i += 16)
+                _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + i),
+                                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + i)));
+            if (tail)
+                _mm256_mask_storeu_epi16(to + whole, tail, _mm256_maskz_loadu_epi16(tail, from + whole));
+            continue;
+        }
         for (int i = 0; i < whole; i += 16) {
             const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(from + i));
-            const __mmask16 shown = someKey ? _mm256_cmpneq_epi16_mask(v, keys) : __mmask16(0xFFFF);
+            const __mmask16 shown = _mm256_cmpneq_epi16_mask(v, keys);
             _mm256_mask_storeu_epi16(to + i, shown, v);
         }
         if (tail) {
             const __m256i v = _mm256_maskz_loadu_epi16(tail, from + whole);
-            const __mmask16 shown = someKey ? _mm256_mask_cmpneq_epi16_mask(tail, v, keys) : tail;
+            const __mmask16 shown = _mm256_mask_cmpneq_epi16_mask(tail, v, keys);
             _mm256_mask_storeu_epi16(to + whole, shown, v);
         }
     }
