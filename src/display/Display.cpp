@@ -122,18 +122,8 @@ HResult CDisplay::Clear(uint32_t value)
 
 void CDisplay::FillRect(uint32_t value, int left, int top, int right, int bottom)
 {
-    if (!m_backBuffer)
-        return;
-    left = qMax(left, 0);
-    top = qMax(top, 0);
-    right = qMin(right, m_backBuffer->Width());
-    bottom = qMin(bottom, m_backBuffer->Height());
-    if (left >= right || top >= bottom)
-        return;
-    const qsizetype stride = m_backBuffer->Stride();
-    uint16_t* row = m_backBuffer->Row(top);
-    for (int y = top; y < bottom; ++y, row += stride)
-        std::fill(row + left, row + right, uint16_t(value));
+    if (m_backBuffer)
+        m_backBuffer->FillPixels(uint16_t(value), left, top, right, bottom);
 }
 
 void CDisplay::Line(int x1, int y1, int x2, int y2, uint32_t value)

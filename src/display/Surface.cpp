@@ -83,8 +83,8 @@ void ConvertBitmapLoop(const QImage& bitmap, CSurface& surface)
 const auto ConvertBitmap = ChooseRowLoop<ConvertBitmapLoop>();
 
 // `rows` rows of `count` pixels from `first`, each row `stride` pixels on,
-// set to one value: the work surface's grey areas take a tenth of a screen
-// designer frame in the baseline's 16-byte stores.
+// set to one value (in the baseline's 16-byte stores the screen designer's
+// grey areas took a tenth of its frame).
 TESSELL_ROW_LOOP
 void FillRowsLoop(uint16_t* first, qsizetype stride, int count, int rows, uint16_t value)
 {
@@ -133,13 +133,18 @@ HResult CSurface::FillRect(Colour colour, int left, int top, int right, int bott
 {
     if (m_image.isNull())
         return E_FAIL;
+    FillPixels(uint16_t(ConvertColour(colour)), left, top, right, bottom);
+    return S_OK;
+}
+
+void CSurface::FillPixels(uint16_t value, int left, int top, int right, int bottom)
+{
     left = qMax(left, 0);
     top = qMax(top, 0);
     right = qMin(right, Width());
     bottom = qMin(bottom, Height());
     if (left < right && top < bottom)
-        FillRows(Row(top) + left, m_stride, right - left, bottom - top, uint16_t(ConvertColour(colour)));
-    return S_OK;
+        FillRows(Row(top) + left, m_stride, right - left, bottom - top, value);
 }
 
 uint32_t CSurface::ConvertColour(Colour colour) const

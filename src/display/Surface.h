@@ -29,6 +29,8 @@ public:
     HResult SetColourKey(Colour colour);
     HResult Fill(Colour colour);
     HResult FillRect(Colour colour, int left, int top, int right, int bottom);
+    // The same with the surface's own pixel value, cut at the surface.
+    void FillPixels(uint16_t value, int left, int top, int right, int bottom);
     // The surface's pixel value for a colour. kNoColour gives the pixel at (0, 0).
     uint32_t ConvertColour(Colour colour) const;
 
